@@ -1,0 +1,32 @@
+#pragma once
+// Owned C streams: every data file goes through <cstdio> in binary mode.
+
+#include <cstdio>
+#include <memory>
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+inline FilePtr OpenFile(const char* name, const char* mode)
+{
+    return FilePtr(std::fopen(name, mode));
+}
+
+// The size of a file in bytes, leaving the position at its start; -1 on failure.
+inline long FileSize(std::FILE* file)
+{
+    if (std::fseek(file, 0, SEEK_END) != 0)
+        return -1;
+    const long size = std::ftell(file);
+    if (std::fseek(file, 0, SEEK_SET) != 0)
+        return -1;
+    return size;
+}
+
+// Reads exactly `size` bytes at `offset`; false when fewer are there.
+inline bool ReadAt(std::FILE* file, long offset, void* buffer, std::size_t size)
+{
+    return std::fseek(file, offset, SEEK_SET) == 0 && std::fread(buffer, 1, size, file) == size;
+}

@@ -1,0 +1,101 @@
+#pragma once
+// The main window's phrase data: its open files, its text-to-number table, the
+// selected phrase and its translation, and the operations that read, search
+// and write the phrase files. It reaches the screen only through the views of
+// windowviews.h, so it runs and is tested without a display.
+
+#include "cfile.h"
+#include "records.h"
+#include "windowviews.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+constexpr std::u16string_view kProgramCaption = u"Lexavant_French";
+// An empty caption: the message box shows the program's default title.
+constexpr std::u16string_view kDefaultCaption = u"";
+
+enum CaptionMode : int {
+    kBrowseMode = 30000,
+    kSearchMode = 30001,
+    kRelatedMode = 30002,
+};
+
+struct WindowViews {
+    PhraseListRows& list;
+    SubcategoryBox& subcategories;
+    MessageBoxes& messages;
+    WindowHooks& window;
+    ClipPlayer& player;
+};
+
+class PhraseBook {
+public:
+    explicit PhraseBook(WindowViews views);
+    ~PhraseBook();
+    PhraseBook(const PhraseBook&) = delete;
+    PhraseBook& operator=(const PhraseBook&) = delete;
+
+    // Phrase text files.
+    void OpenDataFiles();
+    // Closes the streams this object opened, and only those.
+    void CloseDataFiles();
+    bool LoadPhraseRange(int first, int last);
+    void LoadAllPhrases();
+    void ShowPhrase();
+    TranslationRecord ReadTranslation(int number);
+
+    // Category map.
+    void FillSubcategories();
+    void ShowSubcategory();
+    void LoadMapRange(int first, int last);
+    void FitListWidth();
+
+    // Keyword search and related phrases.
+    void SearchPhrases();
+    bool FindRelatedPhrases();
+    void AddPhraseByNumber(int first, int last);
+
+    // Favourites store.
+    bool EnsureFavouritesOpen();
+    bool AddFavourite();
+    bool RemoveFavourite();
+    void ListFavourites();
+
+    // Sound archive.
+    void LoadPhraseClip(int number);
+
+    // The phrase number filed under a row's text, if any.
+    std::optional<int> PhraseNumberOf(const std::u16string& rowText) const;
+
+    // The window's data fields.
+    FilePtr englishFile;
+    FilePtr frenchFile;
+    bool frenchOpenedFirst = false;
+    FilePtr favoriteFile;
+    bool favoriteFileOpen = false;
+    int loadedPhrase = -1;
+    int favoriteCount = 0;
+    int captionMode = kBrowseMode;
+    bool favoriteButtonAdds = true;
+    std::unordered_map<std::u16string, std::u16string> phraseIds;
+    int viewCode = 100;
+    TranslationRecord translation;
+    std::u16string selectedText;   // at most kSelectedTextUnits - 1 units
+    int selectedPhrase = 0;
+    std::u16string translationText;
+    std::u16string keywordText;    // at most kKeywordUnits - 1 units
+    bool exactMatch = false;
+
+    static constexpr std::size_t kSelectedTextUnits = 60;
+    static constexpr std::size_t kKeywordUnits = 512;
+
+private:
+    void StorePhraseId(const PhraseRecord& record);
+    void ShowMessage(std::u16string_view text, std::u16string_view caption = kProgramCaption);
+
+    WindowViews views;
+};

@@ -1,0 +1,129 @@
+#include "text.h"
+
+#include <algorithm>
+
+namespace {
+
+void EraseAll(std::u16string& text, char16_t unit)
+{
+    std::erase(text, unit);
+}
+
+} // namespace
+
+std::u16string RemoveLineBreaks(std::u16string text)
+{
+    EraseAll(text, u'\t');
+    EraseAll(text, u'\n');
+    EraseAll(text, u'\r');
+    return text;
+}
+
+std::u16string DropByteOrderMark(std::u16string text)
+{
+    if (!text.empty() && text.front() == u'\xFEFF')
+        text.erase(0, 1);
+    return text;
+}
+
+std::u16string DropLineEnd(std::u16string text)
+{
+    while (!text.empty() && (text.back() == u'\r' || text.back() == u'\n'))
+        text.pop_back();
+    return text;
+}
+
+std::u16string PhraseKey(std::u16string text)
+{
+    return DropByteOrderMark(RemoveLineBreaks(std::move(text)));
+}
+
+std::u16string StripBrackets(std::u16string text)
+{
+    EraseAll(text, u'[');
+    EraseAll(text, u']');
+    return text;
+}
+
+std::u16string ToLower(std::u16string text)
+{
+    for (char16_t& c : text) {
+        const bool asciiCapital = c >= u'A' && c <= u'Z';
+        const bool latin1Capital = c >= 0xC0 && c <= 0xDE && c != 0xD7;
+        if (asciiCapital || latin1Capital)
+            c = char16_t(c + 0x20);
+    }
+    return text;
+}
+
+std::u16string DecimalText(int number)
+{
+    const std::string digits = std::to_string(number);
+    return std::u16string(digits.begin(), digits.end());
+}
+
+std::optional<int> ParseDecimal(std::u16string_view text)
+{
+    if (text.empty() || text.size() > 9)
+        return std::nullopt;
+    int value = 0;
+    for (char16_t c : text) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c - u'0');
+    }
+    return value;
+}
+
+std::u16string Utf8ToUtf16(std::string_view text)
+{
+    std::u16string out;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const unsigned char lead = static_cast<unsigned char>(text[i]);
+        const int length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : (lead >> 3) == 30 ? 4 : 0;
+        if (length == 0 || i + length > text.size()) {
+            out.push_back(u'\xFFFD');
+            ++i;
+            continue;
+        }
+        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+        for (int k = 1; k < length; ++k)
+            c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        i += length;
+        if (c >= 0x10000) {
+            c -= 0x10000;
+            out.push_back(char16_t(0xD800 + (c >> 10)));
+            out.push_back(char16_t(0xDC00 + (c & 0x3FF)));
+        } else {
+            out.push_back(char16_t(c));
+        }
+    }
+    return out;
+}
+
+std::string Utf16ToUtf8(std::u16string_view text)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000)
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+        if (c < 0x80) {
+            out.push_back(char(c));
+        } else if (c < 0x800) {
+            out.push_back(char(0xC0 | c >> 6));
+            out.push_back(char(0x80 | (c & 0x3F)));
+        } else if (c < 0x10000) {
+            out.push_back(char(0xE0 | c >> 12));
+            out.push_back(char(0x80 | (c >> 6 & 0x3F)));
+            out.push_back(char(0x80 | (c & 0x3F)));
+        } else {
+            out.push_back(char(0xF0 | c >> 18));
+            out.push_back(char(0x80 | (c >> 12 & 0x3F)));
+            out.push_back(char(0x80 | (c >> 6 & 0x3F)));
+            out.push_back(char(0x80 | (c & 0x3F)));
+        }
+    }
+    return out;
+}

@@ -1,0 +1,43 @@
+// tessaly-tool: the command-line side of the phrase book.
+
+#include "subcommands.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+struct Subcommand {
+    const char* name;
+    const char* usage;
+    int (*run)(const Arguments&);
+};
+
+const Subcommand subcommands[] = {
+    {"build-english", "build-english            English.txt -> English.dat, in the current directory",
+     RunBuildEnglish},
+    {"build-french", "build-french             Orlenic.txt -> French.dat, in the current directory",
+     RunBuildFrench},
+};
+
+int PrintUsage()
+{
+    std::fprintf(stderr, "usage: tessaly-tool COMMAND [ARGUMENTS]\n\ncommands:\n");
+    for (const Subcommand& s : subcommands)
+        std::fprintf(stderr, "  %s\n", s.usage);
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2)
+        return PrintUsage();
+    for (const Subcommand& s : subcommands) {
+        if (std::strcmp(argv[1], s.name) == 0)
+            return s.run(Arguments(argv + 2, argv + argc));
+    }
+    std::fprintf(stderr, "tessaly-tool: unknown command '%s'\n", argv[1]);
+    return PrintUsage();
+}

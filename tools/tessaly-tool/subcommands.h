@@ -1,0 +1,11 @@
+#pragma once
+// Every subcommand of tessaly-tool: it gets the words after its name and
+// returns the process's exit status.
+
+#include <string>
+#include <vector>
+
+using Arguments = std::vector<std::string>;
+
+int RunBuildEnglish(const Arguments& args);
+int RunBuildFrench(const Arguments& args);
