@@ -18,6 +18,8 @@ const Subcommand subcommands[] = {
      RunBuildEnglish},
     {"build-french", "build-french             Orlenic.txt -> French.dat, in the current directory",
      RunBuildFrench},
+    {"make-phrasebook", "make-phrasebook          SOURCE OUTDIR [--no-clips]: every data file from the phrase book's source",
+     RunMakePhrasebook},
 };
 
 int PrintUsage()

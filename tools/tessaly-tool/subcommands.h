@@ -9,3 +9,4 @@ using Arguments = std::vector<std::string>;
 
 int RunBuildEnglish(const Arguments& args);
 int RunBuildFrench(const Arguments& args);
+int RunMakePhrasebook(const Arguments& args);

@@ -1,0 +1,136 @@
+// make-phrasebook: turns the phrase book's source into every data file the
+// program reads, in one run that gives the same bytes every time.
+
+#include "make_phrasebook_book.h"
+#include "make_phrasebook_clips.h"
+#include "make_phrasebook_files.h"
+#include "make_phrasebook_related.h"
+#include "make_phrasebook_source.h"
+#include "subcommands.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Options {
+    fs::path source;
+    fs::path outputDir;
+    bool clips = true;
+};
+
+bool ParseOptions(const Arguments& args, Options& options)
+{
+    std::vector<std::string> positional;
+    for (const std::string& arg : args) {
+        if (arg == "--no-clips")
+            options.clips = false;
+        else if (arg.starts_with("--"))
+            return false;
+        else
+            positional.push_back(arg);
+    }
+    if (positional.size() != 2)
+        return false;
+    options.source = fs::absolute(positional[0]);
+    options.outputDir = fs::absolute(positional[1]);
+    return true;
+}
+
+void PrintFaults(const fs::path& source, SourceFaults faults)
+{
+    std::stable_sort(faults.begin(), faults.end(),
+                     [](const SourceFault& a, const SourceFault& b) { return a.line < b.line; });
+    for (const SourceFault& fault : faults) {
+        if (fault.line > 0)
+            std::fprintf(stderr, "%s:%d: %s\n", source.string().c_str(), fault.line, fault.message.c_str());
+        else
+            std::fprintf(stderr, "%s: %s\n", source.string().c_str(), fault.message.c_str());
+    }
+}
+
+int Fail(const std::string& message)
+{
+    std::fprintf(stderr, "tessaly-tool: %s\n", message.c_str());
+    return 1;
+}
+
+// The builders and the program work in the current directory; the command
+// goes back to where it was started whatever happens.
+class InDirectory {
+public:
+    explicit InDirectory(const fs::path& dir) : previous(fs::current_path()) { fs::current_path(dir); }
+    ~InDirectory()
+    {
+        std::error_code ignored;
+        fs::current_path(previous, ignored);
+    }
+    InDirectory(const InDirectory&) = delete;
+    InDirectory& operator=(const InDirectory&) = delete;
+
+private:
+    fs::path previous;
+};
+
+int WriteDataFiles(const std::vector<BookPhrase>& book, const Options& options)
+{
+    std::error_code error;
+    fs::create_directories(options.outputDir, error);
+    if (error)
+        return Fail("cannot make " + options.outputDir.string() + ": " + error.message());
+    const InDirectory inOutput(options.outputDir);
+
+    std::string problem;
+    if (!WriteTextSources(book, problem) || !RunBuilders(problem) || !WriteCategoryMap(book, problem) ||
+        !WriteRelatedTable(ChooseRelatedPhrases(book), problem))
+        return Fail(problem);
+    std::printf("wrote English.txt, Orlenic.txt, English.dat, French.dat, MapEngSpec.data, Relate.dat\n");
+    if (!options.clips)
+        return 0;
+
+    std::vector<SpokenClip> clips;
+    SourceFaults faults;
+    if (!SpeakClips(book, clips, faults)) {
+        PrintFaults(options.source, faults);
+        return Fail("no sound archive written");
+    }
+    if (!PackClips(clips, problem))
+        return Fail(problem);
+    const auto [shortest, longest] = std::minmax_element(
+        clips.begin(), clips.end(), [](const SpokenClip& a, const SpokenClip& b) { return a.seconds < b.seconds; });
+    const auto [lowest, highest] = std::minmax_element(
+        clips.begin(), clips.end(), [](const SpokenClip& a, const SpokenClip& b) { return a.kbps < b.kbps; });
+    std::printf("wrote data.idx, data.dat: %zu clips of %.2f s (phrase %td) to %.2f s (phrase %td), %d to %d kbit/s\n",
+                clips.size(), shortest->seconds, shortest - clips.begin() + 1, longest->seconds,
+                longest - clips.begin() + 1, lowest->kbps, highest->kbps);
+    return 0;
+}
+
+} // namespace
+
+int RunMakePhrasebook(const Arguments& args)
+{
+    Options options;
+    if (!ParseOptions(args, options)) {
+        std::fprintf(stderr, "usage: tessaly-tool make-phrasebook SOURCE OUTDIR [--no-clips]\n");
+        return 2;
+    }
+    std::ifstream in(options.source, std::ios::binary);
+    if (!in)
+        return Fail("cannot read " + options.source.string());
+    const std::string source(std::istreambuf_iterator<char>(in), {});
+
+    SourceFaults faults;
+    const std::vector<SourceLine> lines = ReadSourceLines(source, faults);
+    const std::vector<BookPhrase> book = MakeBook(lines, faults);
+    if (!faults.empty()) {
+        PrintFaults(options.source, faults);
+        return Fail(std::to_string(faults.size()) + " fault(s) in the source; nothing written");
+    }
+    return WriteDataFiles(book, options);
+}

@@ -1,0 +1,102 @@
+#include "make_phrasebook_mpeg.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace {
+
+// Layer III bitrates of MPEG-2 in kbit/s by bitrate index; 0 is free format
+// and 15 is forbidden.
+constexpr std::array<int, 16> kMpeg2Layer3Kbps = {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160, 0};
+
+constexpr std::size_t kHeaderBytes = 4;
+constexpr std::size_t kCrcBytes = 2;
+constexpr std::size_t kMonoSideInfoBytes = 9;   // MPEG-2 Layer III, one channel
+constexpr std::size_t kTrailingTagBytes = 128;
+
+struct FrameHeader {
+    bool valid = false;
+    bool crc = false;
+    int kbps = 0;
+    int bytes = 0;
+};
+
+// What the clip's form allows; anything else is not a valid header here.
+FrameHeader ReadHeader(const std::uint8_t* b)
+{
+    FrameHeader h;
+    const bool sync = b[0] == 0xFF && (b[1] & 0xE0) == 0xE0;
+    const bool mpeg2 = (b[1] >> 3 & 3) == 2;
+    const bool layer3 = (b[1] >> 1 & 3) == 1;
+    const int sampleRateIndex = b[2] >> 2 & 3;   // 0: 22050 Hz for MPEG-2
+    const bool mono = (b[3] >> 6) == 3;
+    h.kbps = kMpeg2Layer3Kbps[b[2] >> 4];
+    h.crc = (b[1] & 1) == 0;
+    h.valid = sync && mpeg2 && layer3 && sampleRateIndex == 0 && mono && h.kbps != 0;
+    const int padding = b[2] >> 1 & 1;
+    h.bytes = 72000 * h.kbps / kClipSampleRate + padding;
+    return h;
+}
+
+bool HasTagAt(std::span<const std::uint8_t> bytes, std::size_t at, std::string_view tag)
+{
+    return at + tag.size() <= bytes.size() && std::equal(tag.begin(), tag.end(), bytes.begin() + at);
+}
+
+} // namespace
+
+std::optional<ClipStream> CheckClipStream(std::span<const std::uint8_t> clip, std::string& fault)
+{
+    if (HasTagAt(clip, 0, "ID3")) {
+        fault = "the clip starts with an ID3 tag";
+        return std::nullopt;
+    }
+    if (clip.size() >= kTrailingTagBytes && HasTagAt(clip, clip.size() - kTrailingTagBytes, "TAG")) {
+        fault = "the clip ends with a TAG block";
+        return std::nullopt;
+    }
+    ClipStream stream;
+    std::size_t at = 0;
+    while (at < clip.size()) {
+        if (clip.size() - at < kHeaderBytes) {
+            fault = "the clip ends inside a frame header";
+            return std::nullopt;
+        }
+        const FrameHeader h = ReadHeader(clip.data() + at);
+        if (!h.valid) {
+            fault = "frame " + std::to_string(stream.frames + 1) +
+                    " is not MPEG-2 Layer III, 22050 Hz, one channel";
+            return std::nullopt;
+        }
+        if (stream.frames == 0) {
+            stream.kbps = h.kbps;
+            const std::size_t vbrAt = at + kHeaderBytes + (h.crc ? kCrcBytes : 0) + kMonoSideInfoBytes;
+            for (std::string_view tag : {"Xing", "Info", "VBRI"}) {
+                if (HasTagAt(clip, vbrAt, tag)) {
+                    fault = "the clip starts with an encoder-information frame (\"" + std::string(tag) + "\")";
+                    return std::nullopt;
+                }
+            }
+        } else if (h.kbps != stream.kbps) {
+            fault = "the bitrate changes at frame " + std::to_string(stream.frames + 1);
+            return std::nullopt;
+        }
+        if (clip.size() - at < std::size_t(h.bytes)) {
+            fault = "the clip ends inside frame " + std::to_string(stream.frames + 1);
+            return std::nullopt;
+        }
+        at += std::size_t(h.bytes);
+        ++stream.frames;
+    }
+    if (stream.frames == 0) {
+        fault = "the clip is empty";
+        return std::nullopt;
+    }
+    if (stream.kbps < kClipMinKbps) {
+        fault = "the clip's bitrate is " + std::to_string(stream.kbps) + " kbit/s, below " +
+                std::to_string(kClipMinKbps);
+        return std::nullopt;
+    }
+    return stream;
+}
