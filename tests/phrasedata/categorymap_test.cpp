@@ -1,0 +1,187 @@
+// The category table, the subcategory box and listing map rows.
+
+#include "categories.h"
+#include "fakeviews.h"
+#include "phrasefixtures.h"
+#include "tempdir.h"
+
+#include <gtest/gtest.h>
+
+using Texts = std::vector<std::string>;
+
+TEST(CategoryTable, RangesAreTheBooksOwn)
+{
+    struct Expected {
+        int code;
+        int first;
+        int last;
+    };
+    const Expected expected[] = {
+        {100, 1, 171},    {101, 1, 7},      {107, 98, 171},   {200, 172, 330},  {204, 190, 262},
+        {205, 268, 293},  {206, 263, 267},  {210, 322, 330},  {300, 331, 474},  {305, 416, 474},
+        {400, 475, 548},  {407, 541, 548},  {500, 549, 567},  {501, 550, 558},  {502, 559, 567},
+        {600, 568, 611},  {603, 598, 611},  {700, 612, 660},  {703, 657, 660},  {800, 661, 714},
+        {804, 707, 714},  {900, 715, 764},  {903, 754, 764},  {1000, 765, 831}, {1005, 808, 831},
+    };
+    for (const Expected& e : expected) {
+        const auto range = RangeOfCode(e.code);
+        ASSERT_TRUE(range) << e.code;
+        EXPECT_EQ(range->first, e.first) << e.code;
+        EXPECT_EQ(range->last, e.last) << e.code;
+    }
+    for (int code : {0, 99, 108, 211, 306, 503, 1006, 1100, 1101, -1, 1200})
+        EXPECT_FALSE(RangeOfCode(code)) << code;
+}
+
+TEST(CategoryTable, CategoriesTileTheBookAndHoldTheirSubcategories)
+{
+    // In the numbers, Food comes before Lodging and Lodging before Business,
+    // though the buttons order them otherwise.
+    const int inNumberOrder[] = {100, 200, 300, 400, 500, 600, 700, 800, 900, 1000};
+    int next = 1;
+    for (int code : inNumberOrder) {
+        EXPECT_EQ(RangeOfCode(code)->first, next) << code;
+        next = RangeOfCode(code)->last + 1;
+    }
+    EXPECT_EQ(next, 832);
+
+    std::vector<std::u16string_view> labels;
+    for (const Category& category : Categories()) {
+        labels.push_back(category.buttonLabel);
+        const PhraseRange all = category.subcategories[0].phrases;
+        EXPECT_EQ(category.subcategories[0].name, u"All");
+        for (const Subcategory& sub : category.subcategories) {
+            EXPECT_GE(sub.phrases.first, all.first);
+            EXPECT_LE(sub.phrases.last, all.last);
+        }
+    }
+    EXPECT_EQ(labels, (std::vector<std::u16string_view>{u"Basic", u"Travel", u"Food", u"Logding", u"Business",
+                                                         u"SightSeeing", u"Social", u"Shopping", u"Emergency",
+                                                         u"Question"}));
+}
+
+class CategoryMap : public ::testing::Test {
+protected:
+    ScopedTempDir dir;
+    FakeWindowSet w;
+    PhraseBook& book = w.book;
+};
+
+TEST_F(CategoryMap, SubcategoryBoxForEachCategory)
+{
+    book.viewCode = 200;
+    book.favoriteButtonAdds = false;
+    book.FillSubcategories();
+    EXPECT_EQ(w.subcategories.names,
+              (Texts{"All", "Arrival", "Loss and damage", "Directions", "Plane", "Signs", "Train/Bus", "Car rental",
+                     "Gas and Parking", "Problems", "Taxi"}));
+    EXPECT_EQ(w.subcategories.selected, 0);
+    EXPECT_TRUE(w.subcategories.enabled);
+    EXPECT_TRUE(book.favoriteButtonAdds);
+
+    book.viewCode = 1100;
+    book.FillSubcategories();
+    EXPECT_EQ(w.subcategories.names, Texts{"All"});
+    EXPECT_FALSE(w.subcategories.enabled);
+    EXPECT_FALSE(book.favoriteButtonAdds);
+
+    book.viewCode = 503;   // a code with an index selects it
+    book.FillSubcategories();
+    EXPECT_EQ(w.subcategories.names, (Texts{"All", "Basic", "Exchange Information"}));
+    EXPECT_EQ(w.subcategories.selected, -1);
+    book.viewCode = 502;
+    book.FillSubcategories();
+    EXPECT_EQ(w.subcategories.selected, 2);
+}
+
+TEST_F(CategoryMap, FamiliesAreListedByTheirFirstRecord)
+{
+    WriteEnglishTexts({u"One", u"Two", u"Take [bus]", u"Take [train]", u"Five", u"Six", u"Seven", u"Eight"});
+    WriteMap({{"One"}, {"Two"}, {"Take [bus|train]", 2}, {"Take [train]"}, {"Five"}, {"Six"}, {"Seven"}, {"Eight"}});
+    WriteFrench({u"Un\r"});
+    book.OpenDataFiles();
+    book.viewCode = 100;
+    book.FillSubcategories();
+    w.subcategories.Select(1);   // Greetings: 1-7
+    book.ShowSubcategory();
+    EXPECT_EQ(w.list.Texts(), (Texts{"One", "Two", "Take [bus]", "Five", "Six", "Seven"}));
+    ASSERT_TRUE(w.list.rows[2].item);
+    EXPECT_EQ(w.list.rows[2].item->rawText, u"Take [bus|train]");
+    EXPECT_EQ(w.list.extent, 10 + 10);   // "Take [bus]" is the widest at one pixel a unit
+    EXPECT_EQ(w.window.firstRowSelections, 1);
+    EXPECT_EQ(book.selectedPhrase, 1);
+    EXPECT_EQ(book.translationText, u"Un");
+}
+
+TEST_F(CategoryMap, AFamilyStartingInsideTheRangeIsListedWhole)
+{
+    WriteMap({{"A"}, {"B [x|y|z]", 3}, {"B [y]"}, {"B [z]"}, {"E"}});
+    book.LoadMapRange(1, 2);
+    EXPECT_EQ(w.list.Texts(), (Texts{"A", "B [x]"}));
+    book.LoadMapRange(1, 5);
+    EXPECT_EQ(w.list.Texts(), (Texts{"A", "B [x]", "E"}));
+}
+
+TEST_F(CategoryMap, AShortMapNeverRepeatsARow)
+{
+    WriteMap({{"A"}, {"B"}, {"C [x|y]", 5}});
+    book.LoadMapRange(1, 10);
+    EXPECT_EQ(w.list.Texts(), (Texts{"A", "B", "C [x]"}));
+    book.LoadMapRange(4, 10);
+    EXPECT_TRUE(w.list.rows.empty());
+}
+
+TEST_F(CategoryMap, NegativeOrHugeVariantCountsStayInBounds)
+{
+    WriteMap({{"A", -3}, {"B", 0}, {"C", 32767}, {"D"}});
+    book.LoadMapRange(1, 4);
+    EXPECT_EQ(w.list.Texts(), (Texts{"A", "B", "C"}));
+}
+
+TEST_F(CategoryMap, MapTextsAreWindows1252)
+{
+    WriteMap({{"Caf\xE9 cr\xE8me \x80"}});
+    book.LoadMapRange(1, 1);
+    EXPECT_EQ(w.list.rows[0].text, u"Caf\u00E9 cr\u00E8me \u20AC");
+}
+
+TEST_F(CategoryMap, MissingMapSaysSoAfterTheRangeIsKeyed)
+{
+    WriteNumberedBook(3);
+    std::remove("MapEngSpec.data");
+    book.OpenDataFiles();
+    w.list.AddPlainRow(u"old");
+    ASSERT_TRUE(book.LoadPhraseRange(1, 3));
+    EXPECT_TRUE(w.list.rows.empty());
+    EXPECT_EQ(book.phraseIds.size(), 3u);
+    EXPECT_EQ(w.messages.shown, (std::vector<ShownMessage>{{"Can't read Map file", "Lexavant_French"}}));
+}
+
+TEST_F(CategoryMap, NoSubcategorySelectedLoadsNothing)
+{
+    WriteNumberedBook(10);
+    book.OpenDataFiles();
+    book.viewCode = 100;
+    book.FillSubcategories();
+    book.ShowSubcategory();
+    const auto before = w.list.Texts();
+    w.subcategories.selected = -1;
+    book.ShowSubcategory();
+    EXPECT_EQ(w.list.Texts(), before);
+    EXPECT_EQ(w.window.firstRowSelections, 2);
+}
+
+TEST_F(CategoryMap, FavouritesCodeListsTheStore)
+{
+    WriteNumberedBook(3);
+    book.OpenDataFiles();
+    book.selectedText = u"Phrase 2";
+    book.selectedPhrase = 2;
+    ASSERT_TRUE(book.AddFavourite());
+    book.viewCode = 1100;
+    book.FillSubcategories();
+    book.ShowSubcategory();
+    EXPECT_EQ(w.list.Texts(), Texts{"Phrase 2"});
+    EXPECT_FALSE(book.favoriteButtonAdds);
+    EXPECT_EQ(book.selectedPhrase, 2);
+}

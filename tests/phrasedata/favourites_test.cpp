@@ -1,0 +1,183 @@
+// The favourites store: adding, removing and listing, and what the file holds.
+
+#include "fakeviews.h"
+#include "phrasefixtures.h"
+#include "records.h"
+#include "tempdir.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+using Texts = std::vector<std::string>;
+
+class Favourites : public ::testing::Test {
+protected:
+    ScopedTempDir dir;
+    FakeWindowSet w;
+    PhraseBook& book = w.book;
+
+    void SetUp() override
+    {
+        WriteNumberedBook(5);
+        book.OpenDataFiles();
+    }
+
+    bool Add(const std::u16string& text, int number)
+    {
+        book.selectedText = text;
+        book.selectedPhrase = number;
+        return book.AddFavourite();
+    }
+
+    bool Remove(const std::u16string& text)
+    {
+        book.selectedText = text;
+        return book.RemoveFavourite();
+    }
+
+    std::vector<PhraseRecord> Stored()
+    {
+        const Bytes bytes = ReadFile("favorite.dat");
+        std::vector<PhraseRecord> records;
+        for (std::size_t at = 0; at + 124 <= bytes.size(); at += 124)
+            records.push_back(PhraseRecord::Decode(bytes.data() + at));
+        return records;
+    }
+};
+
+TEST_F(Favourites, AddStoresTheTextWithoutBracketsOnce)
+{
+    ASSERT_TRUE(Add(u"Where is [the station]?", 42));
+    EXPECT_FALSE(book.favoriteFileOpen);
+    ASSERT_EQ(ReadFile("favorite.dat").size(), 124u);
+    EXPECT_EQ(Stored()[0].text, u"Where is the station?");
+    EXPECT_EQ(Stored()[0].phraseNumber, 42);
+
+    // The same text again, from any number, is refused with a message.
+    EXPECT_FALSE(Add(u"Where is the station?", 7));
+    EXPECT_EQ(w.messages.shown, (std::vector<ShownMessage>{
+                                    {"This item has already existed in favorite category!", "Lexavant_French"}}));
+    EXPECT_EQ(ReadFile("favorite.dat").size(), 124u);
+    EXPECT_FALSE(book.favoriteFileOpen);
+
+    // Texts differing only in case are different favourites.
+    EXPECT_TRUE(Add(u"where is the station?", 43));
+    EXPECT_EQ(Stored().size(), 2u);
+}
+
+TEST_F(Favourites, AddCreatesAMissingStore)
+{
+    book.CloseDataFiles();
+    std::remove("favorite.dat");
+    EXPECT_TRUE(Add(u"Phrase 1", 1));
+    EXPECT_EQ(Stored().size(), 1u);
+}
+
+TEST_F(Favourites, AnOverlongTextIsCutToTheRecord)
+{
+    EXPECT_TRUE(Add(std::u16string(200, u'z'), 3));
+    ASSERT_EQ(ReadFile("favorite.dat").size(), 124u);
+    EXPECT_EQ(Stored()[0].text.size(), 59u);
+    EXPECT_EQ(Stored()[0].phraseNumber, 3);
+}
+
+TEST_F(Favourites, RemoveTakesOutTheFirstMatchOnly)
+{
+    ASSERT_TRUE(Add(u"A", 1));
+    ASSERT_TRUE(Add(u"B", 2));
+    ASSERT_TRUE(Add(u"C", 3));
+    ASSERT_TRUE(Remove(u"B"));
+    EXPECT_EQ(book.favoriteCount, 3);
+    ASSERT_EQ(Stored().size(), 2u);
+    EXPECT_EQ(Stored()[0].text, u"A");
+    EXPECT_EQ(Stored()[1].text, u"C");
+    EXPECT_FALSE(FileExists("temp.dat"));
+    EXPECT_FALSE(book.favoriteFileOpen);
+
+    // Duplicates can only come from outside; the first goes, the later stays.
+    Bytes bytes = ReadFile("favorite.dat");
+    const Bytes first(bytes.begin(), bytes.begin() + 124);
+    Append(bytes, first);
+    WriteFile("favorite.dat", bytes);
+    ASSERT_TRUE(Remove(u"A"));
+    ASSERT_EQ(Stored().size(), 2u);
+    EXPECT_EQ(Stored()[0].text, u"C");
+    EXPECT_EQ(Stored()[1].text, u"A");
+}
+
+TEST_F(Favourites, RemovingTheOnlyOneLeavesAnEmptyStore)
+{
+    ASSERT_TRUE(Add(u"Only", 4));
+    ASSERT_TRUE(Remove(u"Only"));
+    EXPECT_EQ(book.favoriteCount, 1);
+    EXPECT_TRUE(FileExists("favorite.dat"));
+    EXPECT_EQ(ReadFile("favorite.dat").size(), 0u);
+}
+
+TEST_F(Favourites, RemoveKeepsTheRecordsBytesAsTheyWere)
+{
+    Bytes record(124, 0xAB);   // no terminator anywhere in the text
+    record[120] = 9;
+    record[121] = record[122] = record[123] = 0;
+    WriteFile("favorite.dat", record);
+    book.CloseDataFiles();
+    ASSERT_TRUE(Remove(u"not there"));
+    EXPECT_EQ(ReadFile("favorite.dat"), record);
+}
+
+TEST_F(Favourites, AFailedRemovalLeavesTheStoreUnchanged)
+{
+    ASSERT_TRUE(Add(u"A", 1));
+    const Bytes before = ReadFile("favorite.dat");
+    std::filesystem::create_directory("temp.dat");   // the work file cannot be created
+    EXPECT_FALSE(Remove(u"A"));
+    EXPECT_EQ(ReadFile("favorite.dat"), before);
+}
+
+TEST_F(Favourites, ListShowsStoredRowsInOrder)
+{
+    ASSERT_TRUE(Add(u"Second [one]", 2));
+    ASSERT_TRUE(Add(u"First", 1));
+    book.ListFavourites();
+    EXPECT_EQ(w.list.Texts(), (Texts{"Second one", "First"}));
+    EXPECT_EQ(book.phraseIds.at(u"Second one"), u"2");
+    EXPECT_FALSE(book.favoriteButtonAdds);
+    EXPECT_TRUE(book.favoriteFileOpen);
+    EXPECT_EQ(w.window.firstRowSelections, 1);
+    EXPECT_EQ(book.selectedPhrase, 2);
+}
+
+TEST_F(Favourites, PartialRecordsAreNeitherListedNorLost)
+{
+    ASSERT_TRUE(Add(u"Whole", 1));
+    Bytes bytes = ReadFile("favorite.dat");
+    bytes.resize(bytes.size() + 50, 0x41);   // a write cut short
+    WriteFile("favorite.dat", bytes);
+    book.ListFavourites();
+    EXPECT_EQ(w.list.Texts(), Texts{"Whole"});
+
+    // A new favourite starts on a record boundary, so both stay readable.
+    ASSERT_TRUE(Add(u"Next", 2));
+    EXPECT_EQ(ReadFile("favorite.dat").size(), 3u * 124);
+    book.ListFavourites();
+    ASSERT_EQ(w.list.rows.size(), 3u);
+    EXPECT_EQ(w.list.Texts()[0], "Whole");
+    EXPECT_EQ(w.list.Texts()[2], "Next");
+}
+
+TEST_F(Favourites, EmptyOrUnopenableStoreListsNothing)
+{
+    book.ListFavourites();
+    EXPECT_TRUE(w.list.rows.empty());
+    EXPECT_TRUE(book.phraseIds.empty());
+
+    book.CloseDataFiles();
+    std::remove("favorite.dat");
+    std::filesystem::create_directory("favorite.dat");
+    EXPECT_FALSE(book.EnsureFavouritesOpen());
+    EXPECT_FALSE(Add(u"A", 1));
+    EXPECT_FALSE(Remove(u"A"));
+    book.ListFavourites();
+    EXPECT_TRUE(w.list.rows.empty());
+    EXPECT_TRUE(w.messages.shown.empty());
+}

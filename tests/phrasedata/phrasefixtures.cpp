@@ -1,0 +1,83 @@
+#include "phrasefixtures.h"
+
+#include "records.h"
+#include "search.h"
+
+void WriteEnglish(const std::vector<EnglishEntry>& records, const std::string& name)
+{
+    Bytes bytes;
+    for (const EnglishEntry& e : records) {
+        const auto record = PhraseRecord{e.text, e.number}.Encode();
+        bytes.insert(bytes.end(), record.begin(), record.end());
+    }
+    WriteFile(name, bytes);
+}
+
+void WriteEnglishTexts(const std::vector<std::u16string>& texts, const std::string& name)
+{
+    std::vector<EnglishEntry> records;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        records.push_back({texts[i], std::int32_t(i + 1)});
+    WriteEnglish(records, name);
+}
+
+void WriteFrench(const std::vector<std::u16string>& texts)
+{
+    Bytes bytes;
+    for (const std::u16string& text : texts) {
+        const auto record = TranslationRecord{text}.Encode();
+        bytes.insert(bytes.end(), record.begin(), record.end());
+    }
+    WriteFile("French.dat", bytes);
+}
+
+void WriteMap(const std::vector<MapEntry>& records)
+{
+    Bytes bytes;
+    for (const MapEntry& e : records) {
+        const auto record = MapRecord{e.text, e.variantCount}.Encode();
+        bytes.insert(bytes.end(), record.begin(), record.end());
+    }
+    WriteFile("MapEngSpec.data", bytes);
+}
+
+void WriteRelated(const std::vector<std::vector<int>>& related, int rows)
+{
+    Bytes bytes(std::size_t(rows) * kRelateRowBytes, 0);
+    for (std::size_t phrase = 0; phrase < related.size(); ++phrase) {
+        for (int number : related[phrase]) {
+            const int bit = number - 1;
+            bytes[phrase * kRelateRowBytes + std::size_t(bit / 8)] |= std::uint8_t(0x80 >> (bit % 8));
+        }
+    }
+    WriteFile("Relate.dat", bytes);
+}
+
+std::u16string NumberedText(int number)
+{
+    const std::string text = "Phrase " + std::to_string(number);
+    return std::u16string(text.begin(), text.end());
+}
+
+void WriteNumberedBook(int count)
+{
+    std::vector<std::u16string> english;
+    std::vector<MapEntry> map;
+    std::vector<std::u16string> french;
+    for (int n = 1; n <= count; ++n) {
+        english.push_back(NumberedText(n));
+        map.push_back({"Phrase " + std::to_string(n), 1});
+        french.push_back(NumberedText(n) + u" fr\r");
+    }
+    WriteEnglishTexts(english);
+    WriteMap(map);
+    WriteFrench(french);
+}
+
+void WriteEmptySoundArchive()
+{
+    Bytes header{'q', 'o', 'r', 'v', 'a', 'm', 'u', 'l', 0, 0, 0, 0};
+    WriteLE32(header.data() + 8, 2102);
+    WriteFile("data.dat", header);
+    WriteFile("data.idx", Bytes{});
+}

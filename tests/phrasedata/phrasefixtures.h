@@ -1,0 +1,36 @@
+#pragma once
+// Builders of phrase files with exactly the bytes the program reads.
+
+#include "files.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct EnglishEntry {
+    std::u16string text;
+    std::int32_t number;
+};
+
+struct MapEntry {
+    std::string text;   // Windows-1252
+    std::int16_t variantCount = 1;
+};
+
+void WriteEnglish(const std::vector<EnglishEntry>& records, const std::string& name = "English.dat");
+// Record i gets number i + 1.
+void WriteEnglishTexts(const std::vector<std::u16string>& texts, const std::string& name = "English.dat");
+void WriteFrench(const std::vector<std::u16string>& texts);
+void WriteMap(const std::vector<MapEntry>& records);
+
+// One related-table row per phrase; `related[n - 1]` lists the phrases marked for phrase n.
+void WriteRelated(const std::vector<std::vector<int>>& related, int rows = 831);
+
+// A sound archive with a valid header and no clips: every lookup is refused
+// silently, so showing a phrase says nothing about sound.
+void WriteEmptySoundArchive();
+
+// Records of a text file of n phrases: "Phrase 1", "Phrase 2", ... (English,
+// map and French "Phrase n fr\r").
+void WriteNumberedBook(int count);
+std::u16string NumberedText(int number);
