@@ -1,0 +1,32 @@
+#pragma once
+// The header's tables, one copy shared by all layers.
+
+#include "mpadecoder.h"
+
+#include <cstdint>
+
+// kbit/s by [MPEG-1: 0, MPEG-2 and 2.5: 1][layer - 1][bitrate index].
+inline constexpr int16_t kBitrateKbps[2][3][16] = {
+    {
+        {0, 32, 64, 96, 128, 160, 192, 224, 256, 288, 320, 352, 384, 416, 448, 0},
+        {0, 32, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 384, 0},
+        {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 0},
+    },
+    {
+        {0, 32, 48, 56, 64, 80, 96, 112, 128, 144, 160, 176, 192, 224, 256, 0},
+        {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160, 0},
+        {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160, 0},
+    },
+};
+
+// Hz by [version - 1][sample-rate index].
+inline constexpr int32_t kSampleRateHz[3][4] = {
+    {44100, 48000, 32000, 0},
+    {22050, 24000, 16000, 0},
+    {11025, 12000, 8000, 0},
+};
+
+int32_t FrameBitrate(int32_t version, int32_t layer, int32_t index);
+int32_t FrameSampleRate(int32_t version, int32_t index);
+// The frame's length in bytes, padding slot included, at `rate` Hz.
+int32_t FrameLength(const MpaFrameInfo& header, int32_t rate);

@@ -1,0 +1,33 @@
+#pragma once
+// The polyphase synthesis filterbank and PCM output: a family of routines,
+// one per output variant, chosen once per stream by the layer's set-up.
+
+#include <cstdint>
+
+// D[i] of the standard's synthesis window, i in 0..511.
+double SynthesisWindowCoefficient(int i);
+
+void ClearSynthesisHistory();
+
+// What a routine makes of the channels it is given.
+enum class ChannelPlan {
+    Mono,   // a single-channel stream
+    Stereo, // two channels in, two interleaved out
+    Mix,    // two in, (left + right) / 2 out
+    Left,   // two in, the left one out
+    Right,  // two in, the right one out
+};
+
+// Layers I and II: `samples` holds `slots` time slots of 64 floats each: the
+// 32 subband samples of channel 0, then those of channel 1 (unused in Mono).
+using SubbandSynthesis = void (*)(const float* samples, int slots, uint8_t* output);
+SubbandSynthesis ChooseSubbandSynthesis(ChannelPlan plan, int rateShift, bool eightBit);
+
+// Layer III: one granule of one channel, 18 time slots of 32 subband samples.
+// With two output channels, `channel` picks the history and the interleaved
+// position; with one, it is 0.
+using GranuleSynthesis = void (*)(const float* granule, int channel, uint8_t* output);
+GranuleSynthesis ChooseGranuleSynthesis(int outChannels, int rateShift, bool eightBit);
+
+// Samples each slot yields per channel at a rate shift: 32, 16 or 8.
+constexpr int SamplesPerSlot(int rateShift) { return 32 >> rateShift; }
