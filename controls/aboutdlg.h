@@ -1,0 +1,35 @@
+#pragma once
+// The about box: the product name, version and the maker's notice over the
+// about skin, and a button that closes it. Any click on it closes it too; a
+// drag moves it.
+
+#include "controlcolour.h"
+#include "messagetable.h"
+#include "skinneddialog.h"
+
+class CHoverButton;
+class CLabel;
+
+class CAboutDlg : public SkinnedDialog, public ControlColourOwner {
+    Q_OBJECT
+public:
+    explicit CAboutDlg(QWidget* parent = nullptr);
+    ~CAboutDlg() override;
+
+    CHoverButton* CloseButton() const { return closeButton; }
+    CLabel* Label(int controlId) const;
+
+    QBrush ChildBackground(QWidget* child, resources::ControlKind kind, const QBrush& proposed) override;
+
+protected:
+    void SurfaceClicked() override { accept(); }
+
+private:
+    static const MessageRow<CAboutDlg> kMessages[];
+
+    CHoverButton* closeButton = nullptr;
+    CLabel* noticeSecond = nullptr;
+    CLabel* noticeFirst = nullptr;
+    CLabel* version = nullptr;
+    CLabel* productName = nullptr;
+};

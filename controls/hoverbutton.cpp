@@ -1,0 +1,140 @@
+#include "hoverbutton.h"
+
+#include "platform/bitmaps.h"
+#include "platform/resourcestrings.h"
+
+#include <QHelpEvent>
+#include <QPainter>
+
+namespace {
+
+constexpr int kRestMilliseconds = 1;
+constexpr int kButtonTool = 1;
+
+struct Transition {
+    HoverState from;
+    HoverEvent event;
+    HoverState to;
+};
+
+// Pairs not listed leave the state as it is: a move while over the button
+// asks nothing more, a rest that comes after leaving is stale.
+constexpr Transition kTransitions[] = {
+    {HoverState::Away, HoverEvent::Moved, HoverState::Arrived},
+    {HoverState::Arrived, HoverEvent::Rested, HoverState::Hovering},
+    {HoverState::Arrived, HoverEvent::Left, HoverState::Away},
+    {HoverState::Hovering, HoverEvent::Left, HoverState::Away},
+};
+
+} // namespace
+
+CHoverButton::CHoverButton(QWidget* parent) : QAbstractButton(parent)
+{
+    setMouseTracking(true);
+    setAttribute(Qt::WA_Hover, false);
+    restTimer.setSingleShot(true);
+    restTimer.setInterval(kRestMilliseconds);
+    connect(&restTimer, &QTimer::timeout, this, [this] { Apply(HoverEvent::Rested); });
+}
+
+bool CHoverButton::LoadFrameStrip(int bitmapId)
+{
+    SetFrameStrip(platform::LoadPixmap(bitmapId));
+    return true;
+}
+
+void CHoverButton::SetFrameStrip(const QPixmap& newStrip)
+{
+    strip = newStrip;
+    frameSize = QSize(strip.width() / 3, strip.height());
+    resize(frameSize);
+    update();
+}
+
+CHoverButton::Picture CHoverButton::CurrentPicture() const
+{
+    if (isDown())
+        return Pressed;
+    return state == HoverState::Hovering ? Hover : Normal;
+}
+
+void CHoverButton::paintEvent(QPaintEvent*)
+{
+    if (strip.isNull())
+        return;
+    QPainter painter(this);
+    const QRect source(CurrentPicture() * frameSize.width(), 0, frameSize.width(), frameSize.height());
+    painter.drawPixmap(QPoint(0, 0), strip, source);
+}
+
+void CHoverButton::Apply(HoverEvent hoverEvent)
+{
+    for (const Transition& transition : kTransitions) {
+        if (transition.from == state && transition.event == hoverEvent) {
+            state = transition.to;
+            if (state == HoverState::Arrived)
+                restTimer.start();
+            else
+                restTimer.stop();
+            update();
+            return;
+        }
+    }
+}
+
+void CHoverButton::enterEvent(QEnterEvent* event)
+{
+    Apply(HoverEvent::Moved);
+    QAbstractButton::enterEvent(event);
+}
+
+void CHoverButton::mouseMoveEvent(QMouseEvent* event)
+{
+    Apply(HoverEvent::Moved);
+    QAbstractButton::mouseMoveEvent(event);
+}
+
+void CHoverButton::leaveEvent(QEvent* event)
+{
+    Apply(HoverEvent::Left);
+    QAbstractButton::leaveEvent(event);
+}
+
+ToolTip& CHoverButton::EnsureTip()
+{
+    if (!tip)
+        tip = std::make_unique<ToolTip>(this); // made inactive
+    return *tip;
+}
+
+bool CHoverButton::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        EnsureTip().Show(static_cast<QHelpEvent*>(event));
+        return true;
+    }
+    return QAbstractButton::event(event);
+}
+
+void CHoverButton::SetTipText(const QString& text, bool activate)
+{
+    if (text.isNull())
+        return;
+    ToolTip& t = EnsureTip();
+    t.AddTool(kButtonTool, rect(), text);
+    t.SetToolText(kButtonTool, text);
+    t.SetActive(activate);
+}
+
+void CHoverButton::SetTipTextById(int stringId, bool activate)
+{
+    const QString text = platform::LoadResourceString(stringId);
+    if (!text.isEmpty())
+        SetTipText(text, activate);
+}
+
+void CHoverButton::ActivateTip(bool activate)
+{
+    if (tip && tip->ToolCount() > 0)
+        tip->SetActive(activate);
+}

@@ -1,0 +1,247 @@
+#include "mylistbox.h"
+
+#include "citem.h"
+#include "controlid.h"
+#include "phraselistowner.h"
+#include "platform/bitmaps.h"
+#include "resources/controlids.h"
+#include "resources/resourceids.h"
+#include "slotchooser.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+
+namespace {
+
+// A row of the list; owns the item it shows, if any.
+class PhraseRow : public QListWidgetItem {
+public:
+    PhraseRow(const QString& text, std::unique_ptr<CItem> item)
+        : QListWidgetItem(text), item(std::move(item)) {}
+    std::unique_ptr<CItem> item;
+};
+
+// Draws each row's text at a fixed indent, in the list's font, so the slot
+// hit test knows exactly where every word lies.
+class PhraseRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem background = option;
+        initStyleOption(&background, index);
+        background.text.clear();
+        const QWidget* list = option.widget;
+        list->style()->drawControl(QStyle::CE_ItemViewItem, &background, painter, list);
+
+        const bool selected = option.state & QStyle::State_Selected;
+        painter->save();
+        painter->setFont(option.font);
+        painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        const QRect textArea = option.rect.adjusted(CMyListBox::kTextIndent, 0, 0, 0);
+        painter->drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                          index.data(Qt::DisplayRole).toString());
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const QFontMetrics metrics(option.font);
+        const int textWidth = metrics.horizontalAdvance(index.data(Qt::DisplayRole).toString());
+        return QSize(2 * CMyListBox::kTextIndent + textWidth, metrics.height() + 2);
+    }
+};
+
+QString ToQString(const std::u16string& text) { return QString::fromStdU16String(text); }
+
+} // namespace
+
+const MessageRow<CMyListBox> CMyListBox::kChooserMessages[] = {
+    {resources::kSlotChooser, Notification::SelectionChanged, [](CMyListBox& list) { list.ApplyChoice(); }},
+    {resources::kSlotChooser, Notification::FocusLost, [](CMyListBox& list) { list.ChooserLostFocus(); }},
+    {resources::kSlotChooser, Notification::SelectionCancelled, [](CMyListBox& list) { list.HideChooser(); }},
+};
+
+CMyListBox::CMyListBox(QWidget* parent) : QListWidget(parent)
+{
+    const QPixmap pattern = platform::LoadPixmap(resources::kListPattern);
+    chooserBrush = pattern.isNull() ? QBrush(Qt::white) : QBrush(pattern);
+    setItemDelegate(new PhraseRowDelegate(this));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setTextElideMode(Qt::ElideNone);
+    setWordWrap(false);
+    setUniformItemSizes(true);
+}
+
+CMyListBox::~CMyListBox() = default;
+
+void CMyListBox::ClearRows()
+{
+    HideChooser();
+    clear();
+}
+
+void CMyListBox::AddPlainRow(const std::u16string& text)
+{
+    addItem(new PhraseRow(ToQString(text), nullptr));
+}
+
+int CMyListBox::AddPhraseItem(std::unique_ptr<CItem> item)
+{
+    const QString text = ToQString(item->displayText);
+    addItem(new PhraseRow(text, std::move(item)));
+    return count() - 1;
+}
+
+int CMyListBox::SelectedRow() const
+{
+    const QList<QListWidgetItem*> selected = selectedItems();
+    return selected.isEmpty() ? -1 : row(selected.front());
+}
+
+std::u16string CMyListBox::RowText(int rowIndex) const
+{
+    const QListWidgetItem* rowItem = item(rowIndex);
+    return rowItem ? rowItem->text().toStdU16String() : std::u16string();
+}
+
+int CMyListBox::TextWidth(const std::u16string& text) const
+{
+    return fontMetrics().horizontalAdvance(ToQString(text));
+}
+
+void CMyListBox::SetHorizontalExtent(int pixels)
+{
+    horizontalExtent = pixels;
+    updateGeometries();
+}
+
+void CMyListBox::updateGeometries()
+{
+    QListWidget::updateGeometries();
+    if (horizontalExtent > 0) {
+        const int page = viewport()->width();
+        horizontalScrollBar()->setPageStep(page);
+        horizontalScrollBar()->setRange(0, std::max(0, horizontalExtent - page));
+    }
+}
+
+CItem* CMyListBox::ItemAt(int rowIndex) const
+{
+    const auto* phraseRow = static_cast<const PhraseRow*>(item(rowIndex));
+    return phraseRow ? phraseRow->item.get() : nullptr;
+}
+
+std::optional<SlotHit> CMyListBox::HitTest(QPoint point) const
+{
+    const int selected = SelectedRow();
+    const CItem* phrase = ItemAt(selected);
+    if (!phrase)
+        return std::nullopt;
+    const QRect rowRect = visualItemRect(item(selected));
+    const int scroll = horizontalScrollBar()->value();
+    // Where the text starts with the list unscrolled; the hit test moves it
+    // left by the scroll position itself.
+    const int textLeft = rowRect.left() + scroll + kTextIndent;
+    const QFontMetrics metrics = fontMetrics();
+    return HitTestSlot(ToQString(phrase->displayText), ToQString(phrase->rawText), point, textLeft, scroll,
+                       rowRect.top(), rowRect.height(),
+                       [&metrics](const QString& text) { return metrics.horizontalAdvance(text); });
+}
+
+void CMyListBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    // Without an owner the view is unknown, so the list offers no alternatives.
+    if (!mainWindow || !mainWindow->FavoriteButtonAdds()) {
+        QListWidget::mouseReleaseEvent(event);
+        return;
+    }
+    const int selected = SelectedRow();
+    if (count() == 0 || selected < 0)
+        return;
+    if (!item(selected)->text().contains(u'[')) {
+        QListWidget::mouseReleaseEvent(event);
+        return;
+    }
+    const std::optional<SlotHit> hit = HitTest(event->position().toPoint());
+    if (hit)
+        ShowChooser(*hit);
+    else
+        HideChooser();
+    QListWidget::mouseReleaseEvent(event);
+}
+
+void CMyListBox::ShowChooser(const SlotHit& hit)
+{
+    lastHit = hit;
+    if (!slotChooser) {
+        slotChooser = new SlotChooser(viewport());
+        SetControlId(slotChooser, resources::kSlotChooser);
+        QPalette palette = slotChooser->palette();
+        for (QPalette::ColorRole role : {QPalette::Base, QPalette::Window, QPalette::Button})
+            palette.setBrush(role, chooserBrush);
+        slotChooser->setPalette(palette);
+        slotChooser->view()->setPalette(palette);
+        slotChooser->view()->setTextElideMode(Qt::ElideNone);
+        BindMessageTable<CMyListBox>(*this, slotChooser, kChooserMessages);
+    }
+    slotChooser->hide();
+    slotChooser->clear();
+    slotChooser->addItems(hit.alternatives);
+    // The chooser's face covers the word; its list drops into the room below.
+    slotChooser->setGeometry(hit.chooserRect.left(), hit.slotRect.top(), hit.chooserRect.width(),
+                             hit.slotRect.height());
+    slotChooser->view()->setMinimumWidth(hit.chooserRect.width());
+    const int entryHeight = std::max(1, slotChooser->view()->sizeHintForRow(0));
+    slotChooser->setMaxVisibleItems(std::max(1, kDropDownRoom / entryHeight));
+    slotChooser->show();
+    slotChooser->setCurrentIndex(0);
+    slotChooser->setFocus(Qt::OtherFocusReason);
+    slotChooser->showPopup();
+}
+
+void CMyListBox::HideChooser()
+{
+    if (slotChooser && slotChooser->isVisible()) {
+        slotChooser->hidePopup();
+        slotChooser->hide();
+    }
+}
+
+void CMyListBox::ChooserLostFocus()
+{
+    HideChooser();
+    viewport()->update();
+}
+
+void CMyListBox::ApplyChoice()
+{
+    if (!slotChooser)
+        return;
+    slotChooser->hide();
+    const int selected = SelectedRow();
+    CItem* phrase = ItemAt(selected);
+    if (!phrase || !lastHit)
+        return;
+    const std::optional<QString> changed =
+        ApplySlotChoice(ToQString(phrase->displayText), lastHit->slotStart, lastHit->slotEnd, lastHit->slotWord,
+                        slotChooser->currentText());
+    if (!changed)
+        return;
+    // The row keeps its item and its selection; only its text changes.
+    phrase->displayText = changed->toStdU16String();
+    item(selected)->setText(*changed);
+    viewport()->update();
+    if (mainWindow)
+        mainWindow->ShowSelectedPhrase();
+}
+
+void CMyListBox::wheelEvent(QWheelEvent* event)
+{
+    HideChooser();
+    QListWidget::wheelEvent(event);
+}

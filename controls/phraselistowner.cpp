@@ -1,0 +1,3 @@
+#include "phraselistowner.h"
+
+PhraseListOwner* mainWindow = nullptr;

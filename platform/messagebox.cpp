@@ -1,0 +1,43 @@
+#include "platform/messagebox.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace platform {
+
+namespace {
+MessageBoxRecorder* activeRecorder = nullptr;
+}
+
+QString DefaultCaption()
+{
+    // applicationName() is the executable's base name unless someone set it.
+    const QString path = QCoreApplication::applicationFilePath();
+    if (!path.isEmpty())
+        return QFileInfo(path).completeBaseName();
+    return QCoreApplication::applicationName();
+}
+
+void ShowMessageBox(const QString& text, const QString& caption)
+{
+    const QString title = caption.isEmpty() ? DefaultCaption() : caption;
+    if (activeRecorder) {
+        activeRecorder->boxes.push_back({text, title});
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
+MessageBoxRecorder::MessageBoxRecorder() : previous(activeRecorder)
+{
+    activeRecorder = this;
+}
+
+MessageBoxRecorder::~MessageBoxRecorder()
+{
+    activeRecorder = previous;
+}
+
+} // namespace platform

@@ -1,0 +1,23 @@
+#pragma once
+// The drawing routines of each bitmap.
+
+#include <QImage>
+#include <QRect>
+
+namespace art {
+
+QImage DrawMainSkin(QSize size);
+QImage DrawAboutSkin(QSize size);
+QImage DrawListPattern(QSize size);
+QImage DrawIcon(QSize size);
+// The strip of `bitmapId`; each picture lies on `skin` at `place` and takes
+// its background from there, so the button sits seamlessly on the window.
+QImage DrawStrip(int bitmapId, QSize size, const QImage& skin, QPoint place);
+
+} // namespace art
+
+namespace art {
+// Where a control of the main window (or of the about box) lands, in pixels.
+QRect MainControlRect(int controlId);
+QRect AboutControlRect(int controlId);
+} // namespace art

@@ -1,0 +1,88 @@
+// Draws every bitmap of the program into a folder, one <id>.png each.
+// Re-running it over resources/bitmaps reproduces the committed files.
+
+#include "artwork.h"
+#include "style.h"
+
+#include "resources/buttonstrips.h"
+#include "resources/controlids.h"
+#include "resources/resourceids.h"
+
+#include <QDir>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <cstdio>
+
+namespace {
+
+constexpr const char* kFontFiles[] = {
+    "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf",
+    "/usr/share/fonts/truetype/liberation/LiberationSans-Bold.ttf",
+};
+
+// Where a strip's pictures sit on their skin: the main window's buttons on
+// the main skin, the about box's close button on the about skin.
+struct Placement {
+    const QImage* skin;
+    QPoint place;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: tessaly-artwork <output folder>\n");
+        return 2;
+    }
+    for (const char* file : kFontFiles) {
+        if (QFontDatabase::addApplicationFont(QString::fromLatin1(file)) < 0) {
+            std::fprintf(stderr, "tessaly-artwork: cannot load %s (package fonts-liberation)\n", file);
+            return 1;
+        }
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    if (!out.exists() && !QDir().mkpath(out.path())) {
+        std::fprintf(stderr, "tessaly-artwork: cannot make %s\n", argv[1]);
+        return 1;
+    }
+
+    const QImage mainSkin = art::DrawMainSkin(QSize(723, 558));
+    const QImage aboutSkin = art::DrawAboutSkin(QSize(496, 412));
+
+    auto placementOf = [&](int bitmapId) -> Placement {
+        if (bitmapId == resources::kAboutCloseStrip)
+            return {&aboutSkin, art::AboutControlRect(resources::kAboutCloseButton).topLeft()};
+        for (const resources::ButtonStrip& button : resources::kButtonStrips)
+            if (button.bitmapId == bitmapId)
+                return {&mainSkin, art::MainControlRect(button.controlId).topLeft()};
+        return {&mainSkin, QPoint()};
+    };
+
+    int failures = 0;
+    for (const resources::BitmapSpec& spec : resources::kBitmaps) {
+        const QSize size(spec.width, spec.height);
+        QImage picture;
+        switch (spec.layout) {
+        case resources::BitmapLayout::Skin:
+            picture = spec.id == resources::kMainSkin ? mainSkin : aboutSkin;
+            break;
+        case resources::BitmapLayout::Strip: {
+            const Placement placement = placementOf(spec.id);
+            picture = art::DrawStrip(spec.id, size, *placement.skin, placement.place);
+            break;
+        }
+        case resources::BitmapLayout::Pattern: picture = art::DrawListPattern(size); break;
+        case resources::BitmapLayout::Icon: picture = art::DrawIcon(size); break;
+        }
+        const QString path = out.filePath(QStringLiteral("%1.png").arg(spec.id));
+        if (picture.size() != size || !picture.save(path, "PNG")) {
+            std::fprintf(stderr, "tessaly-artwork: failed on bitmap %d\n", spec.id);
+            ++failures;
+        }
+    }
+    return failures == 0 ? 0 : 1;
+}

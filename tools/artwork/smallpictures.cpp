@@ -1,0 +1,40 @@
+#include "artwork.h"
+#include "drawing.h"
+#include "style.h"
+
+#include <QPainterPath>
+
+namespace art {
+
+QImage DrawListPattern(QSize size)
+{
+    // White, with a dot so faint it only keeps the list from looking bare.
+    QImage tile(size, QImage::Format_RGB32);
+    tile.fill(Qt::white);
+    const QRgb dot = qRgb(0xf1, 0xf4, 0xf8);
+    for (int y = 0; y < size.height(); y += 6)
+        for (int x = (y / 6) % 2 * 3; x < size.width(); x += 6)
+            tile.setPixel(x, y, dot);
+    return tile;
+}
+
+QImage DrawIcon(QSize size)
+{
+    QImage icon(size, QImage::Format_ARGB32);
+    icon.fill(Qt::transparent);
+    QPainter p(&icon);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF square(2, 2, size.width() - 4, size.height() - 4);
+    QLinearGradient fill(square.topLeft(), square.bottomLeft());
+    fill.setColorAt(0, kNavyLight);
+    fill.setColorAt(1, kNavyDeep);
+    p.setPen(Qt::NoPen);
+    p.setBrush(fill);
+    p.drawRoundedRect(square, size.width() * 0.2, size.width() * 0.2);
+    const qreal s = size.width();
+    SpeechBubble(p, QRectF(s * 0.16, s * 0.2, s * 0.68, s * 0.62), kOnDark);
+    Ribbon(p, QRectF(s * 0.3, s * 0.3, s * 0.4, s * 0.26));
+    return icon;
+}
+
+} // namespace art
