@@ -9,4 +9,5 @@ using Arguments = std::vector<std::string>;
 
 int RunBuildEnglish(const Arguments& args);
 int RunBuildFrench(const Arguments& args);
+int RunDecode(const Arguments& args);
 int RunMakePhrasebook(const Arguments& args);
