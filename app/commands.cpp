@@ -1,0 +1,93 @@
+// The commands that act on phrases: play, keyword search, related phrases,
+// and adding or removing a favourite.
+
+#include "captionmodes.h"
+#include "hoverbutton.h"
+#include "mylistbox.h"
+#include "soundplayer.h"
+#include "tessalydlg.h"
+#include "text.h"
+#include "windowviews_qt.h"
+
+#include <QLineEdit>
+
+void CTessalyDlg::PlaySelectedPhrase()
+{
+    if (!phraseShown || phraseList->count() == 0)
+        return;
+    player->Stop();
+    player->Play();
+}
+
+void CTessalyDlg::EnterSearchMode()
+{
+    keywordEdit->setEnabled(true);
+    book->captionMode = kSearchMode;
+    book->viewCode = 0;
+    UpdateCaptions();
+    book->favoriteButtonAdds = true;
+    SetFavouriteTip(QStringLiteral("Add to Favorite"));
+    Button(resources::kRunSearchButton)->SetTipText(QStringLiteral("Search"), true);
+    update(translationArea);
+}
+
+void CTessalyDlg::RunSearch()
+{
+    if (book->captionMode != kSearchMode)
+        return;
+    book->LoadAllPhrases();
+    book->SearchPhrases();
+    SelectFirstRow();
+    RefreshControls();
+}
+
+void CTessalyDlg::RunSearchIfDirty()
+{
+    if (searchDirty)
+        RunSearch();
+    searchDirty = false;
+}
+
+void CTessalyDlg::ShowRelatedPhrases()
+{
+    book->favoriteButtonAdds = true;
+    SetFavouriteTip(QStringLiteral("Add to Favorite"));
+    RefreshControls();
+    keywordEdit->setEnabled(false);
+    if (book->loadedPhrase < 1)
+        return;
+    const std::u16string shown = book->selectedText;
+    if (!book->FindRelatedPhrases()) {
+        views->messages.ShowMessage(u"No related phrase(s) found!", kDefaultCaption);
+        return;
+    }
+    book->viewCode = 0;
+    book->keywordText = StripBrackets(shown);
+    book->loadedPhrase = -1;
+    book->captionMode = kRelatedMode;
+    UpdateCaptions();
+    RefreshControls();
+    SelectFirstRow();
+}
+
+void CTessalyDlg::ToggleFavorite()
+{
+    if (phraseList->count() == 0)
+        return;
+    if (book->favoriteButtonAdds) {
+        if (book->AddFavourite())
+            views->messages.ShowMessage(u"One item has just added to your favorite category", kProgramCaption);
+        return;
+    }
+    if (!book->RemoveFavourite())
+        return;
+    views->messages.ShowMessage(u"One item has just removed from your favorite category", kProgramCaption);
+    ClearPhraseList();
+    if (book->favoriteCount == 1) {
+        book->translationText.clear();
+        RefreshControls();
+        update(translationArea);
+    } else {
+        book->ListFavourites();
+    }
+}

@@ -1,0 +1,13 @@
+#include "tessaly.h"
+
+#include "platform/sdlwaveout.h"
+#include "tessalydlg.h"
+
+CTessalyApp::CTessalyApp(int& argc, char** argv) : QApplication(argc, argv) {}
+
+int CTessalyApp::InitInstance()
+{
+    CTessalyDlg window(std::make_unique<platform::SdlWaveOut>());
+    window.DoModal();
+    return 0;
+}

@@ -1,0 +1,205 @@
+// The main window's construction, initialisation and end, its bound fields and
+// its message table.
+
+#include "tessalydlg.h"
+
+#include "controlid.h"
+#include "dialogbuilder.h"
+#include "hoverbutton.h"
+#include "mylistbox.h"
+#include "platform/bitmaps.h"
+#include "platform/fontfiles.h"
+#include "playeradapter.h"
+#include "resources/buttonstrips.h"
+#include "resources/controlids.h"
+#include "resources/resourceids.h"
+#include "soundplayer.h"
+#include "transparentstatic.h"
+#include "updatechecker.h"
+#include "windowviews_qt.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+using namespace resources;
+
+// Every control notification the window reacts to, and its handler.
+const MessageRow<CTessalyDlg> CTessalyDlg::kMessages[] = {
+    {kBasicButton, Notification::Clicked, [](CTessalyDlg& w) { w.SelectCategory(100); }},
+    {kTravelButton, Notification::Clicked, [](CTessalyDlg& w) { w.SelectCategory(200); }},
+    {kLodgingButton, Notification::Clicked, [](CTessalyDlg& w) { w.SelectCategory(400); }},
+    {kFoodButton, Notification::Clicked, [](CTessalyDlg& w) { w.SelectCategory(300); }},
+    {kSocialButton, Notification::Clicked, [](CTessalyDlg& w) { w.SelectCategory(700); }},
+    {kBusinessButton, Notification::Clicked, [](CTessalyDlg& w) { w.SelectCategory(500); }},
+    {kSightseeingButton, Notification::Clicked, [](CTessalyDlg& w) { w.SelectCategory(600); }},
+    {kShoppingButton, Notification::Clicked, [](CTessalyDlg& w) { w.SelectCategory(800); }},
+    {kEmergencyButton, Notification::Clicked, [](CTessalyDlg& w) { w.SelectCategory(900); }},
+    {kQuestionButton, Notification::Clicked, [](CTessalyDlg& w) { w.SelectCategory(1000); }},
+    {kFavouritesViewButton, Notification::Clicked, [](CTessalyDlg& w) { w.ShowFavorites(); }},
+    {kSubcategoryBox, Notification::SelectionMade, [](CTessalyDlg& w) { w.Book().ShowSubcategory(); }},
+    {kPhraseList, Notification::SelectionChanged, [](CTessalyDlg& w) { w.ShowSelectedPhrase(); }},
+    {kPhraseList, Notification::DoubleClicked, [](CTessalyDlg& w) { w.PlaySelectedPhrase(); }},
+    {kPlayButton, Notification::Clicked, [](CTessalyDlg& w) { w.PlaySelectedPhrase(); }},
+    {kSearchModeButton, Notification::Clicked, [](CTessalyDlg& w) { w.EnterSearchMode(); }},
+    {kRunSearchButton, Notification::Clicked, [](CTessalyDlg& w) { w.RunSearch(); }},
+    {kKeywordBox, Notification::TextChanged, [](CTessalyDlg& w) { w.MarkSearchDirty(); }},
+    {kExactMatchBox, Notification::Clicked, [](CTessalyDlg& w) { w.MarkSearchDirty(); }},
+    {kRelatedButton, Notification::Clicked, [](CTessalyDlg& w) { w.ShowRelatedPhrases(); }},
+    {kFavouriteToggleButton, Notification::Clicked, [](CTessalyDlg& w) { w.ToggleFavorite(); }},
+    {kMinimiseButton, Notification::Clicked, [](CTessalyDlg& w) { w.Minimise(); }},
+    {kSupportButton, Notification::Clicked, [](CTessalyDlg& w) { w.OpenWebPage(kSupportButton); }},
+    {kBugReportButton, Notification::Clicked, [](CTessalyDlg& w) { w.OpenWebPage(kBugReportButton); }},
+    {kNewVersionButton, Notification::Clicked, [](CTessalyDlg& w) { w.OpenWebPage(kNewVersionButton); }},
+    {kAboutButton, Notification::Clicked, [](CTessalyDlg& w) { w.RunAboutBox(); }},
+    // The exit button carries the application's exit command: it closes the window.
+    {kExitButton, Notification::Clicked, [](CTessalyDlg& w) { w.reject(); }},
+};
+
+CTessalyDlg::CTessalyDlg(std::unique_ptr<platform::WaveOut> waveOut, QWidget* parent)
+    : SkinnedDialog(parent),
+      device(std::move(waveOut)),
+      player(std::make_unique<CSoundPlayer>(*device)),
+      playerAdapter(std::make_unique<SoundPlayerAdapter>(*player)),
+      translationArea(QPoint(180, 435), QPoint(519, 489))
+{
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    icon = QIcon(platform::LoadPixmap(kAppIcon));
+    LoadSkin(kMainSkin);
+
+    // Qt makes a window's controls with the window, so the template is built
+    // here rather than when the window initialises.
+    BuildDialogTemplate(kMainTemplate, this, [](const TemplateControl& row, QWidget* parent) -> QWidget* {
+        if (row.id == kTranslationText || row.id == kVersionText)
+            return new CTransparentStatic(parent);
+        if (row.id == kPhraseList)
+            return new CMyListBox(parent);
+        return nullptr;
+    });
+    translationStatic = static_cast<CTransparentStatic*>(Control(kTranslationText));
+    versionStatic = static_cast<CTransparentStatic*>(Control(kVersionText));
+    firstCaption = qobject_cast<QLabel*>(Control(kFirstCaption));
+    secondCaption = qobject_cast<QLabel*>(Control(kSecondCaption));
+    subcategoryCombo = qobject_cast<QComboBox*>(Control(kSubcategoryBox));
+    keywordEdit = qobject_cast<QLineEdit*>(Control(kKeywordBox));
+    exactMatchBox = qobject_cast<QCheckBox*>(Control(kExactMatchBox));
+    phraseList = static_cast<CMyListBox*>(Control(kPhraseList));
+
+    views = std::make_unique<MainWindowViews>(subcategoryCombo);
+    book = std::make_unique<PhraseBook>(
+        WindowViews{*phraseList, views->subcategories, views->messages, *this, *playerAdapter});
+    book->exactMatch = false;
+    book->captionMode = kBrowseMode;
+    searchDirty = false;
+    BindMessageTable<CTessalyDlg>(*this, this, kMessages);
+}
+
+CTessalyDlg::~CTessalyDlg()
+{
+    if (mainWindow == this)
+        mainWindow = nullptr;
+    // The controls go first: the list's items and the player's device outlive them.
+    const QList<QWidget*> children = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    qDeleteAll(children);
+}
+
+int CTessalyDlg::DoModal()
+{
+    OnInitDialog();
+    return exec();
+}
+
+bool CTessalyDlg::OnInitDialog()
+{
+    if (initialised)
+        return true;
+    initialised = true;
+    setWindowIcon(icon);
+    setWindowTitle(QStringLiteral("Lexavant_French"));
+    ApplyShape();
+    SetupButtons();
+    OpenDataFiles();
+    platform::FontFiles::Add(platform::kArialFontFile);
+    CreatePhraseFont();
+    book->loadedPhrase = -1;
+    book->viewCode = 100;
+    // The first view shows its first phrase, and that counts as shown, so the
+    // play button speaks it at once; phraseShown is not cleared after it.
+    SwitchView();
+    mainWindow = this;
+    listBrush = QBrush(platform::LoadPixmap(kListPattern));
+    phraseList->update();
+    updateChecked = false;
+    updateTimerId = startTimer(1000);
+    return true;
+}
+
+void CTessalyDlg::OpenDataFiles()
+{
+    book->OpenDataFiles();
+}
+
+void CTessalyDlg::CreatePhraseFont()
+{
+    phraseFont = QFont(QStringLiteral("Arial"));
+    phraseFont.setPixelSize(15);
+    phraseFont.setWeight(QFont::Normal);
+    phraseFont.setStyleHint(QFont::SansSerif);
+    for (int id : {kPhraseList, kTranslationText, kKeywordBox, kFirstCaption, kSubcategoryBox, kSecondCaption,
+                   kExactMatchBox})
+        Control(id)->setFont(phraseFont);
+}
+
+void CTessalyDlg::SetupButtons()
+{
+    versionStatic->textColour = QColor(255, 255, 255);
+    versionStatic->update();
+    for (const ButtonStrip& strip : kButtonStrips) {
+        CHoverButton* button = Button(strip.controlId);
+        button->LoadFrameStrip(strip.bitmapId);
+        button->SetTipText(QString::fromUtf16(strip.tip), true);
+    }
+}
+
+void CTessalyDlg::done(int result)
+{
+    OnDestroy();
+    SkinnedDialog::done(result);
+}
+
+void CTessalyDlg::OnDestroy()
+{
+    if (destroyed || !initialised)
+        return;
+    destroyed = true;
+    killTimer(updateTimerId);
+    platform::FontFiles::Remove(platform::kArialFontFile);
+    book->phraseIds.clear();
+    book->CloseDataFiles();
+}
+
+QWidget* CTessalyDlg::Control(int id) const
+{
+    return FindControl(const_cast<CTessalyDlg*>(this), id);
+}
+
+CHoverButton* CTessalyDlg::Button(int id) const
+{
+    return qobject_cast<CHoverButton*>(Control(id));
+}
+
+void CTessalyDlg::RefreshControls()
+{
+    translationStatic->setText(QString::fromStdU16String(book->translationText));
+    const QString keyword = QString::fromStdU16String(book->keywordText);
+    if (keywordEdit->text() != keyword)
+        keywordEdit->setText(keyword);
+    exactMatchBox->setChecked(book->exactMatch);
+}
+
+void CTessalyDlg::ReadControls()
+{
+    book->keywordText = keywordEdit->text().toStdU16String();
+    book->exactMatch = exactMatchBox->isChecked();
+}

@@ -1,0 +1,96 @@
+// The window's own commands: keys, minimising, the web pages, the about box,
+// the colours behind the controls, focus, and the one-time update hand-over.
+
+#include "aboutdlg.h"
+#include "mylistbox.h"
+#include "platform/shell.h"
+#include "sitepages.h"
+#include "tessalydlg.h"
+#include "updatechecker.h"
+
+#include <QKeyEvent>
+#include <QTimerEvent>
+
+void CTessalyDlg::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // The default-button command searches; it never closes the window.
+        RunSearchIfDirty();
+        event->accept();
+        return;
+    case Qt::Key_Escape:
+        reject();
+        event->accept();
+        return;
+    default:
+        SkinnedDialog::keyPressEvent(event);
+    }
+}
+
+void CTessalyDlg::showEvent(QShowEvent* event)
+{
+    SkinnedDialog::showEvent(event);
+    FocusPhraseList();
+}
+
+void CTessalyDlg::changeEvent(QEvent* event)
+{
+    SkinnedDialog::changeEvent(event);
+    // Back from the task bar, the list takes the keyboard again.
+    if (event->type() == QEvent::WindowStateChange && !isMinimized())
+        FocusPhraseList();
+}
+
+void CTessalyDlg::Minimise()
+{
+    showMinimized();
+}
+
+void CTessalyDlg::OpenWebPage(int buttonId)
+{
+    for (const WebPage& page : kWebPages) {
+        if (page.buttonId == buttonId)
+            platform::OpenWebAddress(kMakerSite + QString::fromUtf16(page.path));
+    }
+}
+
+void CTessalyDlg::RunAboutBox()
+{
+    CAboutDlg about;
+    about.exec();
+}
+
+QBrush CTessalyDlg::ChildBackground(QWidget*, resources::ControlKind kind, const QBrush& proposed)
+{
+    switch (kind) {
+    case resources::ControlKind::ListBox:
+        return listBrush;
+    case resources::ControlKind::Static:
+        return Qt::NoBrush;   // the skin shows behind static texts
+    default:
+        return proposed;
+    }
+}
+
+void CTessalyDlg::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() == updateTimerId && updateTimerId != 0)
+        OnTimer(kUpdateTimer);
+    SkinnedDialog::timerEvent(event);
+}
+
+void CTessalyDlg::OnTimer(int id)
+{
+    if (id != kUpdateTimer)
+        return;
+    killTimer(updateTimerId);
+    updateTimerId = 0;
+    if (updateChecked)
+        return;
+    updateChecked = true;
+    updateChecker = std::make_unique<CUpdateChecker>();
+    // The hand-over always lets the program run on beside the updater.
+    updateChecker->HandOver(kProductName, kDownloadFolder, kVersionFileName, kCurrentVersion);
+}
