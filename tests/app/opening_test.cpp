@@ -1,0 +1,114 @@
+// What the window looks like when it opens, and what is left when it closes.
+
+#include "hoverbutton.h"
+#include "mylistbox.h"
+#include "platform/fontfiles.h"
+#include "resources/buttonstrips.h"
+#include "soundplayer.h"
+#include "transparentstatic.h"
+#include "resources/controlids.h"
+#include "windowfixture.h"
+
+#include <QComboBox>
+#include <QTest>
+
+using namespace resources;
+
+TEST_F(WindowTest, OpensOnBasicWithTheFirstPhraseShown)
+{
+    std::remove("favorite.dat");
+    OpenWindow();
+    PhraseBook& book = window->Book();
+    EXPECT_EQ(book.viewCode, 100);
+    EXPECT_EQ(book.captionMode, kBrowseMode);
+    EXPECT_TRUE(book.favoriteButtonAdds);
+    EXPECT_EQ(window->windowTitle(), "Lexavant_French");
+    EXPECT_EQ(mainWindow, window.get());
+
+    auto* combo = qobject_cast<QComboBox*>(window->Control(kSubcategoryBox));
+    ASSERT_EQ(combo->count(), 8);
+    EXPECT_EQ(combo->itemText(0), "All");
+    EXPECT_EQ(combo->itemText(7), "Key words and phrase");
+    EXPECT_EQ(combo->currentIndex(), 0);
+
+    // Basic lists 1 to 171, the family 2-4 as one row.
+    EXPECT_EQ(window->PhraseList()->count(), 169);
+    EXPECT_EQ(window->PhraseList()->currentRow(), 0);
+    EXPECT_EQ(RowText(1), "Phrase [two]");
+    EXPECT_EQ(book.selectedPhrase, 1);
+    EXPECT_EQ(book.translationText, u"Phrase 1 fr");
+    EXPECT_EQ(qobject_cast<QLabel*>(window->Control(kTranslationText))->text(), "Phrase 1 fr");
+    EXPECT_EQ(CaptionText(kFirstCaption), "Sub category:");
+    EXPECT_EQ(CaptionText(kSecondCaption), "");
+    EXPECT_TRUE(Boxes().empty());
+
+    // The favourites store is created, and the data files stay open.
+    EXPECT_TRUE(FileExists("favorite.dat"));
+    EXPECT_TRUE(book.englishFile);
+    EXPECT_TRUE(book.frenchFile);
+    EXPECT_TRUE(book.favoriteFileOpen);
+}
+
+TEST_F(WindowTest, ButtonsTakeOnePictureOfTheirStripAndTheirTips)
+{
+    OpenWindow();
+    for (const ButtonStrip& strip : kButtonStrips) {
+        CHoverButton* button = window->Button(strip.controlId);
+        ASSERT_NE(button, nullptr) << strip.controlId;
+        EXPECT_EQ(button->size(), QSize(strip.width / 3, strip.height)) << strip.controlId;
+        ASSERT_NE(button->Tip(), nullptr) << strip.controlId;
+    }
+    EXPECT_EQ(static_cast<CTransparentStatic*>(window->Control(kVersionText))->textColour, QColor(255, 255, 255));
+    EXPECT_EQ(static_cast<CTransparentStatic*>(window->Control(kTranslationText))->textColour, QColor(0, 0, 0));
+    EXPECT_EQ(window->PhraseFont().pixelSize(), 15);
+    EXPECT_EQ(window->PhraseList()->font().pixelSize(), 15);
+}
+
+TEST_F(WindowTest, TheFirstPhrasesClipIsReadyAtOnce)
+{
+    if (!TestClip())
+        GTEST_SKIP() << "sox and lame are needed to make a clip";
+    OpenWindow();
+    EXPECT_EQ(window->Book().loadedPhrase, 1);
+    EXPECT_EQ(window->Player().CurrentState(), CSoundPlayer::kOpen);
+    // The phrase on screen plays without another selection.
+    Click(kPlayButton);
+    ASSERT_EQ(device->Written().size(), 1u);
+    EXPECT_GT(device->Written()[0].size(), 22050u);
+}
+
+TEST_F(WindowTest, WithoutPhraseFilesTheWindowStillOpens)
+{
+    std::remove("English.dat");
+    std::remove("French.dat");
+    OpenWindow();
+    EXPECT_EQ(window->PhraseList()->count(), 0);
+    EXPECT_TRUE(window->Book().translationText.empty());
+    Click(kTravelButton);
+    EXPECT_EQ(window->PhraseList()->count(), 0);
+}
+
+TEST_F(WindowTest, ClosingReleasesFilesAndTheFont)
+{
+    OpenWindow();
+    const int fontUsers = platform::FontFiles::UseCount(platform::kArialFontFile);
+    EXPECT_GE(fontUsers, 1);
+    window->show();
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), QDialog::Rejected);
+    EXPECT_FALSE(window->Book().englishFile);
+    EXPECT_FALSE(window->Book().frenchFile);
+    EXPECT_FALSE(window->Book().favoriteFile);
+    EXPECT_TRUE(window->Book().phraseIds.empty());
+    EXPECT_EQ(platform::FontFiles::UseCount(platform::kArialFontFile), fontUsers - 1);
+}
+
+TEST_F(WindowTest, TheExitButtonClosesTheWindow)
+{
+    OpenWindow();
+    window->show();
+    Click(kExitButton);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(window->Book().englishFile);
+}
