@@ -9,5 +9,6 @@ using Arguments = std::vector<std::string>;
 
 int RunBuildEnglish(const Arguments& args);
 int RunBuildFrench(const Arguments& args);
+int RunClip(const Arguments& args);
 int RunDecode(const Arguments& args);
 int RunMakePhrasebook(const Arguments& args);

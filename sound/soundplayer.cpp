@@ -1,0 +1,260 @@
+// The pronunciation player: state table, stream set-up and the split decoding
+// of the block.
+
+#include "soundplayer.h"
+#include "playertime.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+#include <new>
+
+namespace {
+
+// Zeros kept after the clip copy. A frame header is checked against the
+// nominal frame size, which near the end of the audio reaches past it; the
+// largest nominal frame size is 160 kbit/s at 8000 Hz, 2880 bytes.
+constexpr std::size_t kReadAhead = 4096;
+static_assert(kReadAhead >= 160u * 144000 / 8000);
+
+std::uint32_t SaturatingAdd(std::uint32_t a, std::uint64_t b)
+{
+    return std::uint32_t(std::min<std::uint64_t>(a + b, std::numeric_limits<std::uint32_t>::max()));
+}
+
+void CopyHeaderFields(const MpaFrameInfo& from, MpaFrameJob& to)
+{
+    to.version = from.version;
+    to.layer = from.layer;
+    to.crcProtected = from.crcProtected;
+    to.bitrateIndex = from.bitrateIndex;
+    to.sampleRateIndex = from.sampleRateIndex;
+    to.padding = from.padding;
+    to.privateBit = from.privateBit;
+    to.mode = from.mode;
+    to.modeExtension = from.modeExtension;
+    to.copyright = from.copyright;
+    to.original = from.original;
+    to.emphasis = from.emphasis;
+}
+
+} // namespace
+
+CSoundPlayer::CSoundPlayer(platform::WaveOut& device) : device(device) {}
+
+CSoundPlayer::~CSoundPlayer()
+{
+    if (state != kClosed)
+        Close();
+}
+
+std::uint32_t CSoundPlayer::ClipDurationMs() const
+{
+    return DurationMs(audioLength, first.kbps);
+}
+
+int CSoundPlayer::Open(std::unique_ptr<std::uint8_t[]>& clipData, std::uint32_t length)
+{
+    if (state != kClosed)
+        return kOpened;
+
+    ResetFields();
+    clip.reset(new (std::nothrow) std::uint8_t[std::size_t(length) + kReadAhead]);
+    if (!clip) {
+        clipData.reset();
+        return kOutOfMemory;
+    }
+    if (length > 0)
+        std::memcpy(clip.get(), clipData.get(), length);
+    clipData.reset();
+
+    const std::optional<ClipAudio> located = LocateAudio(clip.get(), length);
+    if (!located)
+        return Refuse(kUnknownLayout);
+    audio = clip.get() + located->start;
+    audioLength = located->length;
+    // Whatever follows the audio (a dropped tag, then the read-ahead) reads
+    // as zeros: no byte past the audio data takes part in decoding.
+    std::fill(clip.get() + located->start + audioLength, clip.get() + length + kReadAhead, 0);
+
+    first = ReadFirstFrame(audio, audioLength);
+    if (first.version == MpegVersion::None)
+        return Refuse(kNoFirstFrame);
+    if (!first.IsTimed() || ClipDurationMs() == 0)
+        return Refuse(kUntimed);
+    if (first.nominalFrameSize < kMinimumFrameSize)
+        return Refuse(kFramesTooShort);
+    format = DeviceFormat(first);
+
+    MpaInit();
+    if (!MpaGetStreamInfo(audio, first.nominalFrameSize, &info, 1) || info.outBytesPerFrame <= 0)
+        return Refuse(kNoFirstFrame);
+    MpaStartStream(audio, std::int32_t(std::min<std::uint32_t>(audioLength, std::numeric_limits<std::int32_t>::max())));
+    frameBytes = std::uint32_t(info.outBytesPerFrame);
+
+    pcm.reset(new (std::nothrow) std::uint8_t[std::size_t(frameBytes) * kBlockFrames]());
+    if (!pcm)
+        return kOutOfMemory; // still closed; the clip copy goes at the next Close or Open
+
+    // Without a sound device the open fails; the player runs on silently.
+    device.Open(format);
+    state = kOpen;
+    return kOpened;
+}
+
+int CSoundPlayer::Refuse(OpenResult why)
+{
+    ResetFields();
+    return why;
+}
+
+int CSoundPlayer::Prepare(std::uint32_t newStartMs, std::uint32_t newEndMs)
+{
+    if (state != kOpen)
+        return 0;
+    startMs = newStartMs;
+    endMs = newEndMs;
+    const std::uint32_t duration = ClipDurationMs();
+    if (startMs > endMs) {
+        startMs = 0;
+        endMs = duration;
+    }
+    if (startMs == 0 && endMs == 0)
+        endMs = WholeFramesMs(audioLength, first.nominalFrameSize, first.kbps);
+    if (duration < startMs)
+        startMs = 0;
+    if (duration < endMs)
+        endMs = duration;
+
+    framesSkipped = FramesIn(startMs, first.frameMs);
+    const std::uint32_t wanted = FramesIn(endMs, first.frameMs) - framesSkipped + 1;
+    framesInBlock = std::min(wanted, kBlockFrames);
+
+    job = MpaFrameJob{};
+    // Frames before the start point are stepped over by the first frame's
+    // length, without decoding (position is 0 after Open).
+    position = SaturatingAdd(position, std::uint64_t(framesSkipped) * FrameLength());
+    DecodeFrames(0, framesInBlock / 4);
+    restDecoded = false;
+    return 0;
+}
+
+std::uint32_t CSoundPlayer::FrameLength() const
+{
+    return std::uint32_t(info.padding ? info.frameSizePadded : info.frameSize);
+}
+
+void CSoundPlayer::DecodeFrames(std::uint32_t from, std::uint32_t to)
+{
+    for (std::uint32_t slot = from; slot < to; ++slot)
+        DecodeFrame(slot);
+}
+
+void CSoundPlayer::DecodeFrame(std::uint32_t slot)
+{
+    ++framesStepped;
+    // Past the end of the audio there is no header: the slot stays silent.
+    if (position >= audioLength || audioLength - position < 4)
+        return;
+    const std::uint8_t* frame = audio + position;
+    // A failed read keeps the last good frame's lengths (with this header's
+    // padding bit), which is how a damaged frame is stepped over.
+    MpaGetStreamInfo(frame, first.nominalFrameSize, &info, 1);
+    const std::uint32_t length = FrameLength();
+
+    CopyHeaderFields(info, job);
+    job.bitrate = info.bitrate;
+    job.frame = frame;
+    job.length = std::int32_t(length);
+    job.output = pcm.get() + std::size_t(slot) * frameBytes;
+    job.outputSize = std::int32_t(frameBytes);
+    // Only a frame that lies wholly inside the audio data is decoded, and only
+    // when it decodes to exactly one slot: a later header that claims more
+    // channels or samples than the first must not write past its slot.
+    const bool inside = length <= audioLength - position;
+    if (inside && info.outBytesPerFrame == std::int32_t(frameBytes))
+        MpaDecodeFrame(&job);
+    position = SaturatingAdd(position, length);
+}
+
+void CSoundPlayer::Play()
+{
+    if (state == kClosed)
+        return;
+    if (!restDecoded) {
+        DecodeFrames(framesInBlock / 4, framesInBlock);
+        restDecoded = true;
+    }
+    state = kPlaying;
+
+    header = platform::WaveBlock{};
+    // The block begins at the start point's byte inside its first frame. The
+    // offset is kept inside the block and on a whole sample of every channel,
+    // so no start point sends the device outside the buffer or out of step.
+    const std::int64_t blockBytes = std::int64_t(frameBytes) * framesInBlock;
+    std::int64_t offset = std::int64_t(PcmBytesAt(startMs, first.rate, first.channels)) -
+                          std::int64_t(framesSkipped) * frameBytes;
+    offset = std::clamp<std::int64_t>(offset, 0, blockBytes);
+    offset -= offset % std::max<std::int64_t>(format.blockAlign, 1);
+    header.data = pcm.get() + offset;
+    header.length = std::uint32_t(blockBytes - offset);
+    device.Prepare(header);
+    device.Write(header);
+}
+
+void CSoundPlayer::Stop()
+{
+    if (state != kPlaying && state != kPaused)
+        return;
+    state = kOpen;
+    device.Reset();
+    device.Unprepare(header);
+}
+
+void CSoundPlayer::Pause()
+{
+    if (state != kPlaying)
+        return;
+    device.Pause();
+    state = kPaused;
+}
+
+void CSoundPlayer::Resume()
+{
+    if (state != kPaused)
+        return;
+    device.Restart();
+    state = kPlaying;
+}
+
+void CSoundPlayer::Close()
+{
+    restDecoded = false;
+    if (state == kPlaying || state == kPaused)
+        Stop();
+    if (state != kClosed)
+        device.Close();
+    ResetFields();
+    state = kClosed;
+}
+
+void CSoundPlayer::ResetFields()
+{
+    restDecoded = false;
+    framesInBlock = kBlockFrames;
+    clip.reset();
+    audio = nullptr;
+    position = 0;
+    format = platform::WaveFormat{};
+    job = MpaFrameJob{};
+    info = MpaFrameInfo{};
+    header = platform::WaveBlock{};
+    pcm.reset();
+    audioLength = 0;
+    startMs = 0;
+    endMs = 0;
+    first = FirstFrame{};
+    frameBytes = 0;
+    framesSkipped = 0;
+    framesStepped = 0;
+}

@@ -1,0 +1,152 @@
+// tessaly-tool clip NUMBER OUTPUT.wav: what selecting phrase NUMBER and
+// pressing play does, with the recording device in place of the sound card.
+// The sound archive is read from the current directory, as the program does;
+// the block the device was given is written as a PCM WAVE file in the
+// device's format. Where the program would stay silent, this says why and
+// fails.
+
+#include "subcommands.h"
+
+#include "phrasebook.h"
+#include "playeradapter.h"
+#include "recordingwaveout.h"
+#include "soundplayer.h"
+#include "wavefile.h"
+
+#include <charconv>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+// The window's views that the lookup does not use stay empty.
+class NoRows : public PhraseListRows {
+public:
+    void ClearRows() override {}
+    void AddPlainRow(const std::u16string&) override {}
+    int AddPhraseItem(std::unique_ptr<CItem>) override { return -1; }
+    int RowCount() const override { return 0; }
+    int SelectedRow() const override { return -1; }
+    std::u16string RowText(int) const override { return {}; }
+    int TextWidth(const std::u16string&) const override { return 0; }
+    void SetHorizontalExtent(int) override {}
+};
+
+class NoSubcategories : public SubcategoryBox {
+public:
+    void Clear() override {}
+    void SetEnabled(bool) override {}
+    void InsertAt(int, const std::u16string&) override {}
+    void Select(int) override {}
+    int SelectedIndex() const override { return -1; }
+};
+
+class NoWindow : public WindowHooks {
+public:
+    void RefreshControls() override {}
+    void ReadControls() override {}
+    void SelectFirstRow() override {}
+};
+
+// A message box becomes a line on standard error.
+class MessagesToStandardError : public MessageBoxes {
+public:
+    void ShowMessage(std::u16string_view text, std::u16string_view) override
+    {
+        std::string ascii;
+        for (char16_t unit : text)
+            ascii += unit < 0x80 ? char(unit) : '?';
+        std::fprintf(stderr, "tessaly-tool clip: %s\n", ascii.c_str());
+        ++shown;
+    }
+    int shown = 0;
+};
+
+struct Refusal {
+    int result;
+    const char* reason;
+};
+
+const Refusal refusals[] = {
+    {CSoundPlayer::kOutOfMemory, "not enough memory for the clip"},
+    {CSoundPlayer::kUnknownLayout, "a RIFF file of no known layout"},
+    {CSoundPlayer::kUntimed, "its first frame gives no bitrate, sampling rate or duration"},
+    {CSoundPlayer::kFramesTooShort, "its frames are too short to check (nominal frame size below 156 bytes)"},
+    {CSoundPlayer::kNoFirstFrame, "no usable frame header at the start of its audio"},
+};
+
+const char* ReasonFor(int result)
+{
+    for (const Refusal& r : refusals) {
+        if (r.result == result)
+            return r.reason;
+    }
+    return "the player did not open it";
+}
+
+bool WriteWholeFile(const std::string& name, const std::vector<std::uint8_t>& bytes)
+{
+    std::FILE* file = std::fopen(name.c_str(), "wb");
+    if (file == nullptr)
+        return false;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    return std::fclose(file) == 0 && written;
+}
+
+int Fail(const char* format, int number)
+{
+    std::fprintf(stderr, "tessaly-tool clip: ");
+    std::fprintf(stderr, format, number);
+    std::fprintf(stderr, "\n");
+    return 1;
+}
+
+} // namespace
+
+int RunClip(const Arguments& args)
+{
+    int number = 0;
+    const std::string* text = args.size() == 2 ? &args[0] : nullptr;
+    if (text == nullptr ||
+        std::from_chars(text->data(), text->data() + text->size(), number).ptr != text->data() + text->size()) {
+        std::fprintf(stderr, "usage: tessaly-tool clip NUMBER OUTPUT.wav\n");
+        return 2;
+    }
+
+    NoRows rows;
+    NoSubcategories subcategories;
+    MessagesToStandardError messages;
+    NoWindow window;
+    platform::RecordingWaveOut device;
+    CSoundPlayer player(device);
+    SoundPlayerAdapter adapter(player);
+    PhraseBook book({rows, subcategories, messages, window, adapter});
+
+    book.LoadPhraseClip(number);
+    if (messages.shown > 0)
+        return 1;
+    if (book.loadedPhrase != number) {
+        if (!std::filesystem::exists("data.idx"))
+            return Fail("no data.idx in the current directory (phrase %d)", number);
+        return Fail("phrase %d has no clip: outside data.idx, or its entry is empty or reaches past "
+                    "the end of data.dat",
+                    number);
+    }
+    if (player.CurrentState() == CSoundPlayer::kClosed) {
+        std::fprintf(stderr, "tessaly-tool clip: the player refused phrase %d's clip: %s\n", number,
+                     ReasonFor(adapter.LastOpenResult()));
+        return 1;
+    }
+
+    player.Stop();
+    player.Play();
+    if (device.Written().empty())
+        return Fail("nothing was written to the device for phrase %d", number);
+    const std::vector<std::uint8_t>& block = device.Written().back();
+    if (!WriteWholeFile(args[1], PcmWaveFile(device.Format(), block.data(), std::uint32_t(block.size())))) {
+        std::fprintf(stderr, "tessaly-tool clip: cannot write %s\n", args[1].c_str());
+        return 1;
+    }
+    return 0;
+}
