@@ -4,6 +4,7 @@
 // Overran() tells the caller that the data it asked for was not there.
 
 #include <cstdint>
+#include <cstring>
 
 struct BitReader {
     const uint8_t* start = nullptr; // where reading began
@@ -23,9 +24,21 @@ struct BitReader {
         zerosFed = 0;
     }
 
-    // Keeps at least 57 bits in the cache.
+    // Keeps at least 57 bits in the cache: whole bytes, eight at a time
+    // where the data goes on that far, one at a time near its end.
     void Refill()
     {
+        if (held <= 56 && end - next >= 8) {
+            uint64_t word;
+            std::memcpy(&word, next, 8);
+            word = __builtin_bswap64(word);
+            const int bytes = (64 - held) / 8;
+            const int keep = held + 8 * bytes;
+            cache |= (word >> held) & (keep == 64 ? ~uint64_t(0) : ~(~uint64_t(0) >> keep));
+            next += bytes;
+            held = keep;
+            return;
+        }
         while (held <= 56) {
             uint64_t byte = 0;
             if (next < end)

@@ -115,21 +115,13 @@ inline void SynthesiseSlot(const float* subbands, History& h, float* pcm)
         pcm[j] = sum[j];
 }
 
-// Truncates toward zero and clips; NaN (never expected) becomes -32768.
-inline int32_t ToSample(float value)
-{
-    value = value >= -32768.0f ? value : -32768.0f;
-    value = value <= 32767.0f ? value : 32767.0f;
-    return int32_t(value);
-}
-
 template <bool EightBit>
 inline void Emit(const float* pcm, int n, uint8_t* output, int stride)
 {
     for (int j = 0; j < n; ++j) {
         const int32_t sample = ToSample(pcm[j]);
         if constexpr (EightBit) {
-            output[j * stride] = uint8_t((sample >> 8) ^ 0x80);
+            output[j * stride] = ToUnsigned8(sample);
         } else {
             const int16_t s16 = int16_t(sample);
             std::memcpy(output + 2 * j * stride, &s16, 2);

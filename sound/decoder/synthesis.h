@@ -29,5 +29,17 @@ SubbandSynthesis ChooseSubbandSynthesis(ChannelPlan plan, int rateShift, bool ei
 using GranuleSynthesis = void (*)(const float* granule, int channel, uint8_t* output);
 GranuleSynthesis ChooseGranuleSynthesis(int outChannels, int rateShift, bool eightBit);
 
+// A windowed sum becomes a sample by truncation toward zero and clipping to
+// 16 bits; NaN (never expected) becomes -32768.
+inline int32_t ToSample(float value)
+{
+    value = value >= -32768.0f ? value : -32768.0f;
+    value = value <= 32767.0f ? value : 32767.0f;
+    return int32_t(value);
+}
+
+// 8-bit output is unsigned: the top byte of the sample with its sign flipped.
+inline uint8_t ToUnsigned8(int32_t sample) { return uint8_t((sample >> 8) ^ 0x80); }
+
 // Samples each slot yields per channel at a rate shift: 32, 16 or 8.
 constexpr int SamplesPerSlot(int rateShift) { return 32 >> rateShift; }
