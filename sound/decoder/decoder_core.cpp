@@ -33,8 +33,20 @@ int32_t SubbandLimitFor(int32_t codedSubbands)
     const int64_t rate = core.streamRate > 0 ? core.streamRate : 44100;
     int64_t limit = (int64_t(core.options.bandwidthHz) * 64 + rate / 2) / rate;
     const int32_t top = 32 >> core.options.rateShift;
-    limit = std::min<int64_t>(limit, top > 8 ? top - 1 : top);
+    const bool skipTop = top > 8 && TopSubbandSkipped(int32_t(rate), core.options.rateShift);
+    limit = std::min<int64_t>(limit, skipTop ? top - 1 : top);
     return int32_t(std::clamp<int64_t>(limit, 0, codedSubbands));
+}
+
+bool TopSubbandSkipped(int32_t streamRate, int32_t rateShift)
+{
+    // At full rate the top subband is worth skipping only where nobody hears
+    // it: from 31/32 of the Nyquist frequency up, 21.4 kHz at 44100 Hz. At the
+    // lower rates it is signal (3.9 to 4 kHz at 8000 Hz, where an encoder
+    // fills it): leaving it out there changes the sound, and loud passages
+    // clip where the stream's true output does not.
+    constexpr int64_t kHearingLimitHz = 20000;
+    return rateShift > 0 || int64_t(streamRate) * 31 / 64 >= kHearingLimitHz;
 }
 
 void MpaInit()

@@ -35,8 +35,12 @@ extern DecoderCore core;
 inline void SetError(int32_t code) { core.lastError = code; }
 
 // The number of subbands decoded: the bandwidth in subbands, rounded, below
-// the top subband of the output rate, and no more than the layer codes.
+// the top subband of the output rate where that one is skipped, and no more
+// than the layer codes.
 int32_t SubbandLimitFor(int32_t codedSubbands);
+// Whether the top subband of the output is left out: always at half and
+// quarter rate, at full rate only where it lies above hearing.
+bool TopSubbandSkipped(int32_t streamRate, int32_t rateShift);
 
 // Tables every layer builds in MpaInit.
 void BuildLayer12Tables();

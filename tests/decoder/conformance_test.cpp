@@ -21,8 +21,9 @@ struct Vector {
     double cutoff;    // of the comparison's low-pass, as a fraction of Nyquist
 };
 
-// The top subband is never synthesised (0.9); MPEG-2 Layer III also drops
-// its last scale-factor band (0.85).
+// At 44.1 and 48 kHz the top subband is never synthesised (0.9, kept for
+// every MPEG-1 stream); MPEG-2 Layer III also drops its last scale-factor
+// band (0.85).
 constexpr Vector kVectors[] = {
     {"M2L3_bitrate_16_all", 1, 576, 0.85}, {"M2L3_bitrate_22_all", 1, 576, 0.85},
     {"M2L3_bitrate_24_all", 1, 576, 0.85}, {"M2L3_noise", 2, 576, 0.85},

@@ -139,6 +139,28 @@ TEST(DecoderCore, SubbandLimitFollowsBandwidthAndRate)
     }
 }
 
+TEST(DecoderCore, TopSubbandIsSkippedAtFullRateOnlyAboveHearing)
+{
+    MpaInit();
+    const struct {
+        int32_t streamRate, rateShift, expected;
+    } cases[] = {
+        {48000, 0, 31}, // the top subband starts at 23.25 kHz
+        {44100, 0, 31}, // 21.36 kHz
+        {32000, 0, 32}, // 15.5 kHz: heard, so kept
+        {22050, 0, 32},
+        {8000, 0, 32},  // 3.875 kHz
+        {8000, 1, 15},  // half rate leaves its own top subband out
+        {8000, 2, 8},   // quarter rate keeps its eight
+    };
+    for (const auto& c : cases) {
+        core.streamRate = c.streamRate;
+        const MpaOptions options{c.rateShift, 0, 24000};
+        MpaSetOptions(&options);
+        EXPECT_EQ(SubbandLimitFor(32), c.expected) << c.streamRate << " Hz, rate shift " << c.rateShift;
+    }
+}
+
 TEST(DecoderCore, OptionsAreClampedAndEqualiserBandsCoverAllSubbands)
 {
     MpaInit();
