@@ -36,7 +36,8 @@ int RecordingClipPlayer::Open(std::unique_ptr<std::uint8_t[]>& clip, std::uint32
     return 0;
 }
 
-ContentWindow::ContentWindow() : book(WindowViews{list, subcategories, messages, hooks, player})
+ContentWindow::ContentWindow(ClipPlayer* clipPlayer)
+    : book(WindowViews{list, subcategories, messages, hooks, clipPlayer ? *clipPlayer : player})
 {
     for (const char* name : {"English.dat", "French.dat", "MapEngSpec.data", "Relate.dat", "data.idx", "data.dat"})
         std::filesystem::create_symlink(DataPath(name), name);

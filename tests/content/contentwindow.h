@@ -83,7 +83,8 @@ public:
 // window opens them there, and makes its own favourites file there).
 class ContentWindow {
 public:
-    ContentWindow();
+    // Clips go to `clipPlayer` when one is given, else to `player`.
+    explicit ContentWindow(ClipPlayer* clipPlayer = nullptr);
 
     // Selects a row and shows it; the phrase number the window found.
     int ShowRow(int row);

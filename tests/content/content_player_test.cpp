@@ -1,0 +1,73 @@
+// Every clip, looked up as the window looks it up, is taken by the player and
+// played as speech.
+
+#include "contentwindow.h"
+
+#include "playeradapter.h"
+#include "recordingwaveout.h"
+#include "soundplayer.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+// Hands the window's clips to whichever player is current, so that each
+// clip gets a fresh player and device (a recording device keeps every block).
+class CurrentPlayer : public ClipPlayer {
+public:
+    void Close() override { target->Close(); }
+    int Open(std::unique_ptr<std::uint8_t[]>& clip, std::uint32_t length) override
+    {
+        return target->Open(clip, length);
+    }
+    int Prepare(std::uint32_t startMs, std::uint32_t endMs) override { return target->Prepare(startMs, endMs); }
+
+    ClipPlayer* target = nullptr;
+};
+
+int Peak(const std::vector<std::uint8_t>& pcm)
+{
+    int peak = 0;
+    for (std::size_t i = 0; i + 1 < pcm.size(); i += 2)
+        peak = std::max(peak, std::abs(int(std::int16_t(pcm[i] | pcm[i + 1] << 8))));
+    return peak;
+}
+
+} // namespace
+
+TEST(ContentPlayer, EveryClipIsTakenWholeByThePlayerAndPlaysSpeech)
+{
+    CurrentPlayer current;
+    ContentWindow window(&current);
+    for (int n = 1; n <= 831; ++n) {
+        SCOPED_TRACE("phrase " + std::to_string(n));
+        platform::RecordingWaveOut device;
+        CSoundPlayer player(device);
+        SoundPlayerAdapter adapter(player);
+        current.target = &adapter;
+
+        window.book.LoadPhraseClip(n);
+        ASSERT_EQ(window.book.loadedPhrase, n);
+        ASSERT_EQ(adapter.LastOpenResult(), CSoundPlayer::kOpened);
+        ASSERT_EQ(player.CurrentState(), CSoundPlayer::kOpen);
+        EXPECT_EQ(device.Format().samplesPerSecond, 22050u);
+        EXPECT_EQ(device.Format().channels, 1);
+        // The whole clip fits the block: none of it is cut off.
+        EXPECT_LT(player.FramesInBlock(), CSoundPlayer::kBlockFrames);
+        EXPECT_EQ(player.EndMs(), player.ClipDurationMs());
+
+        // The play button: stop, then play.
+        player.Stop();
+        player.Play();
+        ASSERT_EQ(device.Written().size(), 1u);
+        const std::vector<std::uint8_t>& block = device.Written().front();
+        EXPECT_EQ(block.size(), std::size_t(player.FramesInBlock()) * player.FrameBytes());
+        // Speech peaks well above a tenth of full scale; silence does not.
+        EXPECT_GT(Peak(block), 3277);
+        player.Close();
+    }
+    EXPECT_TRUE(window.messages.shown.empty());
+}
