@@ -59,6 +59,8 @@ int CSoundPlayer::Open(std::unique_ptr<std::uint8_t[]>& clipData, std::uint32_t 
         return kOpened;
 
     ResetFields();
+    if (!clipData)
+        length = 0;
     clip.reset(new (std::nothrow) std::uint8_t[std::size_t(length) + kReadAhead]);
     if (!clip) {
         clipData.reset();
@@ -89,7 +91,11 @@ int CSoundPlayer::Open(std::unique_ptr<std::uint8_t[]>& clipData, std::uint32_t 
     MpaInit();
     if (!MpaGetStreamInfo(audio, first.nominalFrameSize, &info, 1) || info.outBytesPerFrame <= 0)
         return Refuse(kNoFirstFrame);
-    MpaStartStream(audio, std::int32_t(std::min<std::uint32_t>(audioLength, std::numeric_limits<std::int32_t>::max())));
+    // The stream is started on at least a nominal frame's bytes (the zeros
+    // after a very short clip are there to be read), so that a clip shorter
+    // than the header check still gets its layer decoder.
+    const std::uint32_t streamBytes = std::max<std::uint32_t>(audioLength, first.nominalFrameSize);
+    MpaStartStream(audio, std::int32_t(std::min<std::uint32_t>(streamBytes, std::numeric_limits<std::int32_t>::max())));
     frameBytes = std::uint32_t(info.outBytesPerFrame);
 
     pcm.reset(new (std::nothrow) std::uint8_t[std::size_t(frameBytes) * kBlockFrames]());
