@@ -147,6 +147,11 @@ int CSoundPlayer::Prepare(std::uint32_t newStartMs, std::uint32_t newEndMs)
 
 std::uint32_t CSoundPlayer::FrameLength() const
 {
+    // A frame that carries a variable-bitrate header describes the stream's
+    // shortest and longest frames in its sizes; stepping by either would land
+    // inside it, so it is stepped by its own length.
+    if (info.headerFrameSize > 0)
+        return std::uint32_t(info.headerFrameSize);
     return std::uint32_t(info.padding ? info.frameSizePadded : info.frameSize);
 }
 

@@ -82,8 +82,9 @@ std::optional<Bytes> EncodeClip(const ClipRecipe& recipe)
     WriteFile("input.wav", PcmWaveFile(format, pcm.data(), std::uint32_t(pcm.size())));
     char command[256];
     std::snprintf(command, sizeof command,
-                  "lame --quiet -m %s --resample %g -b %d -t --cbr input.wav clip.mp3 2> /dev/null",
-                  recipe.channels == 1 ? "m" : "s", recipe.rateHz / 1000.0, recipe.kbps);
+                  "lame --quiet -m %s --resample %g -b %d %s --cbr input.wav clip.mp3 2> /dev/null",
+                  recipe.channels == 1 ? "m" : "s", recipe.rateHz / 1000.0, recipe.kbps,
+                  recipe.informationFrame ? "" : "-t");
     if (std::system(command) != 0)
         return std::nullopt;
     return ReadFile("clip.mp3");
@@ -92,7 +93,7 @@ std::optional<Bytes> EncodeClip(const ClipRecipe& recipe)
 std::optional<Bytes> ReferenceDecode(const Bytes& stream)
 {
     WriteFile("reference.mp3", stream);
-    if (std::system("mpg123 --quiet -e s16 -s reference.mp3 > reference.raw 2> /dev/null") != 0)
+    if (std::system("mpg123 --quiet --no-gapless -e s16 -s reference.mp3 > reference.raw 2> /dev/null") != 0)
         return std::nullopt;
     return ReadFile("reference.raw");
 }

@@ -31,10 +31,12 @@ struct ClipRecipe {
     int channels;    // 1 or 2
     int kbps;
     double seconds;
+    // With lame's information frame (which carries a "Xing"/"Info" header) in front.
+    bool informationFrame = false;
 };
 
-// A constant-bitrate Layer III stream without a tag frame; nothing when lame
-// fails.
+// A constant-bitrate Layer III stream, without lame's information frame
+// unless the recipe asks for one; nothing when lame fails.
 std::optional<Bytes> EncodeClip(const ClipRecipe& recipe);
 
 // mpg123's 16-bit little-endian PCM of a stream, in the stream's own rate and
