@@ -81,10 +81,13 @@ std::optional<Bytes> EncodeClip(const ClipRecipe& recipe)
                                 std::uint16_t(recipe.channels * 2), 16, 0};
     WriteFile("input.wav", PcmWaveFile(format, pcm.data(), std::uint32_t(pcm.size())));
     char command[256];
-    std::snprintf(command, sizeof command,
-                  "lame --quiet -m %s --resample %g -b %d %s --cbr input.wav clip.mp3 2> /dev/null",
-                  recipe.channels == 1 ? "m" : "s", recipe.rateHz / 1000.0, recipe.kbps,
-                  recipe.informationFrame ? "" : "-t");
+    char rateControl[32];
+    if (recipe.variableBitrate)
+        std::snprintf(rateControl, sizeof rateControl, "-V 4");
+    else
+        std::snprintf(rateControl, sizeof rateControl, "-b %d -t --cbr", recipe.kbps);
+    std::snprintf(command, sizeof command, "lame --quiet -m %s --resample %g %s input.wav clip.mp3 2> /dev/null",
+                  recipe.channels == 1 ? "m" : "s", recipe.rateHz / 1000.0, rateControl);
     if (std::system(command) != 0)
         return std::nullopt;
     return ReadFile("clip.mp3");

@@ -31,12 +31,13 @@ struct ClipRecipe {
     int channels;    // 1 or 2
     int kbps;
     double seconds;
-    // With lame's information frame (which carries a "Xing"/"Info" header) in front.
-    bool informationFrame = false;
+    // Variable bitrate (lame's quality setting, kbps unused), with the frame
+    // carrying a "Xing" header that lame puts in front of such a stream.
+    bool variableBitrate = false;
 };
 
-// A constant-bitrate Layer III stream, without lame's information frame
-// unless the recipe asks for one; nothing when lame fails.
+// A Layer III stream: constant bitrate without lame's information frame, or
+// variable bitrate with it; nothing when lame fails.
 std::optional<Bytes> EncodeClip(const ClipRecipe& recipe);
 
 // mpg123's 16-bit little-endian PCM of a stream, in the stream's own rate and
