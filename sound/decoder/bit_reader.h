@@ -52,6 +52,15 @@ struct BitReader {
 
     // n in 0..32; the caller refilled when it needs more than `held`.
     uint32_t Peek(int n) const { return n == 0 ? 0 : uint32_t(cache >> (64 - n)); }
+    // The same for n in 1..32, without the test for zero.
+    uint32_t PeekSome(int n) const { return uint32_t(cache >> (64 - n)); }
+    // Takes n bits, n in 1..32, that the caller made sure are held.
+    uint32_t Take(int n)
+    {
+        const uint32_t value = PeekSome(n);
+        Drop(n);
+        return value;
+    }
     void Drop(int n)
     {
         cache <<= n;

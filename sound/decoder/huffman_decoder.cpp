@@ -7,6 +7,7 @@
 #include "layer3.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstddef>
 #include <vector>
 
@@ -32,7 +33,6 @@ struct LookupTable {
 };
 
 LookupTable bigValueTables[32];
-LookupTable count1TableA;
 
 uint32_t Link(uint32_t index, int bits) { return index << 5 | uint32_t(bits); }
 
@@ -82,18 +82,57 @@ LookupTable Build(const std::vector<Code>& codes, int linbits)
 }
 
 // Walks the levels; the reader holds at least 57 bits, enough for any code.
-inline uint32_t Lookup(BitReader& reader, const LookupTable& table)
+inline uint32_t Lookup(BitReader& reader, const uint32_t* entries, int rootBits)
 {
-    const uint32_t* entries = table.entries.data();
-    int bits = table.rootBits;
-    uint32_t entry = entries[reader.Peek(bits)];
+    int bits = rootBits;
+    uint32_t entry = entries[reader.PeekSome(bits)];
     while (!(entry & kLeaf)) {
         reader.Drop(bits);
         bits = int(entry & 31);
-        entry = table.entries[(entry >> 5) + reader.Peek(bits)];
+        entry = entries[(entry >> 5) + reader.PeekSome(bits)];
     }
     reader.Drop(int((entry >> 8) & 31));
     return entry & 0xFF;
+}
+
+// A non-zero magnitude is followed by its sign bit: read it without a branch
+// (zeros take no bit), so the loop does not stall on the mix of zeros.
+inline float Signed(BitReader& reader, int magnitude)
+{
+    const uint32_t taken = magnitude != 0;
+    const uint32_t sign = uint32_t(reader.cache >> 63) & taken;
+    reader.Drop(int(taken));
+    return std::bit_cast<float>(std::bit_cast<uint32_t>(pow43Table[magnitude]) | sign << 31);
+}
+
+// Count1 quadruples with their sign bits, looked up together: the code (at
+// most 6 bits for table A, 4 for table B) and one sign bit per non-zero value.
+struct Count1Entry {
+    int8_t values[4]; // v, w, x, y: -1, 0 or 1
+    uint8_t length;   // code and sign bits
+};
+constexpr int kCount1BitsA = 10, kCount1BitsB = 8;
+Count1Entry count1EntriesA[1 << kCount1BitsA], count1EntriesB[1 << kCount1BitsB];
+
+void BuildCount1Entries(Count1Entry* entries, int bits, const uint16_t* codes, const uint8_t* lengths)
+{
+    for (uint32_t pattern = 0; pattern < (1u << bits); ++pattern) {
+        for (int quadruple = 0; quadruple < 16; ++quadruple) {
+            const int length = lengths[quadruple];
+            if ((pattern >> (bits - length)) != codes[quadruple])
+                continue;
+            Count1Entry entry{{0, 0, 0, 0}, uint8_t(length)};
+            for (int k = 0; k < 4; ++k) {
+                if (!((quadruple >> (3 - k)) & 1))
+                    continue;
+                const bool negative = (pattern >> (bits - 1 - entry.length)) & 1;
+                entry.values[k] = int8_t(negative ? -1 : 1);
+                ++entry.length;
+            }
+            entries[pattern] = entry;
+            break;
+        }
+    }
 }
 
 } // namespace
@@ -110,60 +149,74 @@ void BuildHuffmanDecoders()
             }
         bigValueTables[t] = Build(codes, source.linbits);
     }
-    std::vector<Code> quadruples;
-    for (int i = 0; i < 16; ++i)
-        quadruples.push_back({kCount1CodesA[i], kCount1LengthsA[i], i});
-    count1TableA = Build(quadruples, 0);
+    BuildCount1Entries(count1EntriesA, kCount1BitsA, kCount1CodesA, kCount1LengthsA);
+    // Table B codes each quadruple in four bits, inverted.
+    uint16_t codesB[16];
+    uint8_t lengthsB[16];
+    for (int i = 0; i < 16; ++i) {
+        codesB[i] = uint16_t(i ^ 15);
+        lengthsB[i] = 4;
+    }
+    BuildCount1Entries(count1EntriesB, kCount1BitsB, codesB, lengthsB);
 }
 
-void DecodeBigValues(BitReader& reader, int tableNumber, int* values, int from, int to)
+void DecodeBigValues(BitReader& reader, int tableNumber, float* lines, int from, int to)
 {
     const LookupTable& table = bigValueTables[tableNumber & 31];
     if (table.codesNothing) {
         for (int i = from; i < to; ++i)
-            values[i] = 0;
+            lines[i] = 0.0f;
         return;
     }
+    // A local copy keeps the cache in registers: stores to `lines` could
+    // otherwise alias it.
+    BitReader r = reader;
+    const uint32_t* entries = table.entries.data();
+    const int rootBits = table.rootBits;
     const int linbits = table.linbits;
-    for (int i = from; i < to; i += 2) {
-        reader.Refill();
-        const uint32_t pair = Lookup(reader, table);
-        int x = int(pair >> 4);
-        int y = int(pair & 15);
-        // At most 13 + 1 + 13 + 1 bits follow the code word: refill once.
-        reader.Refill();
-        if (x == 15 && linbits)
-            x += int(reader.Get(linbits));
-        if (x && reader.Get(1))
-            x = -x;
-        if (y == 15 && linbits)
-            y += int(reader.Get(linbits));
-        if (y && reader.Get(1))
-            y = -y;
-        values[i] = x;
-        values[i + 1] = y;
+    if (linbits == 0) {
+        for (int i = from; i < to; i += 2) {
+            r.Refill(); // a code word and two sign bits: 21 bits at most
+            const uint32_t pair = Lookup(r, entries, rootBits);
+            lines[i] = Signed(r, int(pair >> 4));
+            lines[i + 1] = Signed(r, int(pair & 15));
+        }
+    } else {
+        for (int i = from; i < to; i += 2) {
+            r.Refill(); // 19 + 2 x (13 + 1) = 47 bits at most
+            const uint32_t pair = Lookup(r, entries, rootBits);
+            int x = int(pair >> 4);
+            int y = int(pair & 15);
+            if (x == 15)
+                x += int(r.Take(linbits));
+            lines[i] = Signed(r, x);
+            if (y == 15)
+                y += int(r.Take(linbits));
+            lines[i + 1] = Signed(r, y);
+        }
     }
+    reader = r;
 }
 
-int DecodeCount1(BitReader& reader, int table, int* values, int from, int lineEnd, int64_t bitEnd)
+int DecodeCount1(BitReader& reader, int table, float* lines, int from, int lineEnd, int64_t bitEnd)
 {
+    const Count1Entry* entries = table == 0 ? count1EntriesA : count1EntriesB;
+    const int bits = table == 0 ? kCount1BitsA : kCount1BitsB;
+    BitReader r = reader;
+    int64_t bitsLeft = bitEnd - r.BitsRead();
     int i = from;
-    while (i < lineEnd && reader.BitsRead() < bitEnd) {
-        reader.Refill();
-        uint32_t quadruple;
-        if (table == 0)
-            quadruple = Lookup(reader, count1TableA);
-        else
-            quadruple = reader.Get(4) ^ 15;
-        int v[4] = {int(quadruple >> 3) & 1, int(quadruple >> 2) & 1, int(quadruple >> 1) & 1, int(quadruple) & 1};
-        for (int k = 0; k < 4; ++k)
-            if (v[k] && reader.Get(1))
-                v[k] = -v[k];
-        if (reader.BitsRead() > bitEnd) // the last quadruple ran past the channel's bits
+    while (i < lineEnd && bitsLeft > 0) {
+        if (r.held < kCount1BitsA)
+            r.Refill();
+        const Count1Entry& entry = entries[r.PeekSome(bits)];
+        bitsLeft -= entry.length;
+        if (bitsLeft < 0) // the last quadruple ran past the channel's bits
             break;
+        r.Drop(entry.length);
         for (int k = 0; k < 4; ++k)
-            values[i + k] = v[k];
+            lines[i + k] = float(entry.values[k]);
         i += 4;
     }
+    reader = r;
     return i;
 }

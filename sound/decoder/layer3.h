@@ -54,21 +54,30 @@ struct ChannelSpectrum {
 const BandTable& Layer3Bands(int version, int sampleRateIndex);
 extern const uint8_t kPretab[22];
 extern float pow43Table[8207];          // |i|^(4/3) for i = 0..8206
-float QuarterStepGain(int quarterSteps); // 2^(q/4) at full 16-bit scale
+// 2^(q/4) at full 16-bit scale, for q from kLowestQuarterStep on (lower and
+// higher values are clamped to the ends of the table).
+constexpr int kLowestQuarterStep = -440;
+constexpr int kQuarterSteps = 520;
+extern float quarterStepGain[kQuarterSteps];
+inline float QuarterStepGain(int quarterSteps)
+{
+    int index = quarterSteps - kLowestQuarterStep;
+    index = index < 0 ? 0 : (index >= kQuarterSteps ? kQuarterSteps - 1 : index);
+    return quarterStepGain[index];
+}
 extern float aliasCs[8], aliasCa[8];
 extern float mpeg1IntensityLeft[7], mpeg1IntensityRight[7];
-extern float imdctWindow[4][36];        // by block type (2: first 12 used)
-extern float dct4Long[18][18];          // [input][output]
-extern float dct4Short[6][6];
 
-// Huffman decoding.
+// Huffman decoding into lines already raised to the power 4/3, with their
+// signs (the band gains come later).
 struct BitReader;
-// Decodes lines [from, to) with a big-values table; returns false when the
-// table number codes nothing (the lines are then zero).
-void DecodeBigValues(BitReader& reader, int tableNumber, int* values, int from, int to);
+// Decodes lines [from, to) with a big-values table; a table number that
+// codes nothing gives zeros.
+void DecodeBigValues(BitReader& reader, int tableNumber, float* lines, int from, int to);
 // Decodes count1 quadruples from `from` until `lineEnd` or until the bits
-// read reach `bitEnd`; returns the line after the last one written.
-int DecodeCount1(BitReader& reader, int table, int* values, int from, int lineEnd, int64_t bitEnd);
+// read reach `bitEnd`; returns the line after the last one written (up to
+// three past lineEnd).
+int DecodeCount1(BitReader& reader, int table, float* lines, int from, int lineEnd, int64_t bitEnd);
 
 // Scale factors: returns nothing; reads from the reader.
 void ReadScaleFactorsMpeg1(BitReader& reader, const GranuleChannel& gc, const int scfsi[4], int granule,

@@ -29,7 +29,7 @@ struct Layer3State {
     SideInfo side;
     ScaleFactors scaleFactors[2][2]; // [granule][channel]
     ChannelSpectrum spectrum[2];
-    alignas(64) float granuleOut[2][18 * 32];
+    alignas(64) float granuleOut[2][kGranuleFloats];
     // Set up per stream.
     int version = 0, rateIndex = 0, channels = 0;
     const BandTable* bands = nullptr;

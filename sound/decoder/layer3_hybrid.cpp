@@ -2,20 +2,31 @@
 // subbands of long blocks, the inverse MDCT (one 36-point or three 12-point
 // transforms per subband) with its window, overlap-add with the previous
 // granule, and the frequency inversion the polyphase filterbank expects.
+//
+// The transforms run on groups of kImdctLanes adjacent subbands, whose
+// samples of one time slot lie side by side in the output: so does the
+// overlap kept for the next granule.
 
 #include "layer3.h"
+#include "layer3_imdct.h"
 
 #include <algorithm>
 #include <cstring>
 
 namespace {
 
+constexpr int L = kImdctLanes;
+static_assert(L == 4, "a group is four subbands");
+
 struct Overlap {
-    float saved[32][18] = {};
-    int subbands = 0; // subbands whose saved half can be non-zero
+    alignas(64) float saved[18][32] = {}; // [time slot][subband]
+    int subbands = 0;                     // subbands whose saved half can be non-zero
 };
 
 Overlap overlap[2];
+
+// Odd subbands have every odd time slot negated (frequency inversion).
+const FloatLanes kOddSlotSigns = {1.0f, -1.0f, 1.0f, -1.0f};
 
 void ReduceAliases(float* lines, int boundaries)
 {
@@ -29,44 +40,60 @@ void ReduceAliases(float* lines, int boundaries)
     }
 }
 
-// 36 windowed outputs of the long inverse MDCT, from an 18-point DCT-IV:
-// out[i] is t[i+9] for i < 9, -t[26-i] for i < 27, else -t[i-27].
-void LongTransform(const float* in, const float* window, float* out)
+// Short blocks arrive band by band, window by window; the transform wants
+// each subband's six lines of window 0, then of 1, then of 2. Returns the
+// number of lines, in the new order, that can be non-zero.
+int ReorderShort(const GranuleChannel& gc, const BandTable& bands, const float* lines, int nonzero, float* reordered)
 {
-    float t[18] = {};
-    for (int m = 0; m < 18; ++m) {
-        const float x = in[m];
-        const float* row = dct4Long[m];
-        for (int k = 0; k < 18; ++k)
-            t[k] += x * row[k];
+    const int firstBand = gc.mixedBlock ? 3 : 0;
+    const int firstLine = 3 * bands.shortBound[firstBand];
+    std::memcpy(reordered, lines, sizeof(float) * size_t(firstLine));
+    for (int band = firstBand; band < 13; ++band) {
+        const int start = bands.shortBound[band];
+        const int width = bands.shortBound[band + 1] - start;
+        const float* from = lines + 3 * start;
+        for (int w = 0; w < 3; ++w)
+            for (int f = start; f < start + width; ++f)
+                reordered[(f / 6) * 18 + w * 6 + f % 6] = *from++;
     }
-    for (int i = 0; i < 9; ++i)
-        out[i] = t[i + 9] * window[i];
-    for (int i = 9; i < 27; ++i)
-        out[i] = -t[26 - i] * window[i];
-    for (int i = 27; i < 36; ++i)
-        out[i] = -t[i - 27] * window[i];
+    // A short line's subband is its frequency / 6: the last one holding a
+    // coded line bounds the work.
+    int lastBand = firstBand;
+    while (lastBand < 13 && 3 * bands.shortBound[lastBand] < nonzero)
+        ++lastBand;
+    return std::max(std::min(nonzero, firstLine), 18 * ((bands.shortBound[lastBand] + 5) / 6));
 }
 
-// Three 12-point transforms, windowed and overlapped at 6 + 6w.
-void ShortTransform(const float* in, float* out)
+// The windowed transforms of subbands sb0 .. sb0 + 3.
+void TransformGroup(const GranuleChannel& gc, const float* lines, int sb0, FloatLanes* out)
 {
-    std::fill(out, out + 36, 0.0f);
-    const float* window = imdctWindow[2];
-    for (int w = 0; w < 3; ++w) {
-        float t[6] = {};
-        for (int m = 0; m < 6; ++m)
-            for (int k = 0; k < 6; ++k)
-                t[k] += in[w * 6 + m] * dct4Short[m][k];
-        float y[12];
-        for (int i = 0; i < 3; ++i)
-            y[i] = t[i + 3];
-        for (int i = 3; i < 9; ++i)
-            y[i] = -t[8 - i];
-        for (int i = 9; i < 12; ++i)
-            y[i] = -t[i - 9];
-        for (int i = 0; i < 12; ++i)
-            out[6 + 6 * w + i] += y[i] * window[i];
+    FloatLanes in[18];
+    const float* first = lines + sb0 * 18;
+    for (int k = 0; k < 18; ++k)
+        in[k] = FloatLanes{first[k], first[18 + k], first[36 + k], first[54 + k]};
+
+    const bool shortBlock = gc.blockType == 2;
+    if (!gc.mixedBlock || sb0 >= 2) {
+        if (shortBlock)
+            ShortImdct(in, out);
+        else
+            LongImdct(in, LongWindowLanes(gc.blockType), out);
+        return;
+    }
+    // The two lowest subbands of a mixed block are normal long blocks (so a
+    // start or stop block flagged mixed keeps the normal window there too).
+    FloatLanes window[36];
+    for (int i = 0; i < 36; ++i)
+        for (int l = 0; l < L; ++l)
+            window[i][l] = SignedLongWindow(sb0 + l < 2 ? 0 : gc.blockType, i);
+    LongImdct(in, window, out);
+    if (shortBlock) {
+        FloatLanes shortOut[36];
+        ShortImdct(in, shortOut);
+        for (int i = 0; i < 36; ++i)
+            for (int l = 0; l < L; ++l)
+                if (sb0 + l >= 2)
+                    out[i][l] = shortOut[i][l];
     }
 }
 
@@ -92,56 +119,31 @@ void HybridSynthesis(const GranuleChannel& gc, const BandTable& bands, ChannelSp
         }
     }
 
-    // Short blocks arrive band by band, window by window; the transform wants
-    // each subband's six lines of window 0, then of 1, then of 2.
-    float reordered[576];
+    alignas(64) float reordered[576];
     if (shortBlock) {
-        const int firstBand = gc.mixedBlock ? 3 : 0;
-        const int firstLine = 3 * bands.shortBound[firstBand];
-        std::memcpy(reordered, lines, sizeof(float) * firstLine);
-        for (int band = firstBand; band < 13; ++band) {
-            const int start = bands.shortBound[band];
-            const int width = bands.shortBound[band + 1] - start;
-            for (int w = 0; w < 3; ++w)
-                for (int f = start; f < start + width; ++f)
-                    reordered[(f / 6) * 18 + w * 6 + f % 6] = lines[3 * start + w * width + f - start];
-        }
-        // A short line's subband is its frequency / 6: the last one holding
-        // a coded line bounds the work.
-        int lastBand = firstBand;
-        while (lastBand < 13 && 3 * bands.shortBound[lastBand] < nonzero)
-            ++lastBand;
-        nonzero = std::max(std::min(nonzero, firstLine), 18 * ((bands.shortBound[lastBand] + 5) / 6));
+        nonzero = ReorderShort(gc, bands, lines, nonzero, reordered);
         lines = reordered;
     }
 
+    // Subbands above `transformed` have zero lines, so a group reaching past
+    // it transforms zeros there; above the previous granule's extent the
+    // saved half is zero as well.
     Overlap& state = overlap[channel];
     const int transformed = std::min((nonzero + 17) / 18, 32);
     const int active = std::max(transformed, state.subbands);
-    float out[36];
-    for (int sb = 0; sb < active; ++sb) {
-        float* saved = state.saved[sb];
-        if (sb < transformed) {
-            const bool longHere = !shortBlock || (gc.mixedBlock && sb < 2);
-            // The two lowest subbands of a mixed block are always normal long
-            // blocks, so a start or stop block flagged mixed keeps the normal
-            // window there too.
-            const int windowType = (gc.mixedBlock && sb < 2) ? 0 : gc.blockType;
-            if (longHere)
-                LongTransform(lines + 18 * sb, imdctWindow[windowType], out);
-            else
-                ShortTransform(lines + 18 * sb, out);
-        } else {
-            std::fill(out, out + 36, 0.0f);
-        }
-        const float sign = (sb & 1) ? -1.0f : 1.0f;
+    const int groups = (active + L - 1) / L;
+    for (int g = 0; g < groups; ++g) {
+        const int sb0 = g * L;
+        FloatLanes out[36];
+        TransformGroup(gc, lines, sb0, out);
         for (int t = 0; t < 18; ++t) {
-            const float value = out[t] + saved[t];
-            granuleOut[t * 32 + sb] = (t & 1) ? value * sign : value;
-            saved[t] = out[18 + t];
+            float* saved = state.saved[t] + sb0;
+            const FloatLanes sum = out[t] + LoadLanes(saved);
+            StoreLanes(granuleOut + t * 32 + sb0, (t & 1) ? sum * kOddSlotSigns : sum);
+            StoreLanes(saved, out[18 + t]);
         }
     }
     for (int t = 0; t < 18; ++t)
-        std::fill(granuleOut + t * 32 + active, granuleOut + t * 32 + 32, 0.0f);
+        std::fill(granuleOut + t * 32 + groups * L, granuleOut + t * 32 + 32, 0.0f);
     state.subbands = transformed;
 }

@@ -1,5 +1,6 @@
 // One channel's spectrum of one granule: Huffman decoding of the big-values
-// and count1 regions, then requantisation, |x|^(4/3) times the band's gain.
+// and count1 regions (which already gives |x|^(4/3) with its sign), then each
+// band's gain.
 
 #include "bit_reader.h"
 #include "layer3.h"
@@ -10,20 +11,18 @@
 
 namespace {
 
-void Requantise(const GranuleChannel& gc, const ScaleFactors& sf, const SpectrumLimits& limits, const int* values,
-                int nonzero, float* lines)
+inline void Scale(float* lines, int from, int to, float gain)
+{
+    for (int i = from; i < to; ++i)
+        lines[i] *= gain;
+}
+
+void ApplyBandGains(const GranuleChannel& gc, const ScaleFactors& sf, const SpectrumLimits& limits, int nonzero,
+                    float* lines)
 {
     const BandTable& bands = limits.bands;
     const int scaleShift = gc.scalefacScale ? 4 : 2; // quarter steps per scale-factor unit
     const int global = gc.globalGain - 210;
-    const auto apply = [&](int from, int to, float gain) {
-        to = to < nonzero ? to : nonzero;
-        for (int i = from; i < to; ++i) {
-            const int v = values[i];
-            const float magnitude = pow43Table[v < 0 ? -v : v] * gain;
-            lines[i] = v < 0 ? -magnitude : magnitude;
-        }
-    };
 
     int longBands = 22;
     int firstShort = 13;
@@ -33,14 +32,15 @@ void Requantise(const GranuleChannel& gc, const ScaleFactors& sf, const Spectrum
     }
     for (int band = 0; band < longBands && bands.longBound[band] < nonzero; ++band) {
         const int factor = sf.longBands[band] + (gc.preflag ? kPretab[band] : 0);
-        apply(bands.longBound[band], bands.longBound[band + 1], QuarterStepGain(global - scaleShift * factor));
+        Scale(lines, bands.longBound[band], std::min<int>(bands.longBound[band + 1], nonzero),
+              QuarterStepGain(global - scaleShift * factor));
     }
     for (int band = firstShort; band < 13 && 3 * bands.shortBound[band] < nonzero; ++band) {
         const int width = bands.shortBound[band + 1] - bands.shortBound[band];
         for (int window = 0; window < 3; ++window) {
             const int from = 3 * bands.shortBound[band] + window * width;
             const int quarters = global - 8 * gc.subblockGain[window] - scaleShift * sf.shortBands[band][window];
-            apply(from, from + width, QuarterStepGain(quarters));
+            Scale(lines, from, std::min(from + width, nonzero), QuarterStepGain(quarters));
         }
     }
 }
@@ -50,14 +50,14 @@ void Requantise(const GranuleChannel& gc, const ScaleFactors& sf, const Spectrum
 void DecodeChannelSpectrum(BitReader& reader, const GranuleChannel& gc, const ScaleFactors& sf, int64_t part2Start,
                            const SpectrumLimits& limits, ChannelSpectrum& spectrum)
 {
-    int values[576 + 8];
+    float* lines = spectrum.lines;
     const int bigEnd = std::min(2 * gc.bigValues, limits.lineLimit);
     const int region1 = std::min(gc.region1Start, bigEnd);
     const int region2 = std::min(gc.region2Start, bigEnd);
-    DecodeBigValues(reader, gc.tableSelect[0], values, 0, region1);
-    DecodeBigValues(reader, gc.tableSelect[1], values, region1, region2);
-    DecodeBigValues(reader, gc.tableSelect[2], values, region2, bigEnd);
-    int nonzero = DecodeCount1(reader, gc.count1Table, values, bigEnd, limits.lineLimit, part2Start + gc.part23Length);
+    DecodeBigValues(reader, gc.tableSelect[0], lines, 0, region1);
+    DecodeBigValues(reader, gc.tableSelect[1], lines, region1, region2);
+    DecodeBigValues(reader, gc.tableSelect[2], lines, region2, bigEnd);
+    int nonzero = DecodeCount1(reader, gc.count1Table, lines, bigEnd, limits.lineLimit, part2Start + gc.part23Length);
 
     const int maxLine = gc.blockType == 2 ? limits.shortMax : limits.longMax;
     nonzero = std::min(nonzero, maxLine);
@@ -66,11 +66,10 @@ void DecodeChannelSpectrum(BitReader& reader, const GranuleChannel& gc, const Sc
     if (reader.BitsRead() - part2Start > gc.part23Length + 39)
         nonzero = 0;
     // Trailing zero pairs need no work further on.
-    while (nonzero > 0 && values[nonzero - 1] == 0)
+    while (nonzero > 0 && lines[nonzero - 1] == 0.0f)
         --nonzero;
 
-    float* lines = spectrum.lines;
-    Requantise(gc, sf, limits, values, nonzero, lines);
-    std::memset(lines + nonzero, 0, sizeof(float) * (576 - nonzero));
+    ApplyBandGains(gc, sf, limits, nonzero, lines);
+    std::memset(lines + nonzero, 0, sizeof(float) * size_t(576 + 8 - nonzero));
     spectrum.nonzero = nonzero;
 }

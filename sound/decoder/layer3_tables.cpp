@@ -2,6 +2,7 @@
 // power, gain, alias, intensity and transform tables built by MpaInit.
 
 #include "layer3.h"
+#include "layer3_imdct.h"
 
 #include <cmath>
 
@@ -38,33 +39,20 @@ constexpr BandTable kBands[3][3] = {
 
 constexpr double kAliasC[8] = {-0.6, -0.535, -0.33, -0.185, -0.095, -0.041, -0.0142, -0.0037};
 
-// Quarter-step gains from 2^(kLowestQuarter/4) up: enough for the lowest
-// global gain less every subblock gain and scale factor a stream can code.
-constexpr int kLowestQuarter = -440;
-constexpr int kQuarterSteps = 520;
-float quarterGain[kQuarterSteps];
-
 } // namespace
 
 const uint8_t kPretab[22] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 3, 3, 3, 2, 0};
 
 float pow43Table[8207];
+// From 2^(kLowestQuarterStep/4) up: enough for the lowest global gain less
+// every subblock gain and scale factor a stream can code.
+float quarterStepGain[kQuarterSteps];
 float aliasCs[8], aliasCa[8];
 float mpeg1IntensityLeft[7], mpeg1IntensityRight[7];
-float imdctWindow[4][36];
-float dct4Long[18][18];
-float dct4Short[6][6];
 
 const BandTable& Layer3Bands(int version, int sampleRateIndex)
 {
     return kBands[version - 1][sampleRateIndex];
-}
-
-float QuarterStepGain(int quarterSteps)
-{
-    int index = quarterSteps - kLowestQuarter;
-    index = index < 0 ? 0 : (index >= kQuarterSteps ? kQuarterSteps - 1 : index);
-    return quarterGain[index];
 }
 
 void BuildLayer3Tables()
@@ -74,7 +62,7 @@ void BuildLayer3Tables()
     // Full scale is 1.0 in the standard's arithmetic and 32768 in ours; the
     // global gain's zero point is 210.
     for (int i = 0; i < kQuarterSteps; ++i)
-        quarterGain[i] = float(32768.0 * std::exp2((i + kLowestQuarter) / 4.0));
+        quarterStepGain[i] = float(32768.0 * std::exp2((i + kLowestQuarterStep) / 4.0));
     for (int i = 0; i < 8; ++i) {
         const double root = std::sqrt(1.0 + kAliasC[i] * kAliasC[i]);
         aliasCs[i] = float(1.0 / root);
@@ -85,25 +73,5 @@ void BuildLayer3Tables()
         mpeg1IntensityLeft[i] = float(ratio / (1.0 + ratio));
         mpeg1IntensityRight[i] = float(1.0 / (1.0 + ratio));
     }
-    // Windows by block type: 0 normal, 1 start, 2 short (12 points), 3 stop.
-    for (int i = 0; i < 36; ++i) {
-        const double longSine = std::sin(M_PI / 36.0 * (i + 0.5));
-        imdctWindow[0][i] = float(longSine);
-        double start = 0.0, stop = 0.0;
-        if (i < 18) start = longSine;
-        else if (i < 24) start = 1.0;
-        else if (i < 30) start = std::sin(M_PI / 12.0 * (i - 18 + 0.5));
-        if (i >= 18) stop = longSine;
-        else if (i >= 12) stop = 1.0;
-        else if (i >= 6) stop = std::sin(M_PI / 12.0 * (i - 6 + 0.5));
-        imdctWindow[1][i] = float(start);
-        imdctWindow[3][i] = float(stop);
-        imdctWindow[2][i] = i < 12 ? float(std::sin(M_PI / 12.0 * (i + 0.5))) : 0.0f;
-    }
-    for (int m = 0; m < 18; ++m)
-        for (int k = 0; k < 18; ++k)
-            dct4Long[m][k] = float(std::cos(M_PI / 18.0 * (k + 0.5) * (m + 0.5)));
-    for (int m = 0; m < 6; ++m)
-        for (int k = 0; k < 6; ++k)
-            dct4Short[m][k] = float(std::cos(M_PI / 6.0 * (k + 0.5) * (m + 0.5)));
+    BuildImdctTables();
 }

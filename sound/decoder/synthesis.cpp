@@ -1,5 +1,5 @@
 // Polyphase synthesis: per time slot a fast cosine transform of the subband
-// samples into a ring of the last 16 slots, then the windowed sum over them.
+// samples, kept for the last 16 slots, then the windowed sum over them.
 //
 // With X[m] = sum_k S[k] cos(m (2k+1) pi / 2N), the standard's 2N matrixed
 // values V[i] = sum_k S[k] cos((N/2 + i)(2k+1) pi / 2N) are X read forwards
@@ -8,21 +8,33 @@
 // V_a being the values of the slot a slots ago. Half and quarter rate (N = 16
 // or 8) are the same filterbank sampled every second or fourth output: the
 // subbands above N are left out, so nothing else changes, not even the gain.
+//
+// Four consecutive slots go through together, one per lane of a FloatLanes:
+// the transform, and the windowed sums, whose history is kept as rows (one
+// per matrixed value, along time) so that the four slots a values apart are
+// four neighbours in a row.
 
 #include "synthesis.h"
 
 #include "decoder_state.h"
+#include "float_lanes.h"
 
 #include <cmath>
 #include <cstring>
 
 namespace {
 
+constexpr int L = kFloatLanes;
+constexpr int kAges = 16;
+constexpr int kPastSlots = kAges - 1; // slots before the current one the window reaches
+constexpr int kMostSlots = 36;        // slots per call (Layer II)
+constexpr int kRowLength = kPastSlots + kMostSlots + L; // with room for a last group partly used
+
 // 0.5 / cos((2k+1) pi / 2N) for the halving steps of an N-point transform.
-float dctFactor32[16], dctFactor16[8], dctFactor8[4], dctFactor4[2], dctFactor2[1];
+FloatLanes dctFactor32[16], dctFactor16[8], dctFactor8[4], dctFactor4[2], dctFactor2[1];
 
 template <int N>
-const float* DctFactors()
+const FloatLanes* DctFactors()
 {
     if constexpr (N == 32) return dctFactor32;
     else if constexpr (N == 16) return dctFactor16;
@@ -34,14 +46,14 @@ const float* DctFactors()
 // The unscaled DCT-II by recursive halving: the sums of mirrored pairs give
 // the even outputs, their weighted differences the odd ones.
 template <int N>
-inline void Dct(const float* in, float* out)
+inline void Dct(const FloatLanes* in, FloatLanes* out)
 {
     if constexpr (N == 1) {
         out[0] = in[0];
     } else {
         constexpr int H = N / 2;
-        const float* factor = DctFactors<N>();
-        float sums[H], differences[H], even[H], odd[H];
+        const FloatLanes* factor = DctFactors<N>();
+        FloatLanes sums[H], differences[H], even[H], odd[H];
         for (int k = 0; k < H; ++k) {
             sums[k] = in[k] + in[N - 1 - k];
             differences[k] = (in[k] - in[N - 1 - k]) * factor[k];
@@ -57,123 +69,133 @@ inline void Dct(const float* in, float* out)
     }
 }
 
-// Window coefficients per rate shift, in the order the windowing reads them.
-alignas(64) float window32[16 * 32], window16[16 * 16], window8[16 * 8];
+// Window coefficients per rate shift: [output sample j][age], in every lane.
+FloatLanes window32[32][kAges], window16[16][kAges], window8[8][kAges];
 
 template <int Shift>
-const float* Window()
+const FloatLanes (*Window())[kAges]
 {
     if constexpr (Shift == 0) return window32;
     else if constexpr (Shift == 1) return window16;
     else return window8;
 }
 
+// Row r < N holds the low half of the matrixed values (value r) and row
+// N + r the high half, slot after slot; the first kPastSlots columns hold
+// the slots before the call.
 struct History {
-    alignas(64) float ring[16][64] = {}; // per slot: the low half, then at 32 the high half
-    int newest = 0;
+    alignas(16) float rows[64][kRowLength] = {};
 };
 
 History history[2];
 
-// Turns one slot of subband samples into N PCM values (as floats).
-template <int Shift>
-inline void SynthesiseSlot(const float* subbands, History& h, float* pcm)
+// Where a routine reads slot s's subband k from, and whether the
+// equaliser's gains apply on the way.
+struct Source {
+    const float* first;  // subband 0 of slot 0
+    const float* second; // for a mix: the other channel's, else null
+    int stride;          // floats from one slot to the next
+};
+
+template <int N>
+inline FloatLanes Gather(const Source& source, int slot, int k)
+{
+    const float* at = source.first + slot * source.stride + k;
+    const int s = source.stride;
+    FloatLanes lanes{at[0], at[s], at[2 * s], at[3 * s]};
+    if (source.second) {
+        const float* other = source.second + slot * source.stride + k;
+        lanes = (lanes + FloatLanes{other[0], other[s], other[2 * s], other[3 * s]}) * 0.5f;
+    }
+    return lanes;
+}
+
+// Synthesises `slots` slots from `source` through `h` and writes each
+// output sample `outStride` samples after the one before.
+template <int Shift, bool EightBit>
+void SynthesiseSlots(const Source& source, int slots, History& h, uint8_t* output, int outStride)
 {
     constexpr int N = 32 >> Shift;
-    float gained[N];
-    if (core.equaliserOn) {
-        for (int k = 0; k < N; ++k)
-            gained[k] = subbands[k] * core.equaliserGain[k];
-        subbands = gained;
-    }
-    float x[N];
-    Dct<N>(subbands, x);
+    constexpr int width = EightBit ? 1 : 2;
+    const bool equalise = core.equaliserOn;
+    const FloatLanes(*window)[kAges] = Window<Shift>();
+    for (int s0 = 0; s0 < slots; s0 += L) {
+        // Slots past the last (in a last group partly used) read the
+        // source's padding and are never written out.
+        FloatLanes in[N], x[N];
+        for (int k = 0; k < N; ++k) {
+            in[k] = Gather<N>(source, s0, k);
+            if (equalise)
+                in[k] = in[k] * core.equaliserGain[k];
+        }
+        Dct<N>(in, x);
 
-    h.newest = (h.newest - 1) & 15;
-    float* low = h.ring[h.newest];
-    float* high = low + 32;
-    for (int j = 0; j < N / 2; ++j) {
-        low[j] = x[N / 2 + j];
-        high[j] = -x[N / 2 - j];
-    }
-    low[N / 2] = 0.0f;
-    high[N / 2] = -x[0];
-    for (int j = N / 2 + 1; j < N; ++j) {
-        low[j] = -x[3 * N / 2 - j];
-        high[j] = -x[j - N / 2];
-    }
+        const int column = kPastSlots + s0;
+        const auto put = [&](int row, FloatLanes values) { StoreLanes(h.rows[row] + column, values); };
+        for (int j = 0; j < N / 2; ++j) {
+            put(j, x[N / 2 + j]);
+            put(N + j, -x[N / 2 - j]);
+        }
+        put(N / 2, SplatLanes(0.0f));
+        put(N + N / 2, -x[0]);
+        for (int j = N / 2 + 1; j < N; ++j) {
+            put(j, -x[3 * N / 2 - j]);
+            put(N + j, -x[j - N / 2]);
+        }
 
-    float sum[N] = {};
-    const float* window = Window<Shift>();
-    for (int age = 0; age < 16; ++age) {
-        const float* v = h.ring[(h.newest + age) & 15] + (age & 1) * 32;
-        const float* d = window + age * N;
-        for (int j = 0; j < N; ++j)
-            sum[j] += d[j] * v[j];
-    }
-    for (int j = 0; j < N; ++j)
-        pcm[j] = sum[j];
-}
-
-template <bool EightBit>
-inline void Emit(const float* pcm, int n, uint8_t* output, int stride)
-{
-    for (int j = 0; j < n; ++j) {
-        const int32_t sample = ToSample(pcm[j]);
-        if constexpr (EightBit) {
-            output[j * stride] = ToUnsigned8(sample);
-        } else {
-            const int16_t s16 = int16_t(sample);
-            std::memcpy(output + 2 * j * stride, &s16, 2);
+        const int lanes = slots - s0 < L ? slots - s0 : L;
+        for (int j = 0; j < N; ++j) {
+            const float* low = h.rows[j] + column;
+            const float* high = h.rows[N + j] + column;
+            FloatLanes sum = SplatLanes(0.0f);
+            for (int age = 0; age < kAges; age += 2) {
+                sum += window[j][age] * LoadLanes(low - age);
+                sum += window[j][age + 1] * LoadLanes(high - age - 1);
+            }
+            for (int l = 0; l < lanes; ++l) {
+                const int32_t sample = ToSample(sum[l]);
+                uint8_t* at = output + ((s0 + l) * N + j) * outStride * width;
+                if constexpr (EightBit) {
+                    *at = ToUnsigned8(sample);
+                } else {
+                    const int16_t s16 = int16_t(sample);
+                    std::memcpy(at, &s16, 2);
+                }
+            }
         }
     }
+    for (int row = 0; row < 2 * N; ++row)
+        std::memmove(h.rows[row], h.rows[row] + slots, sizeof(float) * kPastSlots);
 }
 
+// Layers I and II: samples interleaved by slot, 32 per channel. The source
+// must be readable for a whole last group: 12 and 36 slots are whole groups.
 template <int Shift, bool EightBit, ChannelPlan Plan>
 void SubbandRoutine(const float* samples, int slots, uint8_t* output)
 {
-    constexpr int N = 32 >> Shift;
     constexpr int width = EightBit ? 1 : 2;
-    float pcm[N];
-    for (int slot = 0; slot < slots; ++slot) {
-        const float* left = samples + slot * 64;
-        const float* right = left + 32;
-        if constexpr (Plan == ChannelPlan::Stereo) {
-            SynthesiseSlot<Shift>(left, history[0], pcm);
-            Emit<EightBit>(pcm, N, output, 2);
-            SynthesiseSlot<Shift>(right, history[1], pcm);
-            Emit<EightBit>(pcm, N, output + width, 2);
-            output += 2 * N * width;
-            continue;
-        }
-        const float* chosen = left;
-        float mixed[N];
-        if constexpr (Plan == ChannelPlan::Mix) {
-            for (int k = 0; k < N; ++k)
-                mixed[k] = (left[k] + right[k]) * 0.5f;
-            chosen = mixed;
-        } else if constexpr (Plan == ChannelPlan::Right) {
-            chosen = right;
-        }
-        SynthesiseSlot<Shift>(chosen, history[0], pcm);
-        Emit<EightBit>(pcm, N, output, 1);
-        output += N * width;
+    const Source left{samples, nullptr, 64}, right{samples + 32, nullptr, 64};
+    if constexpr (Plan == ChannelPlan::Stereo) {
+        SynthesiseSlots<Shift, EightBit>(left, slots, history[0], output, 2);
+        SynthesiseSlots<Shift, EightBit>(right, slots, history[1], output + width, 2);
+    } else if constexpr (Plan == ChannelPlan::Mix) {
+        SynthesiseSlots<Shift, EightBit>(Source{samples, samples + 32, 64}, slots, history[0], output, 1);
+    } else if constexpr (Plan == ChannelPlan::Right) {
+        SynthesiseSlots<Shift, EightBit>(right, slots, history[0], output, 1);
+    } else {
+        SynthesiseSlots<Shift, EightBit>(left, slots, history[0], output, 1);
     }
 }
 
+// Layer III: one granule of one channel, 18 slots of 32 subband samples,
+// followed by two slots' worth of readable padding.
 template <int Shift, bool EightBit, int OutChannels>
 void GranuleRoutine(const float* granule, int channel, uint8_t* output)
 {
-    constexpr int N = 32 >> Shift;
     constexpr int width = EightBit ? 1 : 2;
     History& h = history[OutChannels == 2 ? channel : 0];
     output += (OutChannels == 2 ? channel : 0) * width;
-    float pcm[N];
-    for (int slot = 0; slot < 18; ++slot) {
-        SynthesiseSlot<Shift>(granule + slot * 32, h, pcm);
-        Emit<EightBit>(pcm, N, output, OutChannels);
-        output += N * OutChannels * width;
-    }
+    SynthesiseSlots<Shift, EightBit>(Source{granule, nullptr, 32}, 18, h, output, OutChannels);
 }
 
 template <int Shift, bool EightBit>
@@ -199,10 +221,10 @@ constexpr GranuleSynthesis granuleFamily[2][3][2] = {
      {GranuleRoutine<2, true, 1>, GranuleRoutine<2, true, 2>}},
 };
 
-void FillFactors(float* factors, int n)
+void FillFactors(FloatLanes* factors, int n)
 {
     for (int k = 0; k < n / 2; ++k)
-        factors[k] = float(0.5 / std::cos((2 * k + 1) * M_PI / (2 * n)));
+        factors[k] = SplatLanes(float(0.5 / std::cos((2 * k + 1) * M_PI / (2 * n))));
 }
 
 } // namespace
@@ -214,12 +236,12 @@ void BuildSynthesisTables()
     FillFactors(dctFactor8, 8);
     FillFactors(dctFactor4, 4);
     FillFactors(dctFactor2, 2);
-    float* windows[3] = {window32, window16, window8};
+    FloatLanes(*windows[3])[kAges] = {window32, window16, window8};
     for (int shift = 0; shift < 3; ++shift) {
         const int n = 32 >> shift;
-        for (int age = 0; age < 16; ++age)
+        for (int age = 0; age < kAges; ++age)
             for (int j = 0; j < n; ++j)
-                windows[shift][age * n + j] = float(SynthesisWindowCoefficient(32 * age + (j << shift)));
+                windows[shift][j][age] = SplatLanes(float(SynthesisWindowCoefficient(32 * age + (j << shift))));
     }
 }
 

@@ -19,13 +19,16 @@ enum class ChannelPlan {
 };
 
 // Layers I and II: `samples` holds `slots` time slots of 64 floats each: the
-// 32 subband samples of channel 0, then those of channel 1 (unused in Mono).
+// 32 subband samples of channel 0, then those of channel 1 (unused in Mono);
+// `slots` is a multiple of four.
 using SubbandSynthesis = void (*)(const float* samples, int slots, uint8_t* output);
 SubbandSynthesis ChooseSubbandSynthesis(ChannelPlan plan, int rateShift, bool eightBit);
 
-// Layer III: one granule of one channel, 18 time slots of 32 subband samples.
+// Layer III: one granule of one channel, 18 time slots of 32 subband samples
+// in a buffer of kGranuleFloats (the routines read slots in fours).
 // With two output channels, `channel` picks the history and the interleaved
 // position; with one, it is 0.
+constexpr int kGranuleFloats = 20 * 32;
 using GranuleSynthesis = void (*)(const float* granule, int channel, uint8_t* output);
 GranuleSynthesis ChooseGranuleSynthesis(int outChannels, int rateShift, bool eightBit);
 
