@@ -24,29 +24,29 @@ constexpr double kPixelsPerPoint = 96.0 / 72.0;
 
 FontSpec FontSpecFrom(const QFont& font)
 {
-    FontSpec spec;
+    FontSpec description;
     const int pixels = font.pixelSize() > 0 ? font.pixelSize()
                                             : static_cast<int>(std::lround(font.pointSizeF() * kPixelsPerPoint));
-    spec.height = -pixels;
-    spec.weight = font.weight();
-    spec.italic = font.italic();
-    spec.underline = font.underline();
-    spec.strikeOut = font.strikeOut();
-    spec.faceName = font.family().left(FontSpec::kMaxFaceName);
-    return spec;
+    description.height = -pixels;
+    description.weight = font.weight();
+    description.italic = font.italic();
+    description.underline = font.underline();
+    description.strikeOut = font.strikeOut();
+    description.faceName = font.family().left(FontSpec::kMaxFaceName);
+    return description;
 }
 
-QFont FontFrom(const FontSpec& spec)
+QFont FontFrom(const FontSpec& description)
 {
-    QFont font(spec.faceName);
-    if (spec.height != 0)
-        font.setPixelSize(std::abs(spec.height));
-    font.setWeight(static_cast<QFont::Weight>(std::clamp(spec.weight, 1, 1000)));
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStrikeOut(spec.strikeOut);
+    QFont font(description.faceName);
+    if (description.height != 0)
+        font.setPixelSize(std::abs(description.height));
+    font.setWeight(static_cast<QFont::Weight>(std::clamp(description.weight, 1, 1000)));
+    font.setItalic(description.italic);
+    font.setUnderline(description.underline);
+    font.setStrikeOut(description.strikeOut);
     for (const FamilyHint& entry : kFamilyHints)
-        if (entry.family == (spec.pitchAndFamily & 0xF0))
+        if (entry.family == (description.pitchAndFamily & 0xF0))
             font.setStyleHint(entry.hint);
     return font;
 }

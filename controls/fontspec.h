@@ -26,6 +26,6 @@ struct FontSpec {
 // The description of `font`, its size taken as a character height in pixels
 // at 96 dots per inch.
 FontSpec FontSpecFrom(const QFont& font);
-// The font `spec` describes. Escapement, orientation, character set,
+// The font `description` describes. Escapement, orientation, character set,
 // precision and quality have no meaning for Qt's fonts and are not used.
-QFont FontFrom(const FontSpec& spec);
+QFont FontFrom(const FontSpec& description);

@@ -51,7 +51,7 @@ public:
     void SetLabelTip(const QString& text, int displayMilliseconds = 0);
 
     QColor TextColour() const { return textColour; }
-    const FontSpec& Spec() const { return fontSpec; }
+    const FontSpec& FontDescription() const { return fontSpec; }
     const QFont& DrawingFont() const { return drawingFont; }
     FlashKind Flash() const { return flashKind; }
     bool FlashPhase() const { return flashPhase; }

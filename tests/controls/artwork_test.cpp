@@ -18,14 +18,14 @@ TEST(Artwork, TheGeneratorReproducesTheCommittedBitmaps)
     generator.start(TESSALY_ARTWORK, {out.path()});
     ASSERT_TRUE(generator.waitForFinished(60000));
     ASSERT_EQ(generator.exitCode(), 0) << generator.readAllStandardError().toStdString();
-    for (const resources::BitmapSpec& spec : resources::kBitmaps) {
-        const QString name = QStringLiteral("%1.png").arg(spec.id);
+    for (const resources::BitmapSpec& bitmap : resources::kBitmaps) {
+        const QString name = QStringLiteral("%1.png").arg(bitmap.id);
         const QImage made(QDir(out.path()).filePath(name));
         const QImage committed(QDir(TESSALY_BITMAPS_DIR).filePath(name));
-        ASSERT_FALSE(committed.isNull()) << spec.id;
-        EXPECT_EQ(made.size(), QSize(spec.width, spec.height)) << spec.id;
+        ASSERT_FALSE(committed.isNull()) << bitmap.id;
+        EXPECT_EQ(made.size(), QSize(bitmap.width, bitmap.height)) << bitmap.id;
         EXPECT_EQ(made.convertToFormat(QImage::Format_ARGB32), committed.convertToFormat(QImage::Format_ARGB32))
-            << spec.id;
+            << bitmap.id;
     }
 }
 

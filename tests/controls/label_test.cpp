@@ -35,19 +35,19 @@ TEST(Label, SettersChainAndDescribeTheFont)
     CLabel label;
     label.SetTextColour(QColor(0, 128, 192)).SetBold(true).SetCharHeight(22);
     EXPECT_EQ(label.TextColour(), QColor(0, 128, 192));
-    EXPECT_EQ(label.Spec().weight, 700);
-    EXPECT_EQ(label.Spec().height, -22);
+    EXPECT_EQ(label.FontDescription().weight, 700);
+    EXPECT_EQ(label.FontDescription().height, -22);
     EXPECT_EQ(label.DrawingFont().pixelSize(), 22);
     EXPECT_TRUE(label.DrawingFont().bold());
 
     label.SetBold(false).SetItalic(true).SetUnderline(true);
-    EXPECT_EQ(label.Spec().weight, 400);
+    EXPECT_EQ(label.FontDescription().weight, 400);
     EXPECT_EQ(label.DrawingFont().weight(), QFont::Normal);
     EXPECT_TRUE(label.DrawingFont().italic());
     EXPECT_TRUE(label.DrawingFont().underline());
 
     label.SetFaceName(QString(40, 'x'));
-    EXPECT_EQ(label.Spec().faceName.size(), FontSpec::kMaxFaceName);
+    EXPECT_EQ(label.FontDescription().faceName.size(), FontSpec::kMaxFaceName);
 }
 
 TEST(Label, ATextFlashBlanksAndRestoresTheTextAndNeverLosesIt)

@@ -9,16 +9,16 @@
 TEST(Bitmaps, EveryBitmapIsCompiledInWithItsSize)
 {
     TestApp();
-    for (const resources::BitmapSpec& spec : resources::kBitmaps) {
-        const QImage image = platform::LoadBitmap(spec.id);
-        ASSERT_FALSE(image.isNull()) << spec.id;
-        EXPECT_EQ(image.size(), QSize(spec.width, spec.height)) << spec.id;
-        if (spec.layout == resources::BitmapLayout::Skin) {
+    for (const resources::BitmapSpec& bitmap : resources::kBitmaps) {
+        const QImage image = platform::LoadBitmap(bitmap.id);
+        ASSERT_FALSE(image.isNull()) << bitmap.id;
+        EXPECT_EQ(image.size(), QSize(bitmap.width, bitmap.height)) << bitmap.id;
+        if (bitmap.layout == resources::BitmapLayout::Skin) {
             // Corners are pure black: outside the window's shape.
-            for (QPoint corner : {QPoint(0, 0), QPoint(spec.width - 1, 0), QPoint(0, spec.height - 1),
-                                  QPoint(spec.width - 1, spec.height - 1)})
-                EXPECT_EQ(image.pixel(corner) & 0xFFFFFF, 0u) << spec.id;
-            EXPECT_FALSE(image.hasAlphaChannel()) << spec.id;
+            for (QPoint corner : {QPoint(0, 0), QPoint(bitmap.width - 1, 0), QPoint(0, bitmap.height - 1),
+                                  QPoint(bitmap.width - 1, bitmap.height - 1)})
+                EXPECT_EQ(image.pixel(corner) & 0xFFFFFF, 0u) << bitmap.id;
+            EXPECT_FALSE(image.hasAlphaChannel()) << bitmap.id;
         }
     }
     EXPECT_TRUE(platform::LoadBitmap(4242).isNull());
@@ -29,12 +29,12 @@ TEST(Bitmaps, EachButtonsStripHasTheSizeOfItsBitmap)
 {
     for (const resources::ButtonStrip& button : resources::kButtonStrips) {
         bool found = false;
-        for (const resources::BitmapSpec& spec : resources::kBitmaps) {
-            if (spec.id == button.bitmapId) {
+        for (const resources::BitmapSpec& bitmap : resources::kBitmaps) {
+            if (bitmap.id == button.bitmapId) {
                 found = true;
-                EXPECT_EQ(spec.width, button.width) << button.bitmapId;
-                EXPECT_EQ(spec.height, button.height) << button.bitmapId;
-                EXPECT_EQ(spec.layout, resources::BitmapLayout::Strip) << button.bitmapId;
+                EXPECT_EQ(bitmap.width, button.width) << button.bitmapId;
+                EXPECT_EQ(bitmap.height, button.height) << button.bitmapId;
+                EXPECT_EQ(bitmap.layout, resources::BitmapLayout::Strip) << button.bitmapId;
             }
         }
         EXPECT_TRUE(found) << button.bitmapId;

@@ -63,24 +63,24 @@ int main(int argc, char** argv)
     };
 
     int failures = 0;
-    for (const resources::BitmapSpec& spec : resources::kBitmaps) {
-        const QSize size(spec.width, spec.height);
+    for (const resources::BitmapSpec& bitmap : resources::kBitmaps) {
+        const QSize size(bitmap.width, bitmap.height);
         QImage picture;
-        switch (spec.layout) {
+        switch (bitmap.layout) {
         case resources::BitmapLayout::Skin:
-            picture = spec.id == resources::kMainSkin ? mainSkin : aboutSkin;
+            picture = bitmap.id == resources::kMainSkin ? mainSkin : aboutSkin;
             break;
         case resources::BitmapLayout::Strip: {
-            const Placement placement = placementOf(spec.id);
-            picture = art::DrawStrip(spec.id, size, *placement.skin, placement.place);
+            const Placement placement = placementOf(bitmap.id);
+            picture = art::DrawStrip(bitmap.id, size, *placement.skin, placement.place);
             break;
         }
         case resources::BitmapLayout::Pattern: picture = art::DrawListPattern(size); break;
         case resources::BitmapLayout::Icon: picture = art::DrawIcon(size); break;
         }
-        const QString path = out.filePath(QStringLiteral("%1.png").arg(spec.id));
+        const QString path = out.filePath(QStringLiteral("%1.png").arg(bitmap.id));
         if (picture.size() != size || !picture.save(path, "PNG")) {
-            std::fprintf(stderr, "tessaly-artwork: failed on bitmap %d\n", spec.id);
+            std::fprintf(stderr, "tessaly-artwork: failed on bitmap %d\n", bitmap.id);
             ++failures;
         }
     }
