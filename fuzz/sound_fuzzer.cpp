@@ -8,6 +8,7 @@
 // played as one clip.
 
 #include "container.h"
+#include "headlessviews.h"
 #include "phrasebook.h"
 #include "playeradapter.h"
 #include "soundarchive.h"
@@ -40,37 +41,9 @@ public:
     unsigned checksum = 0;
 };
 
-class NoRows : public PhraseListRows {
-public:
-    void ClearRows() override {}
-    void AddPlainRow(const std::u16string&) override {}
-    int AddPhraseItem(std::unique_ptr<CItem>) override { return -1; }
-    int RowCount() const override { return 0; }
-    int SelectedRow() const override { return -1; }
-    std::u16string RowText(int) const override { return {}; }
-    int TextWidth(const std::u16string&) const override { return 0; }
-    void SetHorizontalExtent(int) override {}
-};
-
-class NoSubcategories : public SubcategoryBox {
-public:
-    void Clear() override {}
-    void SetEnabled(bool) override {}
-    void InsertAt(int, const std::u16string&) override {}
-    void Select(int) override {}
-    int SelectedIndex() const override { return -1; }
-};
-
 class NoMessages : public MessageBoxes {
 public:
     void ShowMessage(std::u16string_view, std::u16string_view) override {}
-};
-
-class NoWindow : public WindowHooks {
-public:
-    void RefreshControls() override {}
-    void ReadControls() override {}
-    void SelectFirstRow() override {}
 };
 
 bool EnterScratchDirectory()
@@ -126,10 +99,10 @@ void LookUpInArchive(const std::uint8_t* data, std::size_t size)
     WriteFile("data.idx", nullptr, 0, index, indexSize);
     WriteFile("data.dat", header, validHeader ? sizeof header : 0, clips, clipsSize);
 
-    NoRows rows;
-    NoSubcategories subcategories;
+    HeadlessRows rows;
+    HeadlessSubcategories subcategories;
     NoMessages messages;
-    NoWindow window;
+    HeadlessWindow window;
     TouchingWaveOut device;
     CSoundPlayer player(device);
     SoundPlayerAdapter adapter(player);

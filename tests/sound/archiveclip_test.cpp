@@ -4,6 +4,7 @@
 
 #include "clipfactory.h"
 #include "files.h"
+#include "headlessviews.h"
 #include "phrasebook.h"
 #include "playeradapter.h"
 #include "recordingwaveout.h"
@@ -46,47 +47,19 @@ void WriteArchive(const std::vector<ArchiveEntry>& entries, std::int32_t version
     WriteFile("data.idx", idx);
 }
 
-class NoRows : public PhraseListRows {
-public:
-    void ClearRows() override {}
-    void AddPlainRow(const std::u16string&) override {}
-    int AddPhraseItem(std::unique_ptr<CItem>) override { return -1; }
-    int RowCount() const override { return 0; }
-    int SelectedRow() const override { return -1; }
-    std::u16string RowText(int) const override { return {}; }
-    int TextWidth(const std::u16string&) const override { return 0; }
-    void SetHorizontalExtent(int) override {}
-};
-
-class NoSubcategories : public SubcategoryBox {
-public:
-    void Clear() override {}
-    void SetEnabled(bool) override {}
-    void InsertAt(int, const std::u16string&) override {}
-    void Select(int) override {}
-    int SelectedIndex() const override { return -1; }
-};
-
 class RecordedMessages : public MessageBoxes {
 public:
     void ShowMessage(std::u16string_view text, std::u16string_view) override { shown.emplace_back(text); }
     std::vector<std::u16string> shown;
 };
 
-class NoWindow : public WindowHooks {
-public:
-    void RefreshControls() override {}
-    void ReadControls() override {}
-    void SelectFirstRow() override {}
-};
-
 class ArchiveToPlayer : public ::testing::Test {
 protected:
     ScopedTempDir dir;
-    NoRows rows;
-    NoSubcategories subcategories;
+    HeadlessRows rows;
+    HeadlessSubcategories subcategories;
     RecordedMessages messages;
-    NoWindow window;
+    HeadlessWindow window;
     platform::RecordingWaveOut device;
     CSoundPlayer player{device};
     SoundPlayerAdapter adapter{player};

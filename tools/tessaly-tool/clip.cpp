@@ -7,6 +7,7 @@
 
 #include "subcommands.h"
 
+#include "headlessviews.h"
 #include "phrasebook.h"
 #include "playeradapter.h"
 #include "recordingwaveout.h"
@@ -19,35 +20,6 @@
 #include <string>
 
 namespace {
-
-// The window's views that the lookup does not use stay empty.
-class NoRows : public PhraseListRows {
-public:
-    void ClearRows() override {}
-    void AddPlainRow(const std::u16string&) override {}
-    int AddPhraseItem(std::unique_ptr<CItem>) override { return -1; }
-    int RowCount() const override { return 0; }
-    int SelectedRow() const override { return -1; }
-    std::u16string RowText(int) const override { return {}; }
-    int TextWidth(const std::u16string&) const override { return 0; }
-    void SetHorizontalExtent(int) override {}
-};
-
-class NoSubcategories : public SubcategoryBox {
-public:
-    void Clear() override {}
-    void SetEnabled(bool) override {}
-    void InsertAt(int, const std::u16string&) override {}
-    void Select(int) override {}
-    int SelectedIndex() const override { return -1; }
-};
-
-class NoWindow : public WindowHooks {
-public:
-    void RefreshControls() override {}
-    void ReadControls() override {}
-    void SelectFirstRow() override {}
-};
 
 // A message box becomes a line on standard error.
 class MessagesToStandardError : public MessageBoxes {
@@ -114,10 +86,10 @@ int RunClip(const Arguments& args)
         return 2;
     }
 
-    NoRows rows;
-    NoSubcategories subcategories;
+    HeadlessRows rows;
+    HeadlessSubcategories subcategories;
     MessagesToStandardError messages;
-    NoWindow window;
+    HeadlessWindow window;
     platform::RecordingWaveOut device;
     CSoundPlayer player(device);
     SoundPlayerAdapter adapter(player);
