@@ -4,10 +4,30 @@
 // floats on a target without either); elsewhere, or with
 // TESSALY_PLAIN_LANES defined, a plain array with the same operators.
 
+#include <cstdint>
 #include <cstring>
 
 #if defined(__GNUC__) && !defined(TESSALY_PLAIN_LANES)
 using FloatLanes = float __attribute__((vector_size(16)));
+using IntLanes = int32_t __attribute__((vector_size(16)));
+
+inline FloatLanes ReverseLanes(FloatLanes x)
+{
+#if defined(__clang__)
+    return __builtin_shufflevector(x, x, 3, 2, 1, 0);
+#else
+    return __builtin_shuffle(x, IntLanes{3, 2, 1, 0});
+#endif
+}
+
+// Each lane clipped to [low, high] (NaN becomes low) and truncated toward zero.
+inline IntLanes ClipToInt(FloatLanes x, float low, float high)
+{
+    const FloatLanes lows = {low, low, low, low}, highs = {high, high, high, high};
+    x = x >= lows ? x : lows;
+    x = x <= highs ? x : highs;
+    return __builtin_convertvector(x, IntLanes);
+}
 #else
 struct FloatLanes {
     float v[4];
@@ -20,6 +40,24 @@ inline FloatLanes operator*(FloatLanes a, FloatLanes b) { return {a.v[0] * b.v[0
 inline FloatLanes operator*(FloatLanes a, float b) { return {a.v[0] * b, a.v[1] * b, a.v[2] * b, a.v[3] * b}; }
 inline FloatLanes operator-(FloatLanes a) { return {-a.v[0], -a.v[1], -a.v[2], -a.v[3]}; }
 inline FloatLanes& operator+=(FloatLanes& a, FloatLanes b) { return a = a + b; }
+
+inline FloatLanes ReverseLanes(FloatLanes x) { return {x.v[3], x.v[2], x.v[1], x.v[0]}; }
+
+struct IntLanes {
+    int32_t v[4];
+    int32_t operator[](int i) const { return v[i]; }
+};
+
+inline IntLanes ClipToInt(FloatLanes x, float low, float high)
+{
+    IntLanes out;
+    for (int i = 0; i < 4; ++i) {
+        float value = x.v[i] >= low ? x.v[i] : low;
+        value = value <= high ? value : high;
+        out.v[i] = int32_t(value);
+    }
+    return out;
+}
 #endif
 
 constexpr int kFloatLanes = 4;

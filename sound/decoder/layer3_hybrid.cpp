@@ -28,14 +28,20 @@ Overlap overlap[2];
 // Odd subbands have every odd time slot negated (frequency inversion).
 const FloatLanes kOddSlotSigns = {1.0f, -1.0f, 1.0f, -1.0f};
 
+// Butterflies between the last eight lines of each subband and the first
+// eight of the next, four at a time: line 18 sb - 1 - i pairs with 18 sb + i.
 void ReduceAliases(float* lines, int boundaries)
 {
+    const FloatLanes cs[2] = {LoadLanes(aliasCs), LoadLanes(aliasCs + 4)};
+    const FloatLanes ca[2] = {LoadLanes(aliasCa), LoadLanes(aliasCa + 4)};
     for (int sb = 1; sb <= boundaries; ++sb) {
         float* upper = lines + 18 * sb;
-        for (int i = 0; i < 8; ++i) {
-            const float below = upper[-1 - i], above = upper[i];
-            upper[-1 - i] = below * aliasCs[i] - above * aliasCa[i];
-            upper[i] = above * aliasCs[i] + below * aliasCa[i];
+        for (int half = 0; half < 2; ++half) {
+            float* belowAt = upper - 4 - 4 * half; // lines i = 4 half .. 4 half + 3, backwards
+            float* aboveAt = upper + 4 * half;
+            const FloatLanes below = ReverseLanes(LoadLanes(belowAt)), above = LoadLanes(aboveAt);
+            StoreLanes(belowAt, ReverseLanes(below * cs[half] - above * ca[half]));
+            StoreLanes(aboveAt, above * cs[half] + below * ca[half]);
         }
     }
 }

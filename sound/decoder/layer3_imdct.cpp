@@ -13,19 +13,18 @@
 namespace {
 
 
-float preWeight[18];   // 2 cos(pi (2n + 1) / 72)
-float oddWeight[9];    // 1 / (2 cos(pi (2n + 1) / 36))
-float cos9[9][4];      // cos(pi (2n + 1) k / 18) for n = 0..3
-float shortDct[6][6];  // [line][output]: cos(pi / 6 (k + 1/2)(m + 1/2))
-float signedShortWindow[12]; // sin(pi / 12 (i + 1/2)), negated from i = 3 on
+// The factors in every lane, so that a multiplication needs no broadcast.
+FloatLanes preWeight[18];   // 2 cos(pi (2n + 1) / 72)
+FloatLanes oddWeight[9];    // 1 / (2 cos(pi (2n + 1) / 36))
+FloatLanes cos9[9][4];      // cos(pi (2n + 1) k / 18) for n = 0..3
+FloatLanes shortDct[6][6];  // [line][output]: cos(pi / 6 (k + 1/2)(m + 1/2))
+FloatLanes signedShortWindow[12]; // sin(pi / 12 (i + 1/2)), negated from i = 3 on
 float signedLongWindow[4][36];
 FloatLanes longWindowLanes[4][36];
 
-// Which DCT-IV output each of the 36 samples takes: X[i + 9] for the first
-// nine, then X[17] down to X[0], then X[0] up to X[8] (all negated).
-constexpr int kLongOrder[36] = {9,  10, 11, 12, 13, 14, 15, 16, 17, 17, 16, 15, 14, 13, 12, 11, 10, 9,
-                                8,  7,  6,  5,  4,  3,  2,  1,  0,  0,  1,  2,  3,  4,  5,  6,  7,  8};
-// The same for the 12 samples of a short transform from its 6 outputs.
+// Which of its 6 outputs each of the 12 samples of a short transform takes
+// (as the long one takes X[i + 9] for the first nine samples, then X[17]
+// down to X[0], then X[0] up to X[8], all but the first nine negated).
 constexpr int kShortOrder[12] = {3, 4, 5, 5, 4, 3, 2, 1, 0, 0, 1, 2};
 
 // 9-point DCT-II of every lane: out[k] = sum z[n] cos(pi (2n + 1) k / 18).
@@ -65,8 +64,12 @@ void LongImdct(const FloatLanes* lines, const FloatLanes* window, FloatLanes* ou
         x[2 * h + 2] = even[h + 1] - x[2 * h + 1];
     }
     x[17] = odd[8] - x[16];
-    for (int i = 0; i < 36; ++i)
-        out[i] = x[kLongOrder[i]] * window[i];
+    for (int i = 0; i < 9; ++i)
+        out[i] = x[i + 9] * window[i];
+    for (int i = 9; i < 27; ++i)
+        out[i] = x[26 - i] * window[i];
+    for (int i = 27; i < 36; ++i)
+        out[i] = x[i - 27] * window[i];
 }
 
 void ShortImdct(const FloatLanes* lines, FloatLanes* out)
@@ -103,17 +106,17 @@ float SignedLongWindow(int blockType, int sample) { return signedLongWindow[bloc
 void BuildImdctTables()
 {
     for (int n = 0; n < 18; ++n)
-        preWeight[n] = float(2.0 * std::cos(M_PI * (2 * n + 1) / 72.0));
+        preWeight[n] = SplatLanes(float(2.0 * std::cos(M_PI * (2 * n + 1) / 72.0)));
     for (int n = 0; n < 9; ++n)
-        oddWeight[n] = float(0.5 / std::cos(M_PI * (2 * n + 1) / 36.0));
+        oddWeight[n] = SplatLanes(float(0.5 / std::cos(M_PI * (2 * n + 1) / 36.0)));
     for (int k = 0; k < 9; ++k)
         for (int n = 0; n < 4; ++n)
-            cos9[k][n] = float(std::cos(M_PI * (2 * n + 1) * k / 18.0));
+            cos9[k][n] = SplatLanes(float(std::cos(M_PI * (2 * n + 1) * k / 18.0)));
     for (int m = 0; m < 6; ++m)
         for (int k = 0; k < 6; ++k)
-            shortDct[m][k] = float(std::cos(M_PI / 6.0 * (k + 0.5) * (m + 0.5)));
+            shortDct[m][k] = SplatLanes(float(std::cos(M_PI / 6.0 * (k + 0.5) * (m + 0.5))));
     for (int i = 0; i < 12; ++i)
-        signedShortWindow[i] = float((i < 3 ? 1.0 : -1.0) * std::sin(M_PI / 12.0 * (i + 0.5)));
+        signedShortWindow[i] = SplatLanes(float((i < 3 ? 1.0 : -1.0) * std::sin(M_PI / 12.0 * (i + 0.5))));
     // Windows by block type: 0 normal, 1 start, 3 stop (2 is never long).
     for (int i = 0; i < 36; ++i) {
         const double longSine = std::sin(M_PI / 36.0 * (i + 0.5));

@@ -110,13 +110,25 @@ inline FloatLanes Gather(const Source& source, int slot, int k)
     return lanes;
 }
 
+template <bool EightBit>
+inline void PutSample(uint8_t* at, int32_t sample)
+{
+    if constexpr (EightBit) {
+        *at = ToUnsigned8(sample);
+    } else {
+        const int16_t s16 = int16_t(sample);
+        std::memcpy(at, &s16, 2);
+    }
+}
+
 // Synthesises `slots` slots from `source` through `h` and writes each
-// output sample `outStride` samples after the one before.
-template <int Shift, bool EightBit>
-void SynthesiseSlots(const Source& source, int slots, History& h, uint8_t* output, int outStride)
+// output sample OutStride samples after the one before.
+template <int Shift, bool EightBit, int OutStride>
+void SynthesiseSlots(const Source& source, int slots, History& h, uint8_t* output)
 {
     constexpr int N = 32 >> Shift;
     constexpr int width = EightBit ? 1 : 2;
+    constexpr int slotBytes = N * OutStride * width;
     const bool equalise = core.equaliserOn;
     const FloatLanes(*window)[kAges] = Window<Shift>();
     for (int s0 = 0; s0 < slots; s0 += L) {
@@ -143,8 +155,9 @@ void SynthesiseSlots(const Source& source, int slots, History& h, uint8_t* outpu
             put(N + j, -x[j - N / 2]);
         }
 
+        uint8_t* at = output + s0 * slotBytes;
         const int lanes = slots - s0 < L ? slots - s0 : L;
-        for (int j = 0; j < N; ++j) {
+        for (int j = 0; j < N; ++j, at += OutStride * width) {
             const float* low = h.rows[j] + column;
             const float* high = h.rows[N + j] + column;
             FloatLanes sum = SplatLanes(0.0f);
@@ -152,20 +165,22 @@ void SynthesiseSlots(const Source& source, int slots, History& h, uint8_t* outpu
                 sum += window[j][age] * LoadLanes(low - age);
                 sum += window[j][age + 1] * LoadLanes(high - age - 1);
             }
-            for (int l = 0; l < lanes; ++l) {
-                const int32_t sample = ToSample(sum[l]);
-                uint8_t* at = output + ((s0 + l) * N + j) * outStride * width;
-                if constexpr (EightBit) {
-                    *at = ToUnsigned8(sample);
-                } else {
-                    const int16_t s16 = int16_t(sample);
-                    std::memcpy(at, &s16, 2);
-                }
+            const IntLanes samples = ClipToInt(sum, -32768.0f, 32767.0f); // as ToSample does
+            if (lanes == L) {
+                for (int l = 0; l < L; ++l)
+                    PutSample<EightBit>(at + l * slotBytes, samples[l]);
+            } else {
+                for (int l = 0; l < lanes; ++l)
+                    PutSample<EightBit>(at + l * slotBytes, samples[l]);
             }
         }
     }
+    // The last kPastSlots slots become the past of the next call (with one
+    // column more, which the next call overwrites first: whole lanes).
+    static_assert((kPastSlots + 1) % L == 0 && kPastSlots + 1 + kMostSlots <= kRowLength);
     for (int row = 0; row < 2 * N; ++row)
-        std::memmove(h.rows[row], h.rows[row] + slots, sizeof(float) * kPastSlots);
+        for (int c = 0; c <= kPastSlots; c += L)
+            StoreLanes(h.rows[row] + c, LoadLanes(h.rows[row] + c + slots));
 }
 
 // Layers I and II: samples interleaved by slot, 32 per channel. The source
@@ -176,14 +191,14 @@ void SubbandRoutine(const float* samples, int slots, uint8_t* output)
     constexpr int width = EightBit ? 1 : 2;
     const Source left{samples, nullptr, 64}, right{samples + 32, nullptr, 64};
     if constexpr (Plan == ChannelPlan::Stereo) {
-        SynthesiseSlots<Shift, EightBit>(left, slots, history[0], output, 2);
-        SynthesiseSlots<Shift, EightBit>(right, slots, history[1], output + width, 2);
+        SynthesiseSlots<Shift, EightBit, 2>(left, slots, history[0], output);
+        SynthesiseSlots<Shift, EightBit, 2>(right, slots, history[1], output + width);
     } else if constexpr (Plan == ChannelPlan::Mix) {
-        SynthesiseSlots<Shift, EightBit>(Source{samples, samples + 32, 64}, slots, history[0], output, 1);
+        SynthesiseSlots<Shift, EightBit, 1>(Source{samples, samples + 32, 64}, slots, history[0], output);
     } else if constexpr (Plan == ChannelPlan::Right) {
-        SynthesiseSlots<Shift, EightBit>(right, slots, history[0], output, 1);
+        SynthesiseSlots<Shift, EightBit, 1>(right, slots, history[0], output);
     } else {
-        SynthesiseSlots<Shift, EightBit>(left, slots, history[0], output, 1);
+        SynthesiseSlots<Shift, EightBit, 1>(left, slots, history[0], output);
     }
 }
 
@@ -195,7 +210,7 @@ void GranuleRoutine(const float* granule, int channel, uint8_t* output)
     constexpr int width = EightBit ? 1 : 2;
     History& h = history[OutChannels == 2 ? channel : 0];
     output += (OutChannels == 2 ? channel : 0) * width;
-    SynthesiseSlots<Shift, EightBit>(Source{granule, nullptr, 32}, 18, h, output, OutChannels);
+    SynthesiseSlots<Shift, EightBit, OutChannels>(Source{granule, nullptr, 32}, 18, h, output);
 }
 
 template <int Shift, bool EightBit>
