@@ -129,7 +129,7 @@ bool CTessalyDlg::OnInitDialog()
     SwitchView();
     mainWindow = this;
     listBrush = QBrush(platform::LoadPixmap(kListPattern));
-    phraseList->update();
+    PaintListBackground();
     updateChecked = false;
     updateTimerId = startTimer(1000);
     return true;
@@ -177,6 +177,18 @@ void CTessalyDlg::OnDestroy()
     platform::FontFiles::Remove(platform::kArialFontFile);
     book->phraseIds.clear();
     book->CloseDataFiles();
+}
+
+void CTessalyDlg::PaintListBackground()
+{
+    // The list answers its colour request with the pattern brush: its rows
+    // lie on the pattern, not on the skin.
+    const QBrush brush = ChildBackground(phraseList, ControlKind::ListBox, phraseList->palette().base());
+    QPalette palette = phraseList->palette();
+    palette.setBrush(QPalette::Base, brush);
+    palette.setBrush(QPalette::Window, brush);
+    phraseList->setPalette(palette);
+    phraseList->viewport()->setAutoFillBackground(true);
 }
 
 QWidget* CTessalyDlg::Control(int id) const

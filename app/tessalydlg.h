@@ -107,6 +107,7 @@ private:
     void OnDestroy();
     void SetFavouriteTip(const QString& text);
     void FocusPhraseList();
+    void PaintListBackground();
 
     static const MessageRow<CTessalyDlg> kMessages[];
 

@@ -62,6 +62,13 @@ TEST_F(WindowTest, ButtonsTakeOnePictureOfTheirStripAndTheirTips)
     EXPECT_EQ(static_cast<CTransparentStatic*>(window->Control(kTranslationText))->textColour, QColor(0, 0, 0));
     EXPECT_EQ(window->PhraseFont().pixelSize(), 15);
     EXPECT_EQ(window->PhraseList()->font().pixelSize(), 15);
+    // The list lies on the pattern brush; static texts paint no background.
+    EXPECT_EQ(window->PhraseList()->palette().base().texture().size(), QSize(170, 86));
+    EXPECT_TRUE(window->PhraseList()->viewport()->autoFillBackground());
+    EXPECT_EQ(window->ChildBackground(window->Control(kFirstCaption), ControlKind::Static, QBrush(Qt::red)).style(),
+              Qt::NoBrush);
+    EXPECT_EQ(window->ChildBackground(window->Control(kExactMatchBox), ControlKind::AutoCheckBox, QBrush(Qt::red)),
+              QBrush(Qt::red));
 }
 
 TEST_F(WindowTest, TheFirstPhrasesClipIsReadyAtOnce)
