@@ -176,14 +176,16 @@ void DecodeBigValues(BitReader& reader, int tableNumber, float* lines, int from,
     const int linbits = table.linbits;
     if (linbits == 0) {
         for (int i = from; i < to; i += 2) {
-            r.Refill(); // a code word and two sign bits: 21 bits at most
+            if (r.held < 21) // a code word and two sign bits: 21 bits at most
+                r.Refill();
             const uint32_t pair = Lookup(r, entries, rootBits);
             lines[i] = Signed(r, int(pair >> 4));
             lines[i + 1] = Signed(r, int(pair & 15));
         }
     } else {
         for (int i = from; i < to; i += 2) {
-            r.Refill(); // 19 + 2 x (13 + 1) = 47 bits at most
+            if (r.held < 47) // 19 + 2 x (13 + 1) = 47 bits at most
+                r.Refill();
             const uint32_t pair = Lookup(r, entries, rootBits);
             int x = int(pair >> 4);
             int y = int(pair & 15);

@@ -149,7 +149,9 @@ void HybridSynthesis(const GranuleChannel& gc, const BandTable& bands, ChannelSp
             StoreLanes(saved, out[18 + t]);
         }
     }
+    const FloatLanes zero = SplatLanes(0.0f);
     for (int t = 0; t < 18; ++t)
-        std::fill(granuleOut + t * 32 + groups * L, granuleOut + t * 32 + 32, 0.0f);
+        for (int sb0 = groups * L; sb0 < 32; sb0 += L)
+            StoreLanes(granuleOut + t * 32 + sb0, zero);
     state.subbands = transformed;
 }
