@@ -21,7 +21,7 @@ struct Layer12State {
     int codedSubbands = 0; // sblimit
     int subbandLimit = 0;  // subbands requantised and synthesised
     SubbandSynthesis synthesis = nullptr;
-    alignas(64) float samples[36][2][32]; // [slot][channel][subband]
+    alignas(64) float samples[SynthesisReadableSlots(36)][2][32]; // [slot][channel][subband]
     // Per subband and channel.
     int allocation[32][2];
     int scfsi[32][2];

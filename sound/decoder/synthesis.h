@@ -18,17 +18,20 @@ enum class ChannelPlan {
     Right,  // two in, the right one out
 };
 
+// The routines read slots in groups of up to eight: a buffer of `slots`
+// slots must be readable (and hold finite values) up to this many.
+constexpr int SynthesisReadableSlots(int slots) { return (slots + 7) / 8 * 8; }
+
 // Layers I and II: `samples` holds `slots` time slots of 64 floats each: the
-// 32 subband samples of channel 0, then those of channel 1 (unused in Mono);
-// `slots` is a multiple of four.
+// 32 subband samples of channel 0, then those of channel 1 (unused in Mono),
+// readable up to SynthesisReadableSlots(slots).
 using SubbandSynthesis = void (*)(const float* samples, int slots, uint8_t* output);
 SubbandSynthesis ChooseSubbandSynthesis(ChannelPlan plan, int rateShift, bool eightBit);
 
 // Layer III: one granule of one channel, 18 time slots of 32 subband samples
-// in a buffer of kGranuleFloats (the routines read slots in fours).
-// With two output channels, `channel` picks the history and the interleaved
-// position; with one, it is 0.
-constexpr int kGranuleFloats = 20 * 32;
+// in a buffer of kGranuleFloats. With two output channels, `channel` picks
+// the history and the interleaved position; with one, it is 0.
+constexpr int kGranuleFloats = SynthesisReadableSlots(18) * 32;
 using GranuleSynthesis = void (*)(const float* granule, int channel, uint8_t* output);
 GranuleSynthesis ChooseGranuleSynthesis(int outChannels, int rateShift, bool eightBit);
 
