@@ -28,6 +28,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -178,8 +179,8 @@ void SynthesiseSlots(const Source& source, int slots, SynthesisHistory& h, uint8
             StoreLanes(h.rows[row] + c, LoadLanes(h.rows[row] + c + slots));
 }
 
-// Layers I and II: samples interleaved by slot, 32 per channel. The source
-// must be readable for a whole last group: 12 and 36 slots are whole groups.
+// Layers I and II: samples interleaved by slot, 32 per channel, readable up
+// to SynthesisReadableSlots(slots).
 template <int Shift, bool EightBit, ChannelPlan Plan>
 void SubbandRoutine(const float* samples, int slots, uint8_t* output)
 {
@@ -197,8 +198,8 @@ void SubbandRoutine(const float* samples, int slots, uint8_t* output)
     }
 }
 
-// Layer III: one granule of one channel, 18 slots of 32 subband samples,
-// followed by two slots' worth of readable padding.
+// Layer III: one granule of one channel, 18 slots of 32 subband samples, in
+// a buffer of kGranuleFloats.
 template <int Shift, bool EightBit, int OutChannels>
 void GranuleRoutine(const float* granule, int channel, uint8_t* output)
 {
