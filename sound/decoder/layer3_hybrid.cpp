@@ -3,11 +3,10 @@
 // transforms per subband) with its window, overlap-add with the previous
 // granule, and the frequency inversion the polyphase filterbank expects.
 //
-// The transforms run on groups of kImdctLanes adjacent subbands, whose
-// samples of one time slot lie side by side in the output: so does the
-// overlap kept for the next granule.
+// The transforms themselves are layer3_imdct's.
 
 #include "layer3.h"
+#include "float_lanes.h"
 #include "layer3_imdct.h"
 
 #include <algorithm>
@@ -15,8 +14,7 @@
 
 namespace {
 
-constexpr int L = kImdctLanes;
-static_assert(L == 4, "a group is four subbands");
+constexpr int L = kFloatLanes;
 
 struct Overlap {
     alignas(64) float saved[18][32] = {}; // [time slot][subband]
@@ -24,9 +22,6 @@ struct Overlap {
 };
 
 Overlap overlap[2];
-
-// Odd subbands have every odd time slot negated (frequency inversion).
-const FloatLanes kOddSlotSigns = {1.0f, -1.0f, 1.0f, -1.0f};
 
 // Butterflies between the last eight lines of each subband and the first
 // eight of the next, four at a time: line 18 sb - 1 - i pairs with 18 sb + i.
@@ -70,39 +65,6 @@ int ReorderShort(const GranuleChannel& gc, const BandTable& bands, const float* 
     return std::max(std::min(nonzero, firstLine), 18 * ((bands.shortBound[lastBand] + 5) / 6));
 }
 
-// The windowed transforms of subbands sb0 .. sb0 + 3.
-void TransformGroup(const GranuleChannel& gc, const float* lines, int sb0, FloatLanes* out)
-{
-    FloatLanes in[18];
-    const float* first = lines + sb0 * 18;
-    for (int k = 0; k < 18; ++k)
-        in[k] = FloatLanes{first[k], first[18 + k], first[36 + k], first[54 + k]};
-
-    const bool shortBlock = gc.blockType == 2;
-    if (!gc.mixedBlock || sb0 >= 2) {
-        if (shortBlock)
-            ShortImdct(in, out);
-        else
-            LongImdct(in, LongWindowLanes(gc.blockType), out);
-        return;
-    }
-    // The two lowest subbands of a mixed block are normal long blocks (so a
-    // start or stop block flagged mixed keeps the normal window there too).
-    FloatLanes window[36];
-    for (int i = 0; i < 36; ++i)
-        for (int l = 0; l < L; ++l)
-            window[i][l] = SignedLongWindow(sb0 + l < 2 ? 0 : gc.blockType, i);
-    LongImdct(in, window, out);
-    if (shortBlock) {
-        FloatLanes shortOut[36];
-        ShortImdct(in, shortOut);
-        for (int i = 0; i < 36; ++i)
-            for (int l = 0; l < L; ++l)
-                if (sb0 + l >= 2)
-                    out[i][l] = shortOut[i][l];
-    }
-}
-
 } // namespace
 
 void ClearHybridState()
@@ -137,21 +99,10 @@ void HybridSynthesis(const GranuleChannel& gc, const BandTable& bands, ChannelSp
     Overlap& state = overlap[channel];
     const int transformed = std::min((nonzero + 17) / 18, 32);
     const int active = std::max(transformed, state.subbands);
-    const int groups = (active + L - 1) / L;
-    for (int g = 0; g < groups; ++g) {
-        const int sb0 = g * L;
-        FloatLanes out[36];
-        TransformGroup(gc, lines, sb0, out);
-        for (int t = 0; t < 18; ++t) {
-            float* saved = state.saved[t] + sb0;
-            const FloatLanes sum = out[t] + LoadLanes(saved);
-            StoreLanes(granuleOut + t * 32 + sb0, (t & 1) ? sum * kOddSlotSigns : sum);
-            StoreLanes(saved, out[18 + t]);
-        }
-    }
+    const int written = ChooseImdct()(lines, gc.blockType, gc.mixedBlock, active, state.saved, granuleOut);
     const FloatLanes zero = SplatLanes(0.0f);
     for (int t = 0; t < 18; ++t)
-        for (int sb0 = groups * L; sb0 < 32; sb0 += L)
+        for (int sb0 = written; sb0 < 32; sb0 += L)
             StoreLanes(granuleOut + t * 32 + sb0, zero);
     state.subbands = transformed;
 }

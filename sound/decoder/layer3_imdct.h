@@ -1,22 +1,26 @@
 #pragma once
-// The inverse MDCT of Layer III with its window, for four adjacent subbands
-// at once: each value is a FloatLanes over the subbands.
+// The inverse MDCT of Layer III with its window, overlap-add with the
+// previous granule and the frequency inversion the polyphase filterbank
+// expects: a portable build and, on x86-64, one for AVX2 (see
+// layer3_imdct_kernel.h), chosen at start-up.
 
-#include "float_lanes.h"
+// Transforms the subbands 0 .. active - 1 (and on to the end of the last
+// group of lanes, whose lines must then be zero) of one channel's granule:
+// `lines` holds 576 lines subband after subband (short blocks reordered to
+// window 0, 1, 2 within each subband); `saved` the overlap by [time slot]
+// [subband], replaced by the new one; `granuleOut` receives 18 slots of 32
+// subband samples. Returns the number of subbands written.
+using ImdctRoutine = int (*)(const float* lines, int blockType, bool mixedBlock, int active, float (*saved)[32],
+                             float* granuleOut);
 
-constexpr int kImdctLanes = kFloatLanes;
+struct ImdctFamily {
+    ImdctRoutine transform;
+    void (*buildTables)();
+};
 
-// Per lane: 18 lines in, 36 windowed samples out. `window` holds each
-// lane's 36 window values with the signs of the transform folded in.
-void LongImdct(const FloatLanes* lines, const FloatLanes* window, FloatLanes* out);
-// Per lane: three windows of 6 lines (window 0, 1, 2) in, the three
-// windowed 12-point transforms overlapped at 6, 12 and 18 out.
-void ShortImdct(const FloatLanes* lines, FloatLanes* out);
-
-// The long window of a block type (0 normal, 1 start, 3 stop), signs folded
-// in, the same in every lane.
-const FloatLanes* LongWindowLanes(int blockType);
-// One lane's signed long window: for building a group whose lanes differ.
-float SignedLongWindow(int blockType, int sample);
-
+ImdctRoutine ChooseImdct();
 void BuildImdctTables();
+
+#if defined(TESSALY_AVX2_ROUTINES)
+const ImdctFamily& Avx2ImdctFamily();
+#endif

@@ -1,11 +1,12 @@
 // The synthesis routines of the portable build (four lanes: SSE, NEON or
-// plain floats), the choice between them and the AVX2 build, and what the
-// decoder core calls.
+// plain floats), the choice between them and the AVX2 build (see
+// vector_builds.h), and what the decoder core calls.
 
 #include "synthesis.h"
 
 #include "float_lanes.h"
 #include "synthesis_history.h"
+#include "vector_builds.h"
 
 namespace {
 
@@ -20,24 +21,17 @@ SynthesisHistory synthesisHistory[2];
 namespace {
 
 const SynthesisFamily* family = &kFamily;
-bool portableOnly = false;
 
 } // namespace
 
 void BuildSynthesisTables()
 {
     family = &kFamily;
-#if defined(TESSALY_AVX2_SYNTHESIS)
-    if (!portableOnly && __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma"))
+#if defined(TESSALY_AVX2_ROUTINES)
+    if (WidestVectorBuildUsable())
         family = &Avx2SynthesisFamily();
 #endif
     family->buildTables();
-}
-
-void UsePortableSynthesisOnly(bool only)
-{
-    portableOnly = only;
-    BuildSynthesisTables();
 }
 
 void ClearSynthesisHistory()

@@ -27,12 +27,7 @@ struct SynthesisFamily {
     void (*buildTables)();
 };
 
-// Rebuilds the synthesis tables for the portable routines alone (true), or
-// for the best build the processor runs (false, the default). Takes effect
-// for streams started afterwards; for tests, which must reach both builds.
-void UsePortableSynthesisOnly(bool portableOnly);
-
-#if defined(TESSALY_AVX2_SYNTHESIS)
+#if defined(TESSALY_AVX2_ROUTINES)
 // The routines compiled for AVX2 and FMA; only for processors that have both.
 const SynthesisFamily& Avx2SynthesisFamily();
 #endif

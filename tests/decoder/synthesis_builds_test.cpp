@@ -1,11 +1,12 @@
-// The synthesis routines exist in a portable build and, on x86-64, in one
-// for AVX2 and FMA, taken where the processor has them. The conformance
-// tests reach only the build this machine takes; here the portable one is
-// forced, checked against the reference and against the other build.
+// The vector routines (synthesis and inverse MDCT) exist in a portable
+// build and, on x86-64, in one for AVX2 and FMA, taken where the processor
+// has them. The conformance tests reach only the build this machine takes;
+// here the portable one is forced, checked against the reference and
+// against the other build.
 
 #include "pcm_compare.h"
 #include "stream_decode.h"
-#include "synthesis_history.h"
+#include "vector_builds.h"
 
 #include <gtest/gtest.h>
 
@@ -34,10 +35,10 @@ const std::string kVectorDir = std::string(TESSALY_SHARED_DIR) + "/vectors/";
 
 DecodedStream DecodeWith(bool portableOnly, const std::vector<uint8_t>& stream, const MpaOptions& options)
 {
-    MpaInit(); // builds the tables once per process; the switch below rebuilds the synthesis ones
-    UsePortableSynthesisOnly(portableOnly);
+    MpaInit(); // builds the tables once per process; the switch below rebuilds the vector routines' ones
+    UsePortableVectorRoutinesOnly(portableOnly);
     DecodedStream decoded = DecodeStream(stream, options);
-    UsePortableSynthesisOnly(false);
+    UsePortableVectorRoutinesOnly(false);
     return decoded;
 }
 
