@@ -11,13 +11,19 @@
 using FloatLanes = float __attribute__((vector_size(16)));
 using IntLanes = int32_t __attribute__((vector_size(16)));
 
-inline FloatLanes ReverseLanes(FloatLanes x)
+inline FloatLanes ReverseLanes(FloatLanes x) { return __builtin_shufflevector(x, x, 3, 2, 1, 0); }
+
+// rows[i][j] becomes rows[j][i].
+inline void TransposeLanes(FloatLanes (&rows)[4])
 {
-#if defined(__clang__)
-    return __builtin_shufflevector(x, x, 3, 2, 1, 0);
-#else
-    return __builtin_shuffle(x, IntLanes{3, 2, 1, 0});
-#endif
+    const FloatLanes t0 = __builtin_shufflevector(rows[0], rows[1], 0, 4, 1, 5);
+    const FloatLanes t1 = __builtin_shufflevector(rows[0], rows[1], 2, 6, 3, 7);
+    const FloatLanes t2 = __builtin_shufflevector(rows[2], rows[3], 0, 4, 1, 5);
+    const FloatLanes t3 = __builtin_shufflevector(rows[2], rows[3], 2, 6, 3, 7);
+    rows[0] = __builtin_shufflevector(t0, t2, 0, 1, 4, 5);
+    rows[1] = __builtin_shufflevector(t0, t2, 2, 3, 6, 7);
+    rows[2] = __builtin_shufflevector(t1, t3, 0, 1, 4, 5);
+    rows[3] = __builtin_shufflevector(t1, t3, 2, 3, 6, 7);
 }
 
 // Each lane clipped to [low, high] (NaN becomes low) and truncated toward zero.
@@ -42,6 +48,16 @@ inline FloatLanes operator-(FloatLanes a) { return {-a.v[0], -a.v[1], -a.v[2], -
 inline FloatLanes& operator+=(FloatLanes& a, FloatLanes b) { return a = a + b; }
 
 inline FloatLanes ReverseLanes(FloatLanes x) { return {x.v[3], x.v[2], x.v[1], x.v[0]}; }
+
+inline void TransposeLanes(FloatLanes (&rows)[4])
+{
+    for (int i = 0; i < 4; ++i)
+        for (int j = i + 1; j < 4; ++j) {
+            const float t = rows[i].v[j];
+            rows[i].v[j] = rows[j].v[i];
+            rows[j].v[i] = t;
+        }
+}
 
 struct IntLanes {
     int32_t v[4];

@@ -20,7 +20,7 @@
 // neighbours in a row.
 //
 // The includer defines FloatLanes, SplatLanes, LoadLanes, StoreLanes,
-// IntLanes and ClipToInt in an anonymous namespace, and L, their width.
+// TransposeLanes, IntLanes and ClipToInt, and L, their width.
 
 #include "decoder_state.h"
 #include "synthesis.h"
@@ -90,20 +90,20 @@ struct Source {
     int stride;          // floats from one slot to the next
 };
 
-template <int N>
-inline FloatLanes Gather(const Source& source, int slot, int k)
+// Subbands k0 .. k0 + L - 1 of slots s0 .. s0 + L - 1, one subband per
+// vector over the slots: L slots loaded side by side, then transposed.
+inline void GatherBlock(const Source& source, int s0, int k0, FloatLanes* subbands)
 {
-    const float* at = source.first + slot * source.stride + k;
-    const int s = source.stride;
-    FloatLanes lanes;
-    for (int l = 0; l < L; ++l)
-        lanes[l] = at[l * s];
-    if (source.second) {
-        const float* other = source.second + slot * source.stride + k;
-        for (int l = 0; l < L; ++l)
-            lanes[l] = (lanes[l] + other[l * s]) * 0.5f;
+    FloatLanes rows[L];
+    for (int l = 0; l < L; ++l) {
+        const int at = (s0 + l) * source.stride + k0;
+        rows[l] = LoadLanes(source.first + at);
+        if (source.second)
+            rows[l] = (rows[l] + LoadLanes(source.second + at)) * 0.5f;
     }
-    return lanes;
+    TransposeLanes(rows);
+    for (int l = 0; l < L; ++l)
+        subbands[l] = rows[l];
 }
 
 template <bool EightBit>
@@ -130,12 +130,13 @@ void SynthesiseSlots(const Source& source, int slots, SynthesisHistory& h, uint8
     for (int s0 = 0; s0 < slots; s0 += L) {
         // Slots past the last (in a last group partly used) read the
         // source's padding and are never written out.
+        static_assert(N % L == 0);
         FloatLanes in[N], x[N];
-        for (int k = 0; k < N; ++k) {
-            in[k] = Gather<N>(source, s0, k);
-            if (equalise)
+        for (int k0 = 0; k0 < N; k0 += L)
+            GatherBlock(source, s0, k0, in + k0);
+        if (equalise)
+            for (int k = 0; k < N; ++k)
                 in[k] = in[k] * core.equaliserGain[k];
-        }
         Dct<N>(in, x);
 
         const int column = kSynthesisPastSlots + s0;

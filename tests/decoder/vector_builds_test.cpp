@@ -59,7 +59,7 @@ int LargestDifference(const std::vector<uint8_t>& a, const std::vector<uint8_t>&
 
 } // namespace
 
-TEST(SynthesisBuilds, PortableRoutinesMatchTheReferenceAndTheOtherBuild)
+TEST(VectorBuilds, PortableRoutinesMatchTheReferenceAndTheOtherBuild)
 {
     for (const Case& c : kCases) {
         const std::string bit = kVectorDir + c.name + ".bit", pcm = kVectorDir + c.name + ".pcm";
