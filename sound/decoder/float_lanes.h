@@ -26,6 +26,42 @@ inline void TransposeLanes(FloatLanes (&rows)[4])
     rows[3] = __builtin_shufflevector(t1, t3, 2, 3, 6, 7);
 }
 
+// Four samples (clipped already) written one after another as 16-bit
+// signed or 8-bit unsigned values (the top byte with its sign flipped).
+template <bool EightBit>
+inline void StoreSamples(uint8_t* at, IntLanes samples)
+{
+    if constexpr (EightBit) {
+        using Bytes = uint8_t __attribute__((vector_size(4)));
+        const Bytes bytes = __builtin_convertvector((samples >> 8) ^ 0x80, Bytes);
+        std::memcpy(at, &bytes, sizeof bytes);
+    } else {
+        using Shorts = int16_t __attribute__((vector_size(8)));
+        const Shorts shorts = __builtin_convertvector(samples, Shorts);
+        std::memcpy(at, &shorts, sizeof shorts);
+    }
+}
+
+// The same for two channels, interleaved: left, right, left, right ...
+template <bool EightBit>
+inline void StoreSamplePairs(uint8_t* at, IntLanes left, IntLanes right)
+{
+    if constexpr (EightBit) {
+        using Bytes = uint8_t __attribute__((vector_size(4)));
+        const Bytes a = __builtin_convertvector((left >> 8) ^ 0x80, Bytes);
+        const Bytes b = __builtin_convertvector((right >> 8) ^ 0x80, Bytes);
+        using Pairs = uint8_t __attribute__((vector_size(8)));
+        const Pairs pairs = __builtin_shufflevector(a, b, 0, 4, 1, 5, 2, 6, 3, 7);
+        std::memcpy(at, &pairs, sizeof pairs);
+    } else {
+        using Shorts = int16_t __attribute__((vector_size(8)));
+        const Shorts a = __builtin_convertvector(left, Shorts), b = __builtin_convertvector(right, Shorts);
+        using Pairs = int16_t __attribute__((vector_size(16)));
+        const Pairs pairs = __builtin_shufflevector(a, b, 0, 4, 1, 5, 2, 6, 3, 7);
+        std::memcpy(at, &pairs, sizeof pairs);
+    }
+}
+
 // Each lane clipped to [low, high] (NaN becomes low) and truncated toward zero.
 inline IntLanes ClipToInt(FloatLanes x, float low, float high)
 {
@@ -63,6 +99,33 @@ struct IntLanes {
     int32_t v[4];
     int32_t operator[](int i) const { return v[i]; }
 };
+
+template <bool EightBit>
+inline void PutSample(uint8_t* at, int32_t sample)
+{
+    if constexpr (EightBit) {
+        *at = uint8_t((sample >> 8) ^ 0x80);
+    } else {
+        const int16_t s16 = int16_t(sample);
+        std::memcpy(at, &s16, 2);
+    }
+}
+
+template <bool EightBit>
+inline void StoreSamples(uint8_t* at, IntLanes samples)
+{
+    for (int i = 0; i < 4; ++i)
+        PutSample<EightBit>(at + i * (EightBit ? 1 : 2), samples.v[i]);
+}
+
+template <bool EightBit>
+inline void StoreSamplePairs(uint8_t* at, IntLanes left, IntLanes right)
+{
+    for (int i = 0; i < 4; ++i) {
+        PutSample<EightBit>(at + 2 * i * (EightBit ? 1 : 2), left.v[i]);
+        PutSample<EightBit>(at + (2 * i + 1) * (EightBit ? 1 : 2), right.v[i]);
+    }
+}
 
 inline IntLanes ClipToInt(FloatLanes x, float low, float high)
 {

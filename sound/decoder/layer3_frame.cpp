@@ -145,24 +145,23 @@ void DecodeGranule(const MpaFrameJob& job, int gr, int64_t& bitPosition, uint8_t
     switch (state.combine) {
     case Combine::First:
         HybridSynthesis(gcs[0], *state.bands, state.spectrum[0], 0, state.granuleOut[0]);
-        state.synthesis(state.granuleOut[0], 0, output);
+        state.synthesis(state.granuleOut[0], nullptr, output);
         break;
     case Combine::Second:
         HybridSynthesis(gcs[1], *state.bands, state.spectrum[1], 1, state.granuleOut[1]);
-        state.synthesis(state.granuleOut[1], 0, output);
+        state.synthesis(state.granuleOut[1], nullptr, output);
         break;
     case Combine::Both:
-        for (int ch = 0; ch < 2; ++ch) {
+        for (int ch = 0; ch < 2; ++ch)
             HybridSynthesis(gcs[ch], *state.bands, state.spectrum[ch], ch, state.granuleOut[ch]);
-            state.synthesis(state.granuleOut[ch], ch, output);
-        }
+        state.synthesis(state.granuleOut[0], state.granuleOut[1], output);
         break;
     case Combine::Mix:
         for (int ch = 0; ch < 2; ++ch)
             HybridSynthesis(gcs[ch], *state.bands, state.spectrum[ch], ch, state.granuleOut[ch]);
         for (int i = 0; i < 18 * 32; ++i)
             state.granuleOut[0][i] = (state.granuleOut[0][i] + state.granuleOut[1][i]) * 0.5f;
-        state.synthesis(state.granuleOut[0], 0, output);
+        state.synthesis(state.granuleOut[0], nullptr, output);
         break;
     }
 }

@@ -28,11 +28,11 @@ constexpr int SynthesisReadableSlots(int slots) { return (slots + 7) / 8 * 8; }
 using SubbandSynthesis = void (*)(const float* samples, int slots, uint8_t* output);
 SubbandSynthesis ChooseSubbandSynthesis(ChannelPlan plan, int rateShift, bool eightBit);
 
-// Layer III: one granule of one channel, 18 time slots of 32 subband samples
-// in a buffer of kGranuleFloats. With two output channels, `channel` picks
-// the history and the interleaved position; with one, it is 0.
+// Layer III: one granule, 18 time slots of 32 subband samples in a buffer
+// of kGranuleFloats: of the one output channel, or of the left one with
+// `second` the right one's (null with one output channel).
 constexpr int kGranuleFloats = SynthesisReadableSlots(18) * 32;
-using GranuleSynthesis = void (*)(const float* granule, int channel, uint8_t* output);
+using GranuleSynthesis = void (*)(const float* granule, const float* second, uint8_t* output);
 GranuleSynthesis ChooseGranuleSynthesis(int outChannels, int rateShift, bool eightBit);
 
 // A windowed sum becomes a sample by truncation toward zero and clipping to

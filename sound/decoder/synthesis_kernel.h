@@ -20,7 +20,8 @@
 // neighbours in a row.
 //
 // The includer defines FloatLanes, SplatLanes, LoadLanes, StoreLanes,
-// TransposeLanes, IntLanes and ClipToInt, and L, their width.
+// TransposeLanes, IntLanes, ClipToInt, StoreSamples and StoreSamplePairs,
+// and L, their width.
 
 #include "decoder_state.h"
 #include "synthesis.h"
@@ -106,78 +107,84 @@ inline void GatherBlock(const Source& source, int s0, int k0, FloatLanes* subban
         subbands[l] = rows[l];
 }
 
-template <bool EightBit>
-inline void PutSample(uint8_t* at, int32_t sample)
-{
-    if constexpr (EightBit) {
-        *at = uint8_t((sample >> 8) ^ 0x80); // as ToUnsigned8 does
-    } else {
-        const int16_t s16 = int16_t(sample);
-        std::memcpy(at, &s16, 2);
-    }
-}
-
-// Synthesises `slots` slots from `source` through `h` and writes each
-// output sample OutStride samples after the one before.
-template <int Shift, bool EightBit, int OutStride>
-void SynthesiseSlots(const Source& source, int slots, SynthesisHistory& h, uint8_t* output)
+// Synthesises `slots` slots of one channel, or of two (written
+// interleaved), from sources[c] through synthesisHistory[c].
+template <int Shift, bool EightBit, int Channels>
+void SynthesiseSlots(const Source* sources, int slots, uint8_t* output)
 {
     constexpr int N = 32 >> Shift;
     constexpr int width = EightBit ? 1 : 2;
-    constexpr int slotBytes = N * OutStride * width;
+    static_assert(N % L == 0);
     const bool equalise = core.equaliserOn;
     const FloatLanes(*window)[kSynthesisAges] = Window<Shift>();
     for (int s0 = 0; s0 < slots; s0 += L) {
         // Slots past the last (in a last group partly used) read the
         // source's padding and are never written out.
-        static_assert(N % L == 0);
-        FloatLanes in[N], x[N];
-        for (int k0 = 0; k0 < N; k0 += L)
-            GatherBlock(source, s0, k0, in + k0);
-        if (equalise)
-            for (int k = 0; k < N; ++k)
-                in[k] = in[k] * core.equaliserGain[k];
-        Dct<N>(in, x);
-
         const int column = kSynthesisPastSlots + s0;
-        const auto put = [&](int row, FloatLanes values) { StoreLanes(h.rows[row] + column, values); };
-        for (int j = 0; j < N / 2; ++j) {
-            put(j, x[N / 2 + j]);
-            put(N + j, -x[N / 2 - j]);
-        }
-        put(N / 2, SplatLanes(0.0f));
-        put(N + N / 2, -x[0]);
-        for (int j = N / 2 + 1; j < N; ++j) {
-            put(j, -x[3 * N / 2 - j]);
-            put(N + j, -x[j - N / 2]);
+        for (int c = 0; c < Channels; ++c) {
+            FloatLanes in[N], x[N];
+            for (int k0 = 0; k0 < N; k0 += L)
+                GatherBlock(sources[c], s0, k0, in + k0);
+            if (equalise)
+                for (int k = 0; k < N; ++k)
+                    in[k] = in[k] * core.equaliserGain[k];
+            Dct<N>(in, x);
+
+            SynthesisHistory& h = synthesisHistory[c];
+            const auto put = [&](int row, FloatLanes values) { StoreLanes(h.rows[row] + column, values); };
+            for (int j = 0; j < N / 2; ++j) {
+                put(j, x[N / 2 + j]);
+                put(N + j, -x[N / 2 - j]);
+            }
+            put(N / 2, SplatLanes(0.0f));
+            put(N + N / 2, -x[0]);
+            for (int j = N / 2 + 1; j < N; ++j) {
+                put(j, -x[3 * N / 2 - j]);
+                put(N + j, -x[j - N / 2]);
+            }
         }
 
-        uint8_t* at = output + s0 * slotBytes;
+        // L output samples at a time: their sums come one vector per sample
+        // over the slots, and transposed, one vector per slot over the
+        // samples, ready to be written out together.
         const int lanes = slots - s0 < L ? slots - s0 : L;
-        for (int j = 0; j < N; ++j, at += OutStride * width) {
-            const float* low = h.rows[j] + column;
-            const float* high = h.rows[N + j] + column;
-            FloatLanes sum = SplatLanes(0.0f);
-            for (int age = 0; age < kSynthesisAges; age += 2) {
-                sum += window[j][age] * LoadLanes(low - age);
-                sum += window[j][age + 1] * LoadLanes(high - age - 1);
+        for (int j0 = 0; j0 < N; j0 += L) {
+            FloatLanes sums[Channels][L];
+            for (int c = 0; c < Channels; ++c) {
+                const SynthesisHistory& h = synthesisHistory[c];
+                for (int jj = 0; jj < L; ++jj) {
+                    const int j = j0 + jj;
+                    const float* low = h.rows[j] + column;
+                    const float* high = h.rows[N + j] + column;
+                    FloatLanes sum = SplatLanes(0.0f);
+                    for (int age = 0; age < kSynthesisAges; age += 2) {
+                        sum += window[j][age] * LoadLanes(low - age);
+                        sum += window[j][age + 1] * LoadLanes(high - age - 1);
+                    }
+                    sums[c][jj] = sum;
+                }
+                TransposeLanes(sums[c]);
             }
-            const IntLanes samples = ClipToInt(sum, -32768.0f, 32767.0f); // as ToSample does
-            if (lanes == L) {
-                for (int l = 0; l < L; ++l)
-                    PutSample<EightBit>(at + l * slotBytes, samples[l]);
-            } else {
-                for (int l = 0; l < lanes; ++l)
-                    PutSample<EightBit>(at + l * slotBytes, samples[l]);
+            for (int l = 0; l < lanes; ++l) {
+                uint8_t* at = output + ((s0 + l) * N + j0) * Channels * width;
+                // Clipped and truncated as ToSample does.
+                const IntLanes first = ClipToInt(sums[0][l], -32768.0f, 32767.0f);
+                if constexpr (Channels == 1)
+                    StoreSamples<EightBit>(at, first);
+                else
+                    StoreSamplePairs<EightBit>(at, first, ClipToInt(sums[1][l], -32768.0f, 32767.0f));
             }
         }
     }
     // The last kSynthesisPastSlots slots become the past of the next call (with one
     // column more, which the next call overwrites first: whole lanes).
     static_assert((kSynthesisPastSlots + 1) % L == 0 && L <= kSynthesisWidestLanes);
-    for (int row = 0; row < 2 * N; ++row)
-        for (int c = 0; c <= kSynthesisPastSlots; c += L)
-            StoreLanes(h.rows[row] + c, LoadLanes(h.rows[row] + c + slots));
+    for (int c = 0; c < Channels; ++c) {
+        SynthesisHistory& h = synthesisHistory[c];
+        for (int row = 0; row < 2 * N; ++row)
+            for (int col = 0; col <= kSynthesisPastSlots; col += L)
+                StoreLanes(h.rows[row] + col, LoadLanes(h.rows[row] + col + slots));
+    }
 }
 
 // Layers I and II: samples interleaved by slot, 32 per channel, readable up
@@ -185,29 +192,27 @@ void SynthesiseSlots(const Source& source, int slots, SynthesisHistory& h, uint8
 template <int Shift, bool EightBit, ChannelPlan Plan>
 void SubbandRoutine(const float* samples, int slots, uint8_t* output)
 {
-    constexpr int width = EightBit ? 1 : 2;
     const Source left{samples, nullptr, 64}, right{samples + 32, nullptr, 64};
     if constexpr (Plan == ChannelPlan::Stereo) {
-        SynthesiseSlots<Shift, EightBit, 2>(left, slots, synthesisHistory[0], output);
-        SynthesiseSlots<Shift, EightBit, 2>(right, slots, synthesisHistory[1], output + width);
+        const Source both[2] = {left, right};
+        SynthesiseSlots<Shift, EightBit, 2>(both, slots, output);
     } else if constexpr (Plan == ChannelPlan::Mix) {
-        SynthesiseSlots<Shift, EightBit, 1>(Source{samples, samples + 32, 64}, slots, synthesisHistory[0], output);
+        const Source mix{samples, samples + 32, 64};
+        SynthesiseSlots<Shift, EightBit, 1>(&mix, slots, output);
     } else if constexpr (Plan == ChannelPlan::Right) {
-        SynthesiseSlots<Shift, EightBit, 1>(right, slots, synthesisHistory[0], output);
+        SynthesiseSlots<Shift, EightBit, 1>(&right, slots, output);
     } else {
-        SynthesiseSlots<Shift, EightBit, 1>(left, slots, synthesisHistory[0], output);
+        SynthesiseSlots<Shift, EightBit, 1>(&left, slots, output);
     }
 }
 
-// Layer III: one granule of one channel, 18 slots of 32 subband samples, in
-// a buffer of kGranuleFloats.
+// Layer III: one granule of one or two channels, 18 slots of 32 subband
+// samples each, in buffers of kGranuleFloats.
 template <int Shift, bool EightBit, int OutChannels>
-void GranuleRoutine(const float* granule, int channel, uint8_t* output)
+void GranuleRoutine(const float* granule, const float* second, uint8_t* output)
 {
-    constexpr int width = EightBit ? 1 : 2;
-    SynthesisHistory& h = synthesisHistory[OutChannels == 2 ? channel : 0];
-    output += (OutChannels == 2 ? channel : 0) * width;
-    SynthesiseSlots<Shift, EightBit, OutChannels>(Source{granule, nullptr, 32}, 18, h, output);
+    const Source sources[2] = {{granule, nullptr, 32}, {second, nullptr, 32}};
+    SynthesiseSlots<Shift, EightBit, OutChannels>(sources, 18, output);
 }
 
 template <int Shift, bool EightBit>
