@@ -13,17 +13,27 @@
 
 namespace {
 
-// Entry: a leaf holds kLeaf | length << 8 | x << 4 | y, where length is the
+// Entry: a leaf holds kLeaf | length << 16 | symbol, where length is the
 // number of bits the leaf consumes at its level; a link holds the index of
 // the next level and the number of bits that level peeks.
+//
+// Tables without linbits take each pair's sign bits into the code (a pair
+// with two non-zero values has four codes), so the symbol is the signed
+// pair: (x + 15) << 5 | (y + 15). With linbits the sign follows the escape
+// bits, so the symbol stays x << 4 | y.
 constexpr uint32_t kLeaf = 0x80000000u;
 constexpr int kRootBits = 8;
 
 struct Code {
     uint32_t word;
     int length;
-    int symbol; // x << 4 | y, or the count1 quadruple
+    int symbol;
 };
+
+constexpr int SignedPair(int x, int y) { return (x + 15) << 5 | (y + 15); }
+
+// sign(v) |v|^(4/3) for v = -15..15, at v + 15.
+float signedSmallPow43[31];
 
 struct LookupTable {
     std::vector<uint32_t> entries;
@@ -38,7 +48,8 @@ uint32_t Link(uint32_t index, int bits) { return index << 5 | uint32_t(bits); }
 
 // Fills the level at `base` (peeking `bits`) with the codes, all of which
 // share the `consumed` bits already taken by the levels above.
-void FillLevel(std::vector<uint32_t>& entries, size_t base, int bits, const std::vector<Code>& codes, int consumed)
+void FillLevel(std::vector<uint32_t>& entries, size_t base, int bits, const std::vector<Code>& codes, int consumed,
+               uint32_t gap)
 {
     std::vector<std::vector<Code>> deeper(size_t(1) << bits);
     for (const Code& code : codes) {
@@ -47,7 +58,7 @@ void FillLevel(std::vector<uint32_t>& entries, size_t base, int bits, const std:
         if (remaining <= bits) {
             const uint32_t first = tail << (bits - remaining);
             for (uint32_t i = 0; i < (1u << (bits - remaining)); ++i)
-                entries[base + first + i] = kLeaf | uint32_t(remaining) << 8 | uint32_t(code.symbol);
+                entries[base + first + i] = kLeaf | uint32_t(remaining) << 16 | uint32_t(code.symbol);
         } else {
             deeper[tail >> (remaining - bits)].push_back(code);
         }
@@ -59,13 +70,15 @@ void FillLevel(std::vector<uint32_t>& entries, size_t base, int bits, const std:
         for (const Code& code : deeper[prefix])
             longest = std::max(longest, code.length - consumed - bits);
         const size_t next = entries.size();
-        entries.resize(next + (size_t(1) << longest), kLeaf); // gaps decode as (0,0), 0 bits
+        entries.resize(next + (size_t(1) << longest), gap);
         entries[base + prefix] = Link(uint32_t(next), longest);
-        FillLevel(entries, next, longest, deeper[prefix], consumed + bits);
+        FillLevel(entries, next, longest, deeper[prefix], consumed + bits, gap);
     }
 }
 
-LookupTable Build(const std::vector<Code>& codes, int linbits)
+// `zero` is the symbol of the pair (0, 0): what a gap in the code (a bit
+// pattern no code word starts with) decodes to, taking no bits.
+LookupTable Build(const std::vector<Code>& codes, int linbits, int zero)
 {
     LookupTable table;
     table.linbits = linbits;
@@ -76,8 +89,9 @@ LookupTable Build(const std::vector<Code>& codes, int linbits)
     for (const Code& code : codes)
         longest = std::max(longest, code.length);
     table.rootBits = std::min(longest, kRootBits);
-    table.entries.assign(size_t(1) << table.rootBits, kLeaf);
-    FillLevel(table.entries, 0, table.rootBits, codes, 0);
+    const uint32_t gap = kLeaf | uint32_t(zero);
+    table.entries.assign(size_t(1) << table.rootBits, gap);
+    FillLevel(table.entries, 0, table.rootBits, codes, 0, gap);
     return table;
 }
 
@@ -91,8 +105,8 @@ inline uint32_t Lookup(BitReader& reader, const uint32_t* entries, int rootBits)
         bits = int(entry & 31);
         entry = entries[(entry >> 5) + reader.PeekSome(bits)];
     }
-    reader.Drop(int((entry >> 8) & 31));
-    return entry & 0xFF;
+    reader.Drop(int((entry >> 16) & 31));
+    return entry & 0x3FF;
 }
 
 // A non-zero magnitude is followed by its sign bit: read it without a branch
@@ -145,10 +159,25 @@ void BuildHuffmanDecoders()
         for (int x = 0; x < source.size; ++x)
             for (int y = 0; y < source.size; ++y) {
                 const int i = x * source.size + y;
-                codes.push_back({source.codes[i], source.lengths[i], x << 4 | y});
+                const uint32_t word = source.codes[i];
+                const int length = source.lengths[i];
+                if (source.linbits) {
+                    codes.push_back({word, length, x << 4 | y});
+                    continue;
+                }
+                // One code per choice of signs: x's sign bit, then y's.
+                const int signs = (x != 0) + (y != 0);
+                for (uint32_t s = 0; s < (1u << signs); ++s) {
+                    const bool xNegative = x != 0 && ((s >> (signs - 1)) & 1);
+                    const bool yNegative = y != 0 && (s & 1);
+                    codes.push_back({word << signs | s, length + signs,
+                                     SignedPair(xNegative ? -x : x, yNegative ? -y : y)});
+                }
             }
-        bigValueTables[t] = Build(codes, source.linbits);
+        bigValueTables[t] = Build(codes, source.linbits, source.linbits ? 0 : SignedPair(0, 0));
     }
+    for (int v = -15; v <= 15; ++v)
+        signedSmallPow43[v + 15] = v < 0 ? -pow43Table[-v] : pow43Table[v];
     BuildCount1Entries(count1EntriesA, kCount1BitsA, kCount1CodesA, kCount1LengthsA);
     // Table B codes each quadruple in four bits, inverted.
     uint16_t codesB[16];
@@ -179,8 +208,8 @@ void DecodeBigValues(BitReader& reader, int tableNumber, float* lines, int from,
             if (r.held < 21) // a code word and two sign bits: 21 bits at most
                 r.Refill();
             const uint32_t pair = Lookup(r, entries, rootBits);
-            lines[i] = Signed(r, int(pair >> 4));
-            lines[i + 1] = Signed(r, int(pair & 15));
+            lines[i] = signedSmallPow43[pair >> 5];
+            lines[i + 1] = signedSmallPow43[pair & 31];
         }
     } else {
         for (int i = from; i < to; i += 2) {
