@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstddef>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -122,11 +123,13 @@ inline float Signed(BitReader& reader, int magnitude)
 // Count1 quadruples with their sign bits, looked up together: the code (at
 // most 6 bits for table A, 4 for table B) and one sign bit per non-zero value.
 struct Count1Entry {
-    int8_t values[4]; // v, w, x, y: -1, 0 or 1
-    uint8_t length;   // code and sign bits
+    uint8_t values; // v, w, x, y: each -1, 0 or 1 as a base-3 digit (0, 1, 2), v the highest
+    uint8_t length; // code and sign bits
 };
 constexpr int kCount1BitsA = 10, kCount1BitsB = 8;
 Count1Entry count1EntriesA[1 << kCount1BitsA], count1EntriesB[1 << kCount1BitsB];
+// The 81 quadruples as floats, by their base-3 number.
+float count1Values[81][4];
 
 void BuildCount1Entries(Count1Entry* entries, int bits, const uint16_t* codes, const uint8_t* lengths)
 {
@@ -135,13 +138,15 @@ void BuildCount1Entries(Count1Entry* entries, int bits, const uint16_t* codes, c
             const int length = lengths[quadruple];
             if ((pattern >> (bits - length)) != codes[quadruple])
                 continue;
-            Count1Entry entry{{0, 0, 0, 0}, uint8_t(length)};
+            Count1Entry entry{0, uint8_t(length)};
             for (int k = 0; k < 4; ++k) {
-                if (!((quadruple >> (3 - k)) & 1))
-                    continue;
-                const bool negative = (pattern >> (bits - 1 - entry.length)) & 1;
-                entry.values[k] = int8_t(negative ? -1 : 1);
-                ++entry.length;
+                int digit = 0;
+                if ((quadruple >> (3 - k)) & 1) {
+                    const bool negative = (pattern >> (bits - 1 - entry.length)) & 1;
+                    digit = negative ? 2 : 1;
+                    ++entry.length;
+                }
+                entry.values = uint8_t(entry.values * 3 + digit);
             }
             entries[pattern] = entry;
             break;
@@ -178,6 +183,9 @@ void BuildHuffmanDecoders()
     }
     for (int v = -15; v <= 15; ++v)
         signedSmallPow43[v + 15] = v < 0 ? -pow43Table[-v] : pow43Table[v];
+    for (int number = 0; number < 81; ++number)
+        for (int k = 0, rest = number; k < 4; ++k, rest /= 3)
+            count1Values[number][3 - k] = float(rest % 3 == 2 ? -1 : rest % 3);
     BuildCount1Entries(count1EntriesA, kCount1BitsA, kCount1CodesA, kCount1LengthsA);
     // Table B codes each quadruple in four bits, inverted.
     uint16_t codesB[16];
@@ -244,8 +252,7 @@ int DecodeCount1(BitReader& reader, int table, float* lines, int from, int lineE
         if (bitsLeft < 0) // the last quadruple ran past the channel's bits
             break;
         r.Drop(entry.length);
-        for (int k = 0; k < 4; ++k)
-            lines[i + k] = float(entry.values[k]);
+        std::memcpy(lines + i, count1Values[entry.values], sizeof count1Values[0]);
         i += 4;
     }
     reader = r;
