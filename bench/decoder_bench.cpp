@@ -1,20 +1,23 @@
 // Frames per second of the decoder per layer, on the conformance streams
-// beside the checkout (skipped when they are absent).
+// beside the checkout (skipped when they are absent), and on the file named
+// by TESSALY_BENCH_STREAM (compare-with-mpg123 times the library alone on
+// its long file this way).
 
 #include "mpadecoder.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 namespace {
 
-std::vector<uint8_t> ReadStream(const std::string& name)
+std::vector<uint8_t> ReadFile(const std::string& path)
 {
     std::vector<uint8_t> bytes;
-    std::FILE* file = std::fopen((std::string(TESSALY_SHARED_DIR) + "/vectors/" + name).c_str(), "rb");
+    std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file)
         return bytes;
     int c;
@@ -24,11 +27,10 @@ std::vector<uint8_t> ReadStream(const std::string& name)
     return bytes;
 }
 
-void DecodeAll(benchmark::State& state, const std::string& name, int32_t rateShift)
+void DecodeStream(benchmark::State& state, const std::vector<uint8_t>& stream, int32_t rateShift)
 {
-    const std::vector<uint8_t> stream = ReadStream(name);
     if (stream.empty()) {
-        state.SkipWithError("no conformance streams");
+        state.SkipWithError("no stream to decode");
         return;
     }
     std::vector<uint8_t> pcm(8192);
@@ -48,20 +50,38 @@ void DecodeAll(benchmark::State& state, const std::string& name, int32_t rateShi
             job.output = pcm.data();
             job.outputSize = int32_t(pcm.size());
             MpaDecodeFrame(&job);
-            position += info.padding ? info.frameSizePadded : info.frameSize;
+            // A frame with a VBR header has a length of its own.
+            position += info.headerFrameSize ? info.headerFrameSize
+                                             : (info.padding ? info.frameSizePadded : info.frameSize);
             ++frames;
         }
     }
     state.counters["frames/s"] = benchmark::Counter(double(frames), benchmark::Counter::kIsRate);
 }
 
+void DecodeVector(benchmark::State& state, const std::string& name, int32_t rateShift)
+{
+    DecodeStream(state, ReadFile(std::string(TESSALY_SHARED_DIR) + "/vectors/" + name), rateShift);
+}
+
+void DecodeNamedFile(benchmark::State& state)
+{
+    const char* path = std::getenv("TESSALY_BENCH_STREAM");
+    if (!path) {
+        state.SkipWithError("TESSALY_BENCH_STREAM is not set");
+        return;
+    }
+    DecodeStream(state, ReadFile(path), 0);
+}
+
 } // namespace
 
-BENCHMARK_CAPTURE(DecodeAll, layer1_stereo_44k, std::string("l1-fl8.bit"), 0);
-BENCHMARK_CAPTURE(DecodeAll, layer2_stereo_48k, std::string("l2-fl14.bit"), 0);
-BENCHMARK_CAPTURE(DecodeAll, layer3_stereo_44k, std::string("l3-hecommon.bit"), 0);
-BENCHMARK_CAPTURE(DecodeAll, layer3_mpeg2_stereo_22k, std::string("M2L3_noise.bit"), 0);
-BENCHMARK_CAPTURE(DecodeAll, layer3_mpeg2_mono_22k, std::string("M2L3_bitrate_22_all.bit"), 0);
-BENCHMARK_CAPTURE(DecodeAll, layer3_stereo_44k_half_rate, std::string("l3-hecommon.bit"), 1);
+BENCHMARK_CAPTURE(DecodeVector, layer1_stereo_44k, std::string("l1-fl8.bit"), 0);
+BENCHMARK_CAPTURE(DecodeVector, layer2_stereo_48k, std::string("l2-fl14.bit"), 0);
+BENCHMARK_CAPTURE(DecodeVector, layer3_stereo_44k, std::string("l3-hecommon.bit"), 0);
+BENCHMARK_CAPTURE(DecodeVector, layer3_mpeg2_stereo_22k, std::string("M2L3_noise.bit"), 0);
+BENCHMARK_CAPTURE(DecodeVector, layer3_mpeg2_mono_22k, std::string("M2L3_bitrate_22_all.bit"), 0);
+BENCHMARK_CAPTURE(DecodeVector, layer3_stereo_44k_half_rate, std::string("l3-hecommon.bit"), 1);
+BENCHMARK(DecodeNamedFile)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();
