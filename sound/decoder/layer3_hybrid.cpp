@@ -87,8 +87,9 @@ void HybridSynthesis(const GranuleChannel& gc, const BandTable& bands, ChannelSp
         }
     }
 
-    alignas(64) float reordered[576];
+    alignas(64) float reordered[576 + 8];
     if (shortBlock) {
+        std::fill(reordered + 576, reordered + 576 + 8, 0.0f); // read, never used
         nonzero = ReorderShort(gc, bands, lines, nonzero, reordered);
         lines = reordered;
     }

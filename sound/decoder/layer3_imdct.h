@@ -7,7 +7,7 @@
 // Transforms the subbands 0 .. active - 1 (and on to the end of the last
 // group of lanes, whose lines must then be zero) of one channel's granule:
 // `lines` holds 576 lines subband after subband (short blocks reordered to
-// window 0, 1, 2 within each subband); `saved` the overlap by [time slot]
+// window 0, 1, 2 within each subband) and 8 more that can be read; `saved` the overlap by [time slot]
 // [subband], replaced by the new one; `granuleOut` receives 18 slots of 32
 // subband samples. Returns the number of subbands written.
 using ImdctRoutine = int (*)(const float* lines, int blockType, bool mixedBlock, int active, float (*saved)[32],

@@ -16,8 +16,8 @@
 // samples of one time slot lie side by side in the output, and so does the
 // overlap kept for the next granule.
 //
-// The includer defines FloatLanes and SplatLanes, LoadLanes, StoreLanes in
-// an anonymous namespace, and L, their width.
+// The includer defines FloatLanes, SplatLanes, LoadLanes, StoreLanes and
+// TransposeLanes, and L, their width.
 
 #include "layer3_imdct.h"
 
@@ -147,11 +147,19 @@ void BuildTables()
 // The windowed transforms of subbands sb0 .. sb0 + L - 1.
 void TransformGroup(const float* lines, int blockType, bool mixedBlock, int sb0, FloatLanes* out)
 {
+    // Each subband's run of L lines loaded as one vector, then transposed:
+    // one vector per line over the subbands. The last block reads a few
+    // lines past the 18 (of the next subband, or the buffer's padding).
     FloatLanes in[18];
     const float* first = lines + sb0 * 18;
-    for (int k = 0; k < 18; ++k)
+    for (int k0 = 0; k0 < 18; k0 += L) {
+        FloatLanes rows[L];
         for (int l = 0; l < L; ++l)
-            in[k][l] = first[18 * l + k];
+            rows[l] = LoadLanes(first + 18 * l + k0);
+        TransposeLanes(rows);
+        for (int k = k0; k < k0 + L && k < 18; ++k)
+            in[k] = rows[k - k0];
+    }
 
     const bool shortBlock = blockType == 2;
     if (!mixedBlock || sb0 >= 2) {
