@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdio>
+#include <system_error>
 
 namespace {
 
@@ -21,11 +22,21 @@ std::u16string FavouriteText(const std::u16string& text)
 
 } // namespace
 
+std::string PhraseBook::FavouritesPath(const char* name) const
+{
+    return favouritesFolder.empty() ? std::string(name) : (favouritesFolder / name).string();
+}
+
 bool PhraseBook::EnsureFavouritesOpen()
 {
     if (!favoriteFileOpen) {
         favoriteFile.reset();
-        favoriteFile = OpenFile(kFavouritesName, "a+b");
+        if (!favouritesFolder.empty()) {
+            // A failure shows as the store failing to open, just below.
+            std::error_code ignored;
+            std::filesystem::create_directories(favouritesFolder, ignored);
+        }
+        favoriteFile = OpenFile(FavouritesPath(kFavouritesName).c_str(), "a+b");
     }
     if (!favoriteFile)
         return false;
@@ -72,7 +83,9 @@ bool PhraseBook::AddFavourite()
 
 bool PhraseBook::RemoveFavourite()
 {
-    FilePtr work = OpenFile(kWorkName, "wb");
+    const std::string workPath = FavouritesPath(kWorkName);
+    const std::string storePath = FavouritesPath(kFavouritesName);
+    FilePtr work = OpenFile(workPath.c_str(), "wb");
     if (!work)
         return false;
     if (!EnsureFavouritesOpen())
@@ -100,8 +113,8 @@ bool PhraseBook::RemoveFavourite()
 
     // The work file replaces the store in one step, so that a failure at any
     // point leaves either the old store or the new one, never neither.
-    if (!copied || std::rename(kWorkName, kFavouritesName) != 0) {
-        std::remove(kWorkName);
+    if (!copied || std::rename(workPath.c_str(), storePath.c_str()) != 0) {
+        std::remove(workPath.c_str());
         return false;
     }
     return true;

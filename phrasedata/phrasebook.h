@@ -9,6 +9,7 @@
 #include "windowviews.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -90,11 +91,17 @@ public:
     std::u16string keywordText;    // at most kKeywordUnits - 1 units
     bool exactMatch = false;
 
+    // Where "favorite.dat" and its work file "temp.dat" are kept; empty for
+    // the current folder, beside the phrase files. A folder given here is
+    // made the first time the favourites are used.
+    std::filesystem::path favouritesFolder;
+
     static constexpr std::size_t kSelectedTextUnits = 60;
     static constexpr std::size_t kKeywordUnits = 512;
 
 private:
     void StorePhraseId(const PhraseRecord& record);
+    std::string FavouritesPath(const char* name) const;
     void ShowMessage(std::u16string_view text, std::u16string_view caption = kProgramCaption);
 
     WindowViews views;

@@ -20,7 +20,7 @@ void PhraseBook::OpenDataFiles()
     CloseDataFiles();
     englishFile = OpenFile("English.dat", "rb");
     frenchFile = OpenFile("French.dat", "rb");
-    favoriteFile = OpenFile("favorite.dat", "a+b");
+    favoriteFile = OpenFile(FavouritesPath("favorite.dat").c_str(), "a+b");
     frenchOpenedFirst = true;
     favoriteFileOpen = favoriteFile != nullptr;
     if (!englishFile)
