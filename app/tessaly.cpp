@@ -3,11 +3,14 @@
 #include "platform/sdlwaveout.h"
 #include "tessalydlg.h"
 
+#include <QFile>
+
 CTessalyApp::CTessalyApp(int& argc, char** argv) : QApplication(argc, argv) {}
 
 int CTessalyApp::InitInstance()
 {
     CTessalyDlg window(std::make_unique<platform::SdlWaveOut>());
+    window.Book().favouritesFolder = QFile::encodeName(favouritesFolder).toStdString();
     window.DoModal();
     return 0;
 }
