@@ -5,6 +5,7 @@
 #include "testapp.h"
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -14,8 +15,9 @@ TEST(Artwork, TheGeneratorReproducesTheCommittedBitmaps)
 {
     TestApp();
     QTemporaryDir out;
+    QTemporaryDir icons;
     QProcess generator;
-    generator.start(TESSALY_ARTWORK, {out.path()});
+    generator.start(TESSALY_ARTWORK, {out.path(), icons.path()});
     ASSERT_TRUE(generator.waitForFinished(60000));
     ASSERT_EQ(generator.exitCode(), 0) << generator.readAllStandardError().toStdString();
     for (const resources::BitmapSpec& bitmap : resources::kBitmaps) {
@@ -27,6 +29,16 @@ TEST(Artwork, TheGeneratorReproducesTheCommittedBitmaps)
         EXPECT_EQ(made.convertToFormat(QImage::Format_ARGB32), committed.convertToFormat(QImage::Format_ARGB32))
             << bitmap.id;
     }
+    for (const int side : {48, 128, 256}) {
+        const QString name = QStringLiteral("%1x%1.png").arg(side);
+        const QImage made(QDir(icons.path()).filePath(name));
+        EXPECT_EQ(made.size(), QSize(side, side));
+        EXPECT_EQ(made, QImage(QDir(TESSALY_ICONS_DIR).filePath(name))) << side;
+    }
+    QFile made(QDir(icons.path()).filePath(QStringLiteral("scalable.svg")));
+    QFile committed(QDir(TESSALY_ICONS_DIR).filePath(QStringLiteral("scalable.svg")));
+    ASSERT_TRUE(made.open(QIODevice::ReadOnly) && committed.open(QIODevice::ReadOnly));
+    EXPECT_EQ(made.readAll(), committed.readAll());
 }
 
 TEST(Artwork, EveryControlOfATemplateLiesInsideItsSkinsShape)

@@ -23,6 +23,12 @@ QImage DrawIcon(QSize size)
     QImage icon(size, QImage::Format_ARGB32);
     icon.fill(Qt::transparent);
     QPainter p(&icon);
+    PaintIcon(p, size);
+    return icon;
+}
+
+void PaintIcon(QPainter& p, QSize size)
+{
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF square(2, 2, size.width() - 4, size.height() - 4);
     QLinearGradient fill(square.topLeft(), square.bottomLeft());
@@ -34,7 +40,6 @@ QImage DrawIcon(QSize size)
     const qreal s = size.width();
     SpeechBubble(p, QRectF(s * 0.16, s * 0.2, s * 0.68, s * 0.62), kOnDark);
     Ribbon(p, QRectF(s * 0.3, s * 0.3, s * 0.4, s * 0.26));
-    return icon;
 }
 
 } // namespace art
