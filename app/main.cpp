@@ -28,7 +28,8 @@ void DescribeOptions(QCommandLineParser& parser)
         "The phrase book is read from the --data folder, else from the current folder\n"
         "when it holds the phrase files, else from the installed ../share/tessaly beside\n"
         "the program's folder. Favourites are kept beside the phrase book when that\n"
-        "folder can be written, else in $XDG_DATA_HOME/tessaly (~/.local/share/tessaly)."));
+        "folder can be written and is not the installed one, else in\n"
+        "$XDG_DATA_HOME/tessaly (~/.local/share/tessaly)."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(kDataOption);

@@ -88,15 +88,16 @@ for part in "<release version=\"$version\"" '<screenshot type="default">' '<cont
   [[ $metainfo == *"$part"* ]] || fail "the metadata lacks $part"
 done
 
-# --- The programs' own texts (no display needed) ------------------------------
-[[ $(env -u DISPLAY "$root/usr/bin/tessaly" --version) == "tessaly $version" ]] || fail "tessaly --version"
+# --- The programs' own texts, without a display ------------------------------
+headless=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
+[[ $("${headless[@]}" "$root/usr/bin/tessaly" --version) == "tessaly $version" ]] || fail "tessaly --version"
 [[ $("$root/usr/bin/tessaly-tool" --version) == "tessaly-tool $version" ]] || fail "tessaly-tool --version"
 for program_help in "$root/usr/bin/tessaly" "$root/usr/bin/tessaly-tool"; do
-  env -u DISPLAY "$program_help" --help >"$scratch/help"
+  "${headless[@]}" "$program_help" --help >"$scratch/help"
   grep -q -- '--help' "$scratch/help" && [[ $(tail -c1 "$scratch/help" | od -An -c) == *'\n'* ]] ||
     fail "$program_help --help: $(cat "$scratch/help")"
 done
-grep -q -- '--data' <(env -u DISPLAY "$root/usr/bin/tessaly" --help) || fail "tessaly --help does not offer --data"
+grep -q -- '--data' <("${headless[@]}" "$root/usr/bin/tessaly" --help) || fail "tessaly --help does not offer --data"
 
 # --- Running the unpacked program --------------------------------------------
 data=$root/usr/share/tessaly
@@ -131,9 +132,9 @@ favourite_button=(472 115)
 favourites_view=(247 63)
 
 windows() { xdotool search --onlyvisible --name "^$caption\$" 2>/dev/null || true; }
-# Waits up to ten seconds for a command to succeed.
+# Waits up to twenty seconds for a command to succeed.
 wait_until() {
-  for _ in $(seq 100); do
+  for _ in $(seq 200); do
     "$@" && return 0
     sleep 0.1
   done
