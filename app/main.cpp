@@ -65,6 +65,11 @@ int main(int argc, char** argv)
 
     CTessalyApp app(argc, argv);
     parser.process(app);
+    if (!parser.positionalArguments().isEmpty()) {
+        std::fprintf(stderr, "tessaly: unexpected argument '%s' (try --help)\n",
+                     qPrintable(parser.positionalArguments().constFirst()));
+        return 2;
+    }
     const QString dataOption = parser.value(kDataOption);
     if (!dataOption.isEmpty() && !HoldsPhraseFiles(dataOption)) {
         std::fprintf(stderr, "tessaly: %s holds no phrase book (English.dat and French.dat)\n",

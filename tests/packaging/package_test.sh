@@ -98,6 +98,10 @@ for program_help in "$root/usr/bin/tessaly" "$root/usr/bin/tessaly-tool"; do
     fail "$program_help --help: $(cat "$scratch/help")"
 done
 grep -q -- '--data' <("${headless[@]}" "$root/usr/bin/tessaly" --help) || fail "tessaly --help does not offer --data"
+status=0
+QT_QPA_PLATFORM=offscreen "$root/usr/bin/tessaly" --data "$scratch/package" 2>"$scratch/error" || status=$?
+[[ $status -eq 2 ]] && grep -qF "$scratch/package holds no phrase book" "$scratch/error" ||
+  fail "tessaly --data on a folder without a phrase book: status $status, $(cat "$scratch/error")"
 
 # --- Running the unpacked program --------------------------------------------
 data=$root/usr/share/tessaly
@@ -183,14 +187,22 @@ wait_until size_is "$favourites" 124 || fail "no favourite in $favourites"
 finish
 [[ -z $(ls -A "$elsewhere") ]] || fail "the program wrote into its current folder: $(ls -A "$elsewhere")"
 
-# Started inside the read-only data folder, it reads its data there and keeps
-# using the same favourites: the one added above is listed and removed.
-start "$data"
+# Moved away from the installation and named with --data, the read-only phrase
+# book is found there, and the favourites are the same: the one added above is
+# listed, speaks, and is removed.
+book=$scratch/book
+chmod u+w "$data"
+mv "$data" "$book"
+chmod a-w "$book"
+rm "$sound"
+start "$elsewhere" --data "$book"
 click "${favourites_view[@]}"
+click "${play_button[@]}"
+wait_until sounds "$sound" || fail "the favourite gave no sound"
 click "${favourite_button[@]}"
 confirm "removing a favourite"
 wait_until size_is "$favourites" 0 || fail "the favourite was not removed from $favourites"
 finish
-[[ ! -e $data/favorite.dat ]] || fail "a favourites file appeared in the read-only data folder"
+[[ ! -e $book/favorite.dat ]] || fail "a favourites file appeared in the read-only data folder"
 
 echo "package $deb: installs, validates and runs"
