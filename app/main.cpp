@@ -26,9 +26,9 @@ void DescribeOptions(QCommandLineParser& parser)
     parser.setApplicationDescription(QStringLiteral(
         "A talking phrase book for travellers in France.\n\n"
         "The phrase book is read from the --data folder, else from the current folder\n"
-        "when it holds the phrase files, else from the installed ../share/tessaly beside\n"
-        "the program's folder. Favourites are kept beside the phrase book when that\n"
-        "folder can be written and is not the installed one, else in\n"
+        "when it holds the phrase files, else from the installed one, ../share/tessaly\n"
+        "from the program's folder. Favourites are kept beside the phrase book when\n"
+        "that folder can be written and is not the installed one, else in\n"
         "$XDG_DATA_HOME/tessaly (~/.local/share/tessaly)."));
     parser.addHelpOption();
     parser.addVersionOption();
