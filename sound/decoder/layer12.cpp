@@ -52,11 +52,12 @@ void StartReader(BitReader& reader, const MpaFrameJob& job)
 void ReadLayer2Allocation(BitReader& reader, const AllocationTable& table, int bound)
 {
     auto& allocation = state.allocation;
+    const int channels = state.channels;
     int sb = 0;
     for (const AllocationGroup& group : table.groups) {
         for (int n = 0; n < group.subbands; ++n, ++sb) {
             if (sb < bound) {
-                for (int ch = 0; ch < state.channels; ++ch)
+                for (int ch = 0; ch < channels; ++ch)
                     allocation[sb][ch] = group.classes[reader.Get(group.bits)];
             } else {
                 allocation[sb][0] = allocation[sb][1] = group.classes[reader.Get(group.bits)];
@@ -71,12 +72,13 @@ void ReadLayer2Allocation(BitReader& reader, const AllocationTable& table, int b
 void ReadLayer2ScaleFactors(BitReader& reader)
 {
     const auto next = [&reader] { return scaleFactorMultiplier[reader.Get(6)]; };
-    for (int sb = 0; sb < state.codedSubbands; ++sb)
-        for (int ch = 0; ch < state.channels; ++ch)
+    const int channels = state.channels, sblimit = state.codedSubbands;
+    for (int sb = 0; sb < sblimit; ++sb)
+        for (int ch = 0; ch < channels; ++ch)
             if (state.allocation[sb][ch])
                 state.scfsi[sb][ch] = int(reader.Get(2));
-    for (int sb = 0; sb < state.codedSubbands; ++sb) {
-        for (int ch = 0; ch < state.channels; ++ch) {
+    for (int sb = 0; sb < sblimit; ++sb) {
+        for (int ch = 0; ch < channels; ++ch) {
             if (!state.allocation[sb][ch])
                 continue;
             float* scale = state.scale[sb][ch];
@@ -136,8 +138,9 @@ void ReadLayer2Granule(BitReader& reader, int granule, int bound)
                             state.samples[3 * granule + 2]};
     int skipped = 0;
     for (int sb = 0; sb < sblimit; ++sb) {
-        const bool sharedBand = sb >= bound && channels == 2;
-        for (int ch = 0; ch < (sb >= bound ? 1 : channels); ++ch) {
+        const int coded = sb >= bound ? 1 : channels;
+        const bool sharedBand = coded == 1 && channels == 2;
+        for (int ch = 0; ch < coded; ++ch) {
             const int quantClass = state.allocation[sb][ch];
             const QuantClass& quant = kQuantClasses[quantClass];
             if (sb >= limit) {
