@@ -25,7 +25,7 @@ TEST(DamagedInput, FlippedAndCutStreamsDecodeWhatTheyCan)
         const std::string path = kVectorDir + name + ".bit";
         if (!std::filesystem::exists(path))
             GTEST_SKIP() << "no conformance streams in " << kVectorDir;
-        const std::vector<uint8_t> clean = ReadBytes(path);
+        const std::vector<uint8_t> clean = ReadFile(path);
         const int cleanFrames = DecodeStream(clean).framesDecoded;
         for (int round = 0; round < 6; ++round) {
             std::vector<uint8_t> damaged = clean;

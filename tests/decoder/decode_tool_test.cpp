@@ -30,13 +30,13 @@ TEST(DecodeTool, WritesTheSameSoundAsTheLibraryWithTheLengthsItWrote)
     WriteTestSignal(wav, 22050, 1, 2.0);
     ASSERT_EQ(RunCommand("lame --quiet --resample 22.05 -m m -b 24 " + Quote(wav) + " " + Quote(mp)), 0);
     // Behind junk that is not a frame: the command finds the first one.
-    const std::vector<uint8_t> stream = ReadBytes(mp);
+    const std::vector<uint8_t> stream = ReadFile(mp);
     std::vector<uint8_t> padded = stream;
     padded.insert(padded.begin(), 300, 0x11);
-    WriteBytes(folder + "/padded.mp3", padded);
+    WriteFile(folder + "/padded.mp3", padded);
     ASSERT_EQ(RunDecodeTool(Quote(folder + "/padded.mp3") + " " + Quote(out)), 0);
 
-    const std::vector<uint8_t> written = ReadBytes(out);
+    const std::vector<uint8_t> written = ReadFile(out);
     ASSERT_GT(written.size(), 44u);
     EXPECT_EQ(std::string(written.begin(), written.begin() + 4), "RIFF");
     EXPECT_EQ(LittleEndian(written, 4, 4), written.size() - 8);
@@ -52,16 +52,16 @@ TEST(DecodeTool, SkipsTheDamageInAStreamAndKeepsItsLength)
     const std::string path = kVectorDir + "l3-hecommon.bit";
     if (!std::filesystem::exists(path))
         GTEST_SKIP() << "no conformance streams in " << kVectorDir;
-    std::vector<uint8_t> stream = ReadBytes(path);
+    std::vector<uint8_t> stream = ReadFile(path);
     std::fill(stream.begin() + 10000, stream.begin() + 12000, 0); // zeros in the middle
     stream.resize(stream.size() - 150);                           // and a cut-off end
     const std::string folder = ScratchFolder("damaged");
-    WriteBytes(folder + "/damaged.mp3", stream);
+    WriteFile(folder + "/damaged.mp3", stream);
     ASSERT_EQ(RunDecodeTool(Quote(folder + "/damaged.mp3") + " " + Quote(folder + "/out.wav") +
                             " --rate half --channels mix"),
               0);
-    const size_t frames = (ReadBytes(folder + "/out.wav").size() - 44) / (576 * 2);
-    const size_t cleanFrames = ReadBytes(path).size() / 417;
+    const size_t frames = (ReadFile(folder + "/out.wav").size() - 44) / (576 * 2);
+    const size_t cleanFrames = ReadFile(path).size() / 417;
     EXPECT_GT(frames, cleanFrames - 10);
     EXPECT_LE(frames, cleanFrames);
 }
@@ -73,11 +73,11 @@ TEST(DecodeTool, FailsWithoutAFileWhereNothingDecodes)
     std::vector<uint8_t> noise(20000);
     for (uint8_t& b : noise)
         b = uint8_t(random() & 0x7F); // no 0xFF: no sync pattern at all
-    WriteBytes(folder + "/noise.bin", noise);
+    WriteFile(folder + "/noise.bin", noise);
     // A frame whose main data would lie before it: refused, not silence.
     std::vector<uint8_t> orphan(417, 0);
     std::copy_n(std::initializer_list<uint8_t>{0xFF, 0xFB, 0x90, 0x64, 0xFF}.begin(), 5, orphan.begin());
-    WriteBytes(folder + "/orphan.mp3", orphan);
+    WriteFile(folder + "/orphan.mp3", orphan);
     for (const char* input : {"noise.bin", "orphan.mp3", "missing.mp3"}) {
         EXPECT_EQ(RunDecodeTool(Quote(folder + "/" + input) + " " + Quote(folder + "/out.wav") + " 2>/dev/null"), 1)
             << input;
@@ -85,7 +85,7 @@ TEST(DecodeTool, FailsWithoutAFileWhereNothingDecodes)
     }
 }
 
-TEST(DecodeTool, WaveHeadersStopWhereTheirLengthFieldsDo)
+TEST(DecodeTool, WaveHeadersRefuseWhatTheirLengthFieldsCannotHold)
 {
     const platform::WaveFormat format{platform::kWaveFormatPcm, 2, 44100, 176400, 4, 16, 0};
     const struct {

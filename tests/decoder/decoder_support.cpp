@@ -136,25 +136,6 @@ std::vector<int16_t> AsSamples16(const std::vector<uint8_t>& pcm)
     return samples;
 }
 
-std::vector<uint8_t> ReadBytes(const std::string& path)
-{
-    std::vector<uint8_t> bytes;
-    if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
-        uint8_t block[65536];
-        for (size_t got; (got = std::fread(block, 1, sizeof block, file)) > 0;)
-            bytes.insert(bytes.end(), block, block + got);
-        std::fclose(file);
-    }
-    return bytes;
-}
-
-void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes)
-{
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-}
-
 bool HaveProgram(const char* name)
 {
     return std::system(("command -v " + std::string(name) + " > /dev/null 2>&1").c_str()) == 0;
@@ -205,5 +186,5 @@ void WriteTestSignal(const std::string& path, int rate, int channels, double sec
     const auto blockAlign = uint16_t(2 * channels);
     const platform::WaveFormat format{platform::kWaveFormatPcm, uint16_t(channels), uint32_t(rate),
                                       uint32_t(rate) * blockAlign, blockAlign, 16, 0};
-    WriteBytes(path, PcmWaveFile(format, pcm.data(), uint32_t(pcm.size())));
+    WriteFile(path, PcmWaveFile(format, pcm.data(), uint32_t(pcm.size())));
 }

@@ -2,6 +2,7 @@
 // What the decoder tests share: a whole stream decoded through the library,
 // a comparison with reference PCM, and the programs and files the tests use.
 
+#include "files.h"
 #include "mpadecoder.h"
 
 #include <cstdint>
@@ -37,8 +38,6 @@ Comparison ComparePcm(const std::vector<int16_t>& ours, const std::vector<int16_
 std::vector<int16_t> Decimate(const std::vector<int16_t>& pcm, int channels, int factor);
 
 std::vector<int16_t> AsSamples16(const std::vector<uint8_t>& pcm);
-std::vector<uint8_t> ReadBytes(const std::string& path);
-void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 
 bool HaveProgram(const char* name);
 int RunCommand(const std::string& command); // exit status

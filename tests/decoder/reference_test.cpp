@@ -56,7 +56,7 @@ std::string NameOf(const testing::TestParamInfo<Vector>& info)
 
 void ExpectReferencePcm(const Vector& v, const DecodedStream& decoded, const char* build)
 {
-    const Comparison c = ComparePcm(AsSamples16(decoded.pcm), AsSamples16(ReadBytes(kVectorDir + v.name + ".pcm")),
+    const Comparison c = ComparePcm(AsSamples16(decoded.pcm), AsSamples16(ReadFile(kVectorDir + v.name + ".pcm")),
                                     v.channels, v.frameSamples, v.cutoff);
     std::printf("%-20s %-9s PSNR %6.1f dB  level %+.3f dB  shift %d frames\n", v.name, build, c.psnrDb, c.levelDb,
                 c.shiftFrames);
@@ -68,7 +68,7 @@ void ExpectReferencePcm(const Vector& v, const DecodedStream& decoded, const cha
 std::vector<uint8_t> VectorStream(const Vector& v)
 {
     const std::string bit = kVectorDir + v.name + ".bit";
-    return std::filesystem::exists(bit) && std::filesystem::exists(kVectorDir + v.name + ".pcm") ? ReadBytes(bit)
+    return std::filesystem::exists(bit) && std::filesystem::exists(kVectorDir + v.name + ".pcm") ? ReadFile(bit)
                                                                                                    : std::vector<uint8_t>{};
 }
 
@@ -93,7 +93,7 @@ TEST(Conformance, FreeFormatIsRefusedFrameByFrame)
 {
     if (!std::filesystem::exists(kVectorDir + "l3-he_free.bit"))
         GTEST_SKIP() << "no conformance streams in " << kVectorDir;
-    EXPECT_EQ(DecodeStream(ReadBytes(kVectorDir + "l3-he_free.bit")).framesDecoded, 0);
+    EXPECT_EQ(DecodeStream(ReadFile(kVectorDir + "l3-he_free.bit")).framesDecoded, 0);
 }
 
 // The vector routines (synthesis and inverse MDCT) exist in a portable build
@@ -179,12 +179,12 @@ TEST_P(Oracle, MatchesMpg123)
               0);
     ASSERT_EQ(RunCommand("mpg123 --no-gapless -q -s " + Quote(mp) + " > " + Quote(raw) + " 2>/dev/null"), 0);
 
-    const DecodedStream decoded = DecodeStream(ReadBytes(mp));
+    const DecodedStream decoded = DecodeStream(ReadFile(mp));
     ASSERT_GT(decoded.framesDecoded, 0);
     EXPECT_EQ(decoded.format.outRate, e.rate);
     EXPECT_EQ(decoded.format.outChannels, e.channels);
     const Comparison c =
-        ComparePcm(AsSamples16(decoded.pcm), AsSamples16(ReadBytes(raw)), e.channels, e.frameSamples, e.cutoff);
+        ComparePcm(AsSamples16(decoded.pcm), AsSamples16(ReadFile(raw)), e.channels, e.frameSamples, e.cutoff);
     std::printf("%-30s PSNR %6.1f dB  level %+.3f dB\n", e.name, c.psnrDb, c.levelDb);
     EXPECT_GE(c.psnrDb, 88.0);
     EXPECT_LT(std::abs(c.levelDb), 0.1);
