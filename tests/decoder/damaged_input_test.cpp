@@ -58,7 +58,8 @@ TEST(DamagedInput, LyingSideInformationStaysInBounds)
         for (int f = 0; f < 12; ++f) {
             const size_t at = stream.size();
             stream.resize(at + size_t(h.length), f % 2 ? 0xFF : 0xA5);
-            std::copy_n(std::initializer_list<uint8_t>{0xFF, h.byte1, h.byte2, h.byte3}.begin(), 4, stream.begin() + at);
+            const uint8_t header[4] = {0xFF, h.byte1, h.byte2, h.byte3};
+            std::copy_n(header, 4, stream.begin() + at);
         }
         for (const MpaOptions& options : kAllOptions) {
             const DecodedStream decoded = DecodeStream(stream, options);

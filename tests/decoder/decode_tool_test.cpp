@@ -25,18 +25,17 @@ TEST(DecodeTool, WritesTheSameSoundAsTheLibraryWithTheLengthsItWrote)
 {
     if (!HaveProgram("lame"))
         GTEST_SKIP() << "lame is not installed";
-    const std::string folder = ScratchFolder("tool");
-    const std::string wav = folder + "/in.wav", mp = folder + "/stream.mp3", out = folder + "/out.wav";
-    WriteTestSignal(wav, 22050, 1, 2.0);
-    ASSERT_EQ(RunCommand("lame --quiet --resample 22.05 -m m -b 24 " + Quote(wav) + " " + Quote(mp)), 0);
+    ScopedTempDir dir;
+    WriteTestSignal("in.wav", 22050, 1, 2.0);
+    ASSERT_EQ(RunCommand("lame --quiet --resample 22.05 -m m -b 24 in.wav stream.mp3"), 0);
     // Behind junk that is not a frame: the command finds the first one.
-    const std::vector<uint8_t> stream = ReadFile(mp);
+    const std::vector<uint8_t> stream = ReadFile("stream.mp3");
     std::vector<uint8_t> padded = stream;
     padded.insert(padded.begin(), 300, 0x11);
-    WriteFile(folder + "/padded.mp3", padded);
-    ASSERT_EQ(RunDecodeTool(Quote(folder + "/padded.mp3") + " " + Quote(out)), 0);
+    WriteFile("padded.mp3", padded);
+    ASSERT_EQ(RunDecodeTool("padded.mp3 out.wav"), 0);
 
-    const std::vector<uint8_t> written = ReadFile(out);
+    const std::vector<uint8_t> written = ReadFile("out.wav");
     ASSERT_GT(written.size(), 44u);
     EXPECT_EQ(std::string(written.begin(), written.begin() + 4), "RIFF");
     EXPECT_EQ(LittleEndian(written, 4, 4), written.size() - 8);
@@ -55,12 +54,10 @@ TEST(DecodeTool, SkipsTheDamageInAStreamAndKeepsItsLength)
     std::vector<uint8_t> stream = ReadFile(path);
     std::fill(stream.begin() + 10000, stream.begin() + 12000, 0); // zeros in the middle
     stream.resize(stream.size() - 150);                           // and a cut-off end
-    const std::string folder = ScratchFolder("damaged");
-    WriteFile(folder + "/damaged.mp3", stream);
-    ASSERT_EQ(RunDecodeTool(Quote(folder + "/damaged.mp3") + " " + Quote(folder + "/out.wav") +
-                            " --rate half --channels mix"),
-              0);
-    const size_t frames = (ReadFile(folder + "/out.wav").size() - 44) / (576 * 2);
+    ScopedTempDir dir;
+    WriteFile("damaged.mp3", stream);
+    ASSERT_EQ(RunDecodeTool("damaged.mp3 out.wav --rate half --channels mix"), 0);
+    const size_t frames = (ReadFile("out.wav").size() - 44) / (576 * 2);
     const size_t cleanFrames = ReadFile(path).size() / 417;
     EXPECT_GT(frames, cleanFrames - 10);
     EXPECT_LE(frames, cleanFrames);
@@ -68,20 +65,19 @@ TEST(DecodeTool, SkipsTheDamageInAStreamAndKeepsItsLength)
 
 TEST(DecodeTool, FailsWithoutAFileWhereNothingDecodes)
 {
-    const std::string folder = ScratchFolder("failing");
+    ScopedTempDir dir;
     std::mt19937 random(99);
     std::vector<uint8_t> noise(20000);
     for (uint8_t& b : noise)
         b = uint8_t(random() & 0x7F); // no 0xFF: no sync pattern at all
-    WriteFile(folder + "/noise.bin", noise);
+    WriteFile("noise.bin", noise);
     // A frame whose main data would lie before it: refused, not silence.
     std::vector<uint8_t> orphan(417, 0);
     std::copy_n(std::initializer_list<uint8_t>{0xFF, 0xFB, 0x90, 0x64, 0xFF}.begin(), 5, orphan.begin());
-    WriteFile(folder + "/orphan.mp3", orphan);
+    WriteFile("orphan.mp3", orphan);
     for (const char* input : {"noise.bin", "orphan.mp3", "missing.mp3"}) {
-        EXPECT_EQ(RunDecodeTool(Quote(folder + "/" + input) + " " + Quote(folder + "/out.wav") + " 2>/dev/null"), 1)
-            << input;
-        EXPECT_FALSE(std::filesystem::exists(folder + "/out.wav")) << input;
+        EXPECT_EQ(RunDecodeTool(std::string(input) + " out.wav 2>/dev/null"), 1) << input;
+        EXPECT_FALSE(std::filesystem::exists("out.wav")) << input;
     }
 }
 

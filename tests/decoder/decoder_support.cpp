@@ -6,11 +6,9 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <limits>
 #include <random>
 #include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -59,7 +57,6 @@ DecodedStream DecodeStream(const std::vector<uint8_t>& stream, const MpaOptions&
             if (!MpaFindSync(stream.data() + position + 1, size - position - 1, &skip))
                 break;
             position += 1 + skip;
-            ++result.framesRefused;
             continue;
         }
         if (!info.headerFrameSize) {
@@ -70,9 +67,9 @@ DecodedStream DecodeStream(const std::vector<uint8_t>& stream, const MpaOptions&
             job.length = size - position;
             job.output = result.pcm.data() + at;
             job.outputSize = info.outBytesPerFrame;
-            const bool decoded = MpaDecodeFrame(&job);
-            ++(decoded ? result.framesDecoded : result.framesRefused);
-            if (!decoded)
+            if (MpaDecodeFrame(&job))
+                ++result.framesDecoded;
+            else
                 result.pcm.resize(at);
         }
         position += MpaFrameLength(&info);
@@ -147,24 +144,9 @@ int RunCommand(const std::string& command)
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-std::string Quote(const std::string& path) { return "'" + path + "'"; }
-
-int RunDecodeTool(const std::string& arguments) { return RunCommand(Quote(TESSALY_TOOL) + " decode " + arguments); }
-
-std::string ScratchFolder(const char* name)
+int RunDecodeTool(const std::string& arguments)
 {
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("tessaly-decoder-" + std::to_string(::getpid()) + "-" + name);
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    static std::vector<std::filesystem::path> made;
-    if (made.empty())
-        std::atexit([] {
-            for (const auto& path : made)
-                std::filesystem::remove_all(path);
-        });
-    made.push_back(folder);
-    return folder.string();
+    return RunCommand("'" + std::string(TESSALY_TOOL) + "' decode " + arguments);
 }
 
 void WriteTestSignal(const std::string& path, int rate, int channels, double seconds)

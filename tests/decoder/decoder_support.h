@@ -4,6 +4,7 @@
 
 #include "files.h"
 #include "mpadecoder.h"
+#include "tempdir.h"
 
 #include <cstdint>
 #include <string>
@@ -15,7 +16,6 @@ struct DecodedStream {
     std::vector<uint8_t> pcm; // as the decoder wrote it
     MpaFrameInfo format{};    // of the first frame
     int framesDecoded = 0;
-    int framesRefused = 0;
     bool started = false;
 };
 
@@ -41,11 +41,8 @@ std::vector<int16_t> AsSamples16(const std::vector<uint8_t>& pcm);
 
 bool HaveProgram(const char* name);
 int RunCommand(const std::string& command); // exit status
-std::string Quote(const std::string& path);
 // `tessaly-tool decode` with its arguments; the exit status.
 int RunDecodeTool(const std::string& arguments);
-// A fresh, empty folder under the temporary folder, removed at exit.
-std::string ScratchFolder(const char* name);
 // Tones sweeping over the band, with bursts of noise: enough to make an
 // encoder use long, short and mixed blocks.
 void WriteTestSignal(const std::string& path, int rate, int channels, double seconds);

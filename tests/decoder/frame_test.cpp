@@ -47,18 +47,19 @@ struct Started {
 
 TEST(FrameHeader, LengthsAndOutputSizes)
 {
+    constexpr MpaOptions full{0, 0, 24000}, reduced{2, kMpaChannelsMix | kMpaOutput8Bit, 24000};
     const struct {
         const char* what;
         std::vector<uint8_t> bytes;
         MpaOptions options;
         int32_t version, frameSize, frameSizePadded, outBytes, outRate, outChannels;
     } cases[] = {
-        {"MPEG-1 Layer III 128 kbit/s", FrameBytes({0xFF, 0xFB, 0x90, 0x64}), {0, 0, 24000}, 1, 417, 418, 4608, 44100, 2},
-        {"MPEG-2 Layer III mono", FrameBytes({0xFF, 0xF3, 0x80, 0xC0}), {0, 0, 24000}, 2, 208, 209, 1152, 22050, 1},
-        {"Layer I slots of four bytes", FrameBytes({0xFF, 0xFF, 0xE0, 0x00}), {0, 0, 24000}, 1, 484, 488, 1536, 44100, 2},
-        {"MPEG-2.5 at 8000 Hz", FrameBytes({0xFF, 0xE2, 0x18, 0xC0}), {0, 0, 24000}, 3, 72, 73, 1152, 8000, 1},
-        {"26-byte frame read in its own length", FrameBytes({0xFF, 0xF3, 0x10, 0xC0}, 26), {0, 0, 24000}, 2, 26, 27, 1152, 22050, 1},
-        {"quarter rate, mixed, 8-bit", FrameBytes({0xFF, 0xFB, 0x90, 0x64}), {2, kMpaChannelsMix | kMpaOutput8Bit, 24000}, 1, 417, 418, 288, 11025, 1},
+        {"MPEG-1 Layer III", FrameBytes({0xFF, 0xFB, 0x90, 0x64}), full, 1, 417, 418, 4608, 44100, 2},
+        {"MPEG-2 Layer III mono", FrameBytes({0xFF, 0xF3, 0x80, 0xC0}), full, 2, 208, 209, 1152, 22050, 1},
+        {"Layer I, four-byte slots", FrameBytes({0xFF, 0xFF, 0xE0, 0x00}), full, 1, 484, 488, 1536, 44100, 2},
+        {"MPEG-2.5 at 8000 Hz", FrameBytes({0xFF, 0xE2, 0x18, 0xC0}), full, 3, 72, 73, 1152, 8000, 1},
+        {"26 bytes, all it has", FrameBytes({0xFF, 0xF3, 0x10, 0xC0}, 26), full, 2, 26, 27, 1152, 22050, 1},
+        {"quarter rate, mixed, 8-bit", FrameBytes({0xFF, 0xFB, 0x90, 0x64}), reduced, 1, 417, 418, 288, 11025, 1},
     };
     for (const auto& c : cases) {
         MpaInit();

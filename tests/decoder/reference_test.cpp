@@ -67,9 +67,10 @@ void ExpectReferencePcm(const Vector& v, const DecodedStream& decoded, const cha
 
 std::vector<uint8_t> VectorStream(const Vector& v)
 {
-    const std::string bit = kVectorDir + v.name + ".bit";
-    return std::filesystem::exists(bit) && std::filesystem::exists(kVectorDir + v.name + ".pcm") ? ReadFile(bit)
-                                                                                                   : std::vector<uint8_t>{};
+    const std::string bit = kVectorDir + v.name + ".bit", pcm = kVectorDir + v.name + ".pcm";
+    if (!std::filesystem::exists(bit) || !std::filesystem::exists(pcm))
+        return {};
+    return ReadFile(bit);
 }
 
 class Conformance : public testing::TestWithParam<Vector> {};
@@ -168,23 +169,20 @@ TEST_P(Oracle, MatchesMpg123)
     const Encoding& e = GetParam();
     if (!HaveProgram(e.encoder) || !HaveProgram("mpg123"))
         GTEST_SKIP() << e.encoder << " or mpg123 is not installed";
-    const std::string folder = ScratchFolder(e.name);
-    const std::string wav = folder + "/in.wav", mp = folder + "/stream.mpa", raw = folder + "/oracle.raw";
-    WriteTestSignal(wav, e.rate, e.channels, 4.0);
+    ScopedTempDir dir;
+    WriteTestSignal("in.wav", e.rate, e.channels, 4.0);
     // lame would pick a lower rate for a low bitrate: keep the signal's.
     const std::string keepRate =
         std::string(e.encoder) == "lame" ? " --resample " + std::to_string(e.rate / 1000.0) : std::string();
-    ASSERT_EQ(RunCommand(std::string(e.encoder) + " --quiet " + e.options + keepRate + " " + Quote(wav) + " " +
-                         Quote(mp)),
-              0);
-    ASSERT_EQ(RunCommand("mpg123 --no-gapless -q -s " + Quote(mp) + " > " + Quote(raw) + " 2>/dev/null"), 0);
+    ASSERT_EQ(RunCommand(std::string(e.encoder) + " --quiet " + e.options + keepRate + " in.wav stream.mpa"), 0);
+    ASSERT_EQ(RunCommand("mpg123 --no-gapless -q -s stream.mpa > oracle.raw 2>/dev/null"), 0);
 
-    const DecodedStream decoded = DecodeStream(ReadFile(mp));
+    const DecodedStream decoded = DecodeStream(ReadFile("stream.mpa"));
     ASSERT_GT(decoded.framesDecoded, 0);
     EXPECT_EQ(decoded.format.outRate, e.rate);
     EXPECT_EQ(decoded.format.outChannels, e.channels);
     const Comparison c =
-        ComparePcm(AsSamples16(decoded.pcm), AsSamples16(ReadFile(raw)), e.channels, e.frameSamples, e.cutoff);
+        ComparePcm(AsSamples16(decoded.pcm), AsSamples16(ReadFile("oracle.raw")), e.channels, e.frameSamples, e.cutoff);
     std::printf("%-30s PSNR %6.1f dB  level %+.3f dB\n", e.name, c.psnrDb, c.levelDb);
     EXPECT_GE(c.psnrDb, 88.0);
     EXPECT_LT(std::abs(c.levelDb), 0.1);
