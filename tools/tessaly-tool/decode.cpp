@@ -97,9 +97,9 @@ std::optional<std::vector<uint8_t>> ReadFile(const std::string& path)
     return read ? std::optional(std::move(bytes)) : std::nullopt;
 }
 
-// The MPEG audio inside the file: the player's layouts, or the whole file.
-// The decoder takes lengths in 32 bits and never needs more than a frame
-// and its successor's header, so it is offered at most a window at a time.
+// MPEG audio in memory. The decoder takes lengths in 32 bits and never
+// needs more than a frame and its successor's header, so it is offered at
+// most a window at a time, however long the file.
 struct Audio {
     const uint8_t* bytes = nullptr;
     size_t size = 0;
@@ -108,6 +108,7 @@ struct Audio {
     int32_t ReadableAt(size_t position) const { return int32_t(std::min(size - position, kWindow)); }
 };
 
+// The MPEG audio inside the file: the player's layouts, or the whole file.
 Audio AudioOf(const std::vector<uint8_t>& file)
 {
     // A RIFF layout describes itself in 32 bits: a larger file is bare audio.
