@@ -1,5 +1,6 @@
 // `tessaly-tool decode`: the WAV file it streams holds what the library
-// decodes, damage is skipped, and what it cannot do it says, leaving no file.
+// decodes, damage is skipped, and what it cannot do it says, leaving the
+// output's place as it was.
 
 #include "decoder_support.h"
 #include "wavefile.h"
@@ -45,6 +46,14 @@ TEST(DecodeTool, WritesTheSameSoundAsTheLibraryWithTheLengthsItWrote)
     EXPECT_EQ(LittleEndian(written, 34, 2), 16u);    // bits
     EXPECT_EQ(LittleEndian(written, 40, 4), written.size() - 44);
     EXPECT_EQ(std::vector<uint8_t>(written.begin() + 44, written.end()), DecodeStream(stream).pcm);
+
+    // Into a pipe, which cannot seek back: the same file but for lengths
+    // at their largest, the mark of a stream of unknown length.
+    ASSERT_EQ(RunDecodeTool("padded.mp3 /dev/stdout | cat > piped.wav"), 0);
+    const std::vector<uint8_t> piped = ReadFile("piped.wav");
+    ASSERT_EQ(piped.size(), written.size());
+    EXPECT_EQ(LittleEndian(piped, 40, 4), kMostWaveDataBytes);
+    EXPECT_TRUE(std::equal(piped.begin() + 44, piped.end(), written.begin() + 44));
 }
 
 TEST(DecodeTool, SkipsTheDamageInAStreamAndKeepsItsLength)
@@ -64,7 +73,7 @@ TEST(DecodeTool, SkipsTheDamageInAStreamAndKeepsItsLength)
     EXPECT_LE(frames, cleanFrames);
 }
 
-TEST(DecodeTool, FailsWithoutAFileWhereNothingDecodes)
+TEST(DecodeTool, FailsWhereNothingDecodesAndLeavesTheOutputAsItWas)
 {
     ScopedTempDir dir;
     std::mt19937 random(99);
@@ -76,9 +85,14 @@ TEST(DecodeTool, FailsWithoutAFileWhereNothingDecodes)
     std::vector<uint8_t> orphan(417, 0);
     std::copy_n(std::initializer_list<uint8_t>{0xFF, 0xFB, 0x90, 0x64, 0xFF}.begin(), 5, orphan.begin());
     WriteFile("orphan.mp3", orphan);
+    // A file already in the output's place is left as it was, and nothing
+    // is left beside it.
+    const std::vector<uint8_t> earlier = {'e', 'a', 'r', 'l', 'i', 'e', 'r'};
+    WriteFile("out.wav", earlier);
     for (const char* input : {"noise.bin", "orphan.mp3", "missing.mp3"}) {
         EXPECT_EQ(RunDecodeTool(std::string(input) + " out.wav 2>/dev/null"), 1) << input;
-        EXPECT_FALSE(std::filesystem::exists("out.wav")) << input;
+        EXPECT_EQ(ReadFile("out.wav"), earlier) << input;
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 3) << input;
     }
 }
 

@@ -6,6 +6,7 @@
 // input and one frame, however long the sound.
 
 #include "container.h"
+#include "decode_wave_writer.h"
 #include "mpadecoder.h"
 #include "subcommands.h"
 #include "wavefile.h"
@@ -163,74 +164,11 @@ platform::WaveFormat WaveFormatOf(const MpaFrameInfo& stream)
             uint32_t(stream.outRate) * blockAlign, blockAlign, uint16_t(stream.outBits), 0};
 }
 
-// The WAV file being written: its header first, the PCM as it comes, and
-// the header again once the length is known. A file left unfinished is
-// removed.
-class WaveWriter {
-public:
-    WaveWriter(std::string path, const platform::WaveFormat& format) : path(std::move(path)), format(format) {}
-    WaveWriter(const WaveWriter&) = delete;
-    WaveWriter& operator=(const WaveWriter&) = delete;
-    ~WaveWriter()
-    {
-        if (file) {
-            std::fclose(file);
-            std::remove(path.c_str());
-        }
-    }
-
-    bool Open()
-    {
-        file = std::fopen(path.c_str(), "wb");
-        if (!file)
-            return false;
-        std::setvbuf(file, nullptr, _IOFBF, 1 << 16);
-        return WriteHeader();
-    }
-
-    // False when the PCM cannot be added: more than a WAV file holds
-    // (tooLong is set), or a failed write.
-    bool Append(const uint8_t* pcm, size_t length)
-    {
-        if (written + length > kMostWaveDataBytes) {
-            tooLong = true;
-            return false;
-        }
-        written += length;
-        return std::fwrite(pcm, 1, length, file) == length;
-    }
-
-    bool Finish()
-    {
-        const bool finished = std::fseek(file, 0, SEEK_SET) == 0 && WriteHeader();
-        const bool closed = std::fclose(file) == 0;
-        file = nullptr;
-        if (finished && closed)
-            return true;
-        std::remove(path.c_str());
-        return false;
-    }
-
-    bool tooLong = false;
-
-private:
-    bool WriteHeader()
-    {
-        const std::vector<uint8_t> header = *PcmWaveHeader(format, written);
-        return std::fwrite(header.data(), 1, header.size(), file) == header.size();
-    }
-
-    std::string path;
-    platform::WaveFormat format;
-    std::FILE* file = nullptr;
-    uint64_t written = 0;
-};
-
 // One pass over the stream from its first frame, each frame's PCM straight
 // into the WAV file.
 class FrameLoop {
 public:
-    FrameLoop(const Audio& audio, const MpaFrameInfo& stream, WaveWriter& out, bool eightBit)
+    FrameLoop(const Audio& audio, const MpaFrameInfo& stream, DecodeWaveWriter& out, bool eightBit)
         : audio(audio), stream(stream), out(out), pcm(size_t(stream.outBytesPerFrame)),
           silence(pcm.size(), eightBit ? 0x80 : 0)
     {
@@ -290,7 +228,7 @@ private:
 
     const Audio& audio;
     const MpaFrameInfo& stream;
-    WaveWriter& out;
+    DecodeWaveWriter& out;
     std::vector<uint8_t> pcm, silence, shortFrame;
 };
 
@@ -323,7 +261,7 @@ int RunDecode(const Arguments& args)
         return Fail("no MPEG audio frame in", options->input);
     MpaStartStream(audio.bytes + *first, audio.ReadableAt(*first));
 
-    WaveWriter out(options->output, WaveFormatOf(stream));
+    DecodeWaveWriter out(options->output, WaveFormatOf(stream));
     if (!out.Open())
         return Fail("cannot write", options->output);
     FrameLoop loop(audio, stream, out, (options->decoder.outputFlags & kMpaOutput8Bit) != 0);
