@@ -22,22 +22,6 @@ std::uint32_t SaturatingAdd(std::uint32_t a, std::uint64_t b)
     return std::uint32_t(std::min<std::uint64_t>(a + b, std::numeric_limits<std::uint32_t>::max()));
 }
 
-void CopyHeaderFields(const MpaFrameInfo& from, MpaFrameJob& to)
-{
-    to.version = from.version;
-    to.layer = from.layer;
-    to.crcProtected = from.crcProtected;
-    to.bitrateIndex = from.bitrateIndex;
-    to.sampleRateIndex = from.sampleRateIndex;
-    to.padding = from.padding;
-    to.privateBit = from.privateBit;
-    to.mode = from.mode;
-    to.modeExtension = from.modeExtension;
-    to.copyright = from.copyright;
-    to.original = from.original;
-    to.emphasis = from.emphasis;
-}
-
 } // namespace
 
 CSoundPlayer::CSoundPlayer(platform::WaveOut& device) : device(device) {}
@@ -150,9 +134,7 @@ std::uint32_t CSoundPlayer::FrameLength() const
     // A frame that carries a variable-bitrate header describes the stream's
     // shortest and longest frames in its sizes; stepping by either would land
     // inside it, so it is stepped by its own length.
-    if (info.headerFrameSize > 0)
-        return std::uint32_t(info.headerFrameSize);
-    return std::uint32_t(info.padding ? info.frameSizePadded : info.frameSize);
+    return std::uint32_t(MpaFrameLength(&info));
 }
 
 void CSoundPlayer::DecodeFrames(std::uint32_t from, std::uint32_t to)
@@ -173,7 +155,7 @@ void CSoundPlayer::DecodeFrame(std::uint32_t slot)
     MpaGetStreamInfo(frame, first.nominalFrameSize, &info, 1);
     const std::uint32_t length = FrameLength();
 
-    CopyHeaderFields(info, job);
+    MpaCopyHeaderFields(&info, &job);
     job.bitrate = info.bitrate;
     job.frame = frame;
     job.length = std::int32_t(length);
