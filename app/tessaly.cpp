@@ -2,12 +2,14 @@
 
 #include "platform/sdlwaveout.h"
 #include "tessalydlg.h"
+#include "terminationsignals.h"
 
 CTessalyApp::CTessalyApp(int& argc, char** argv) : QApplication(argc, argv) {}
 
 int CTessalyApp::InitInstance()
 {
     CTessalyDlg window(std::make_unique<platform::SdlWaveOut>());
+    TerminationSignals endOnSignal(window);
     window.DoModal();
     return 0;
 }
