@@ -25,10 +25,12 @@ void DeviceCloser::Close(std::uint32_t device)
     handedOver.notify_one();
 }
 
-void DeviceCloser::WaitUntilDone()
+bool DeviceCloser::WaitUntilDone()
 {
     std::unique_lock lock(mutex);
+    const bool busy = !pending.empty() || closing;
     closed.wait(lock, [this] { return pending.empty() && !closing; });
+    return busy;
 }
 
 void DeviceCloser::Run()

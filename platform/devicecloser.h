@@ -24,9 +24,10 @@ public:
 
     // Returns at once; the device is closed later, in the order handed over.
     void Close(std::uint32_t device);
-    // Waits until every device handed over is closed. For sound systems that
-    // allow one open device only, whose close is quick.
-    void WaitUntilDone();
+    // Waits until every device handed over is closed; false when none was
+    // left to close. For sound systems that allow one open device only,
+    // whose close is quick.
+    bool WaitUntilDone();
 
 private:
     void Run();

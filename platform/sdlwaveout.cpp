@@ -98,12 +98,10 @@ bool SdlWaveOut::OpenDevice(const WaveFormat& format)
     // No changes allowed: SDL converts to whatever the hardware wants, so the
     // block is always given in the clip's own format.
     device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
-    if (device == 0) {
-        // Drivers with one device only (SDL's dummy and disk drivers) refuse
-        // a second while the last one is still being closed.
-        closer->WaitUntilDone();
+    // Drivers with one device only (SDL's dummy and disk drivers) refuse a
+    // second while the last one is still being closed.
+    if (device == 0 && closer->WaitUntilDone())
         device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
-    }
     if (device == 0)
         return false;
     deviceFormat = format;
