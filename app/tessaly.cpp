@@ -2,6 +2,7 @@
 
 #include "platform/sdlwaveout.h"
 #include "tessalydlg.h"
+#include "terminationsignals.h"
 
 #include <QFile>
 
@@ -11,6 +12,7 @@ int CTessalyApp::InitInstance()
 {
     CTessalyDlg window(std::make_unique<platform::SdlWaveOut>());
     window.Book().favouritesFolder = QFile::encodeName(favouritesFolder).toStdString();
+    TerminationSignals endOnSignal(window);
     window.DoModal();
     return 0;
 }
