@@ -9,10 +9,10 @@
 #include "slotchooser.h"
 
 #include <QMouseEvent>
-#include <algorithm>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include "phrasebook.h"
 #include "text.h"
 
-#include <array>
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -230,16 +230,18 @@ void PhraseBook::ListFavourites()
     // Favourites are distinct phrase texts, so a store far larger than the
     // phrase book is damaged: the window lists what a user could have saved.
     const long listed = std::min<long>(count, kFavouritesListed);
-    if (listed < count)
-        ShowFailureOnce(u"\"favorite.dat\" holds " + DecimalText(int(std::min<long>(count, INT_MAX))) +
-                        u" records, far more than the phrase book has phrases, so it is damaged. Only the first " +
-                        DecimalText(int(kFavouritesListed)) +
-                        u" are listed; the rest was left out of the list and is kept in the file.");
     PhraseRecord record;
     for (long i = 0; i < listed && ReadPhraseRecord(file, record); ++i) {
         phraseIds[RemoveLineBreaks(record.text)] = DecimalText(record.phraseNumber);
         views.list.AddPlainRow(record.text);
     }
+    // Said once, however the count changes as rows are removed.
+    if (listed < count)
+        ShowFailureOnce(u"\"favorite.dat\" holds " + DecimalText(int(std::min<long>(count, INT_MAX))) +
+                            u" records, far more than the phrase book has phrases, so it is damaged. Only the first " +
+                            DecimalText(int(kFavouritesListed)) +
+                            u" are listed; the rest was left out of the list and is kept in the file.",
+                        kProgramCaption, u"favorite.dat listed in part");
     favoriteButtonAdds = false;
     views.window.SelectFirstRow();
 }

@@ -74,8 +74,10 @@ public:
     void LoadPhraseClip(int number);
 
     // Shows a message about a file at most once per run: a damaged or missing
-    // file would otherwise say the same thing on every selection.
-    void ShowFailureOnce(std::u16string_view text, std::u16string_view caption = kProgramCaption);
+    // file would otherwise say the same thing on every selection. The failure
+    // is known by its text, or by `failure` where the text varies.
+    void ShowFailureOnce(std::u16string_view text, std::u16string_view caption = kProgramCaption,
+                         std::u16string_view failure = {});
     // Counts the message as shown, when the user has already been told.
     void MarkFailureShown(std::u16string_view text);
 

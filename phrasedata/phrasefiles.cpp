@@ -15,9 +15,9 @@ void PhraseBook::ShowMessage(std::u16string_view text, std::u16string_view capti
     views.messages.ShowMessage(text, caption);
 }
 
-void PhraseBook::ShowFailureOnce(std::u16string_view text, std::u16string_view caption)
+void PhraseBook::ShowFailureOnce(std::u16string_view text, std::u16string_view caption, std::u16string_view failure)
 {
-    if (shownFailures.insert(std::u16string(text)).second)
+    if (shownFailures.insert(std::u16string(failure.empty() ? text : failure)).second)
         ShowMessage(text, caption);
 }
 
