@@ -33,8 +33,11 @@ const DataFile kDataFiles[] = {
      {u"Can't read Map file", u"Can't read data file"}},
     {"Relate.dat", std::size_t(kRelateRowBytes), u"related phrases cannot be listed",
      u"related phrases cannot be listed for the phrases it does not hold", {u"No related phrase(s) found!"}},
-    {"data.idx", SoundIndexEntry::kSize, u"no phrase can be spoken", u"phrases it does not hold cannot be spoken", {}},
-    {"data.dat", 0, u"no phrase can be spoken", u"phrases whose sounds lie outside it cannot be spoken",
+    // The related-phrase lookup starts from the phrase whose sound was loaded.
+    {"data.idx", SoundIndexEntry::kSize, u"no phrase can be spoken, nor its related phrases listed",
+     u"phrases it does not hold cannot be spoken", {}},
+    {"data.dat", 0, u"no phrase can be spoken, nor its related phrases listed",
+     u"phrases whose sounds lie outside it cannot be spoken",
      {u"Can't find sound file!", u"This file is not in right format!"}},
 };
 

@@ -108,7 +108,7 @@ TEST_F(WindowTest, DamagedOrMissingFilesAreNamedOnceAndNothingWrongIsSpoken)
     };
     const Case cases[] = {
         {"English cut short", {}, 51522, {"\"English.dat\" is damaged (51522 bytes where 103044 are expected"}, ""},
-        {"clips missing", {"data.dat"}, 0, {"\"data.dat\" is missing: no phrase can be spoken."}, "Phrase 665 fr"},
+        {"clips missing", {"data.dat"}, 0, {"\"data.dat\" is missing: no phrase can be spoken, nor its related phrases listed."}, "Phrase 665 fr"},
         {"texts missing",
          {"French.dat", "MapEngSpec.data", "Relate.dat"},
          0,

@@ -102,7 +102,8 @@ TEST(DataFileCheck, NamesEveryDamagedOrMissingFileAndWhatWillNotWork)
     std::filesystem::permissions("data.idx", std::filesystem::perms::none);
     const std::string unreadable =
         RunInChild(ChildUser::Unprivileged, [&] { return Lines(CheckDataFiles(dir.path())); });
-    EXPECT_EQ(unreadable, "data.idx cannot be read (Permission denied): no phrase can be spoken\n");
+    EXPECT_EQ(unreadable, "data.idx cannot be read (Permission denied): no phrase can be spoken, nor its related phrases "
+                          "listed\n");
 
     // One message holds them all, with the folder they were looked for in.
     std::remove("French.dat");
@@ -111,6 +112,6 @@ TEST(DataFileCheck, NamesEveryDamagedOrMissingFileAndWhatWillNotWork)
     EXPECT_EQ(notice, "Some of the phrase book's files cannot be used. They were looked for in the folder \"" +
                           dir.path().string() +
                           "\".\n\n\"French.dat\" is missing: translations cannot be shown.\n"
-                          "\"data.dat\" is missing: no phrase can be spoken.\n\n"
+                          "\"data.dat\" is missing: no phrase can be spoken, nor its related phrases listed.\n\n"
                           "The program opens with the files it has.");
 }
