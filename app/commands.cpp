@@ -58,7 +58,10 @@ void CTessalyDlg::ShowRelatedPhrases()
         return;
     const std::u16string shown = book->selectedText;
     if (!book->FindRelatedPhrases()) {
-        views->messages.ShowMessage(u"No related phrase(s) found!", kDefaultCaption);
+        if (book->relatedTableUnreadable)
+            book->ShowFailureOnce(u"No related phrase(s) found!", kDefaultCaption);
+        else
+            views->messages.ShowMessage(u"No related phrase(s) found!", kDefaultCaption);
         return;
     }
     book->viewCode = 0;

@@ -4,6 +4,7 @@
 #include "tessalydlg.h"
 
 #include "controlid.h"
+#include "datafilecheck.h"
 #include "dialogbuilder.h"
 #include "hoverbutton.h"
 #include "mylistbox.h"
@@ -138,6 +139,16 @@ bool CTessalyDlg::OnInitDialog()
 void CTessalyDlg::OpenDataFiles()
 {
     book->OpenDataFiles();
+    // One message for every file that is missing or damaged; the messages
+    // those files would otherwise raise on each selection are then not shown.
+    const std::filesystem::path folder = std::filesystem::current_path();
+    const std::vector<DataFileProblem> problems = CheckDataFiles(folder);
+    if (problems.empty())
+        return;
+    views->messages.ShowMessage(DataFilesNotice(problems, folder), kProgramCaption);
+    for (const DataFileProblem& problem : problems)
+        for (const std::u16string& message : problem.coveredMessages)
+            book->MarkFailureShown(message);
 }
 
 void CTessalyDlg::CreatePhraseFont()

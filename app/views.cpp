@@ -75,8 +75,13 @@ void CTessalyDlg::RepaintCaptionArea()
 
 void CTessalyDlg::SelectFirstRow()
 {
-    if (phraseList->count() == 0)
+    if (phraseList->count() == 0) {
+        // An empty result shows nothing, says nothing and plays nothing.
+        book->ForgetSelectedPhrase();
+        RefreshControls();
+        update(translationArea);
         return;
+    }
     phraseList->setFocus();
     // Selecting row 0 when it is already selected reports no change, so the
     // phrase is shown here in every case, once.
@@ -89,7 +94,7 @@ void CTessalyDlg::ClearPhraseList()
 {
     phraseList->ClearRows();
     book->keywordText.clear();
-    book->translationText.clear();
+    book->ForgetSelectedPhrase();
     RefreshControls();
 }
 

@@ -1,10 +1,12 @@
 // How long the window takes for what a traveller does most: start, select a
-// phrase, play it, search all phrases, add and remove a favourite. Runs on a
-// copy of the bundled phrase book; each benchmark repeats and reports its
-// median. Selecting and playing are measured twice: with the recording
-// device, which never waits, and with the real SDL output into a private
-// PulseAudio daemon (skipped when that cannot start), where play counts until
-// the first sample is heard at the server's null sink.
+// phrase, play it, search all phrases, add and remove a favourite; and how it
+// copes with a "favorite.dat" of 50 MB of random bytes, where listing,
+// scrolling and removing must each stay well under 100 ms. Runs on a copy of
+// the bundled phrase book; each benchmark repeats and reports its median.
+// Selecting and playing are measured twice: with the recording device, which
+// never waits, and with the real SDL output into a private PulseAudio daemon
+// (skipped when that cannot start), where play counts until the first sample
+// is heard at the server's null sink.
 //
 //   build/bench/window-bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 
@@ -24,6 +26,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <thread>
+#include <fstream>
+#include <random>
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
@@ -203,8 +207,72 @@ void AddAndRemoveFavourite(benchmark::State& state)
     }
 }
 
+// Replaces the favourites with 50 MB of random bytes, for the life of the object.
+class HostileFavourites {
+public:
+    HostileFavourites()
+    {
+        std::vector<char> noise(50 << 20);
+        std::mt19937 random(50);
+        for (char& byte : noise)
+            byte = char(random());
+        std::ofstream("favorite.dat", std::ios::binary).write(noise.data(), std::streamsize(noise.size()));
+    }
+    ~HostileFavourites() { fs::remove("favorite.dat"); }
+};
+
+// The window on screen, in its favourites view over the hostile store.
+std::unique_ptr<CTessalyDlg> OpenHostileFavourites()
+{
+    auto window = OpenWindow();
+    window->show();
+    window->ShowFavorites();
+    QCoreApplication::processEvents();
+    return window;
+}
+
+void HostileFavouritesList(benchmark::State& state)
+{
+    platform::MessageBoxRecorder quiet;
+    HostileFavourites store;
+    auto window = OpenHostileFavourites();
+    for (auto _ : state) {
+        window->ShowFavorites();
+        window->PhraseList()->viewport()->repaint();
+    }
+}
+
+void HostileFavouritesScroll(benchmark::State& state)
+{
+    platform::MessageBoxRecorder quiet;
+    HostileFavourites store;
+    auto window = OpenHostileFavourites();
+    CMyListBox* list = window->PhraseList();
+    bool atEnd = false;
+    for (auto _ : state) {
+        atEnd = !atEnd;
+        QKeyEvent key(QEvent::KeyPress, atEnd ? Qt::Key_End : Qt::Key_Home, Qt::NoModifier);
+        QCoreApplication::sendEvent(list, &key);
+        list->viewport()->repaint();
+    }
+}
+
+void HostileFavouritesRemove(benchmark::State& state)
+{
+    platform::MessageBoxRecorder quiet;
+    HostileFavourites store;
+    auto window = OpenHostileFavourites();
+    for (auto _ : state) {
+        window->ToggleFavorite();   // removes the first row and lists the rest again
+        window->PhraseList()->viewport()->repaint();
+    }
+}
+
 } // namespace
 
+BENCHMARK(HostileFavouritesList)->Unit(benchmark::kMillisecond);
+BENCHMARK(HostileFavouritesScroll)->Unit(benchmark::kMillisecond);
+BENCHMARK(HostileFavouritesRemove)->Unit(benchmark::kMillisecond);
 BENCHMARK(StartUpToFirstPaint)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SelectRow, RecordingDevice, Output::Recording)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(SelectRow, SoundServer, Output::SoundServer)->Unit(benchmark::kMicrosecond);

@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 namespace {
 
@@ -109,8 +110,27 @@ std::u16string CMyListBox::RowText(int rowIndex) const
     return rowItem ? rowItem->text().toStdU16String() : std::u16string();
 }
 
+namespace {
+
+// The characters of the phrase book's own texts: Latin letters and the
+// punctuation of the Windows-1252 code page.
+bool IsPhraseBookText(const std::u16string& text)
+{
+    return std::all_of(text.begin(), text.end(), [](char16_t c) {
+        return c < 0x0250 || c == 0x02C6 || c == 0x02DC || (c >= 0x2000 && c < 0x2200);
+    });
+}
+
+} // namespace
+
 int CMyListBox::TextWidth(const std::u16string& text) const
 {
+    // Measuring a text of many scripts means shaping it with fallback fonts,
+    // about a hundred times the cost of a phrase; a damaged favourites file
+    // can list thousands of such rows. They get the widest possible width
+    // instead, which only makes the scroll range generous.
+    if (!IsPhraseBookText(text))
+        return fontMetrics().maxWidth() * int(text.size());
     return fontMetrics().horizontalAdvance(ToQString(text));
 }
 

@@ -25,7 +25,7 @@ void PhraseBook::SearchPhrases()
         return;
     FilePtr file = OpenFile("MapEngSpec.data", "rb");
     if (!file) {
-        ShowMessage(u"Can't read data file");
+        ShowFailureOnce(u"Can't read data file");
         return;
     }
     views.list.ClearRows();
@@ -51,14 +51,16 @@ void PhraseBook::SearchPhrases()
 bool PhraseBook::FindRelatedPhrases()
 {
     views.window.RefreshControls();
+    relatedTableUnreadable = false;
+    if (loadedPhrase < 1 || loadedPhrase > kPhraseCount)
+        return false;
     FilePtr file = OpenFile("Relate.dat", "rb");
-    if (!file)
-        return false;
-    // A short file simply has no rows for the later phrases.
+    // A missing file, or a short one without this phrase's row.
     std::array<std::uint8_t, kRelateRowBytes> row{};
-    if (loadedPhrase < 1 || loadedPhrase > kPhraseCount ||
-        !ReadAt(file.get(), long(loadedPhrase - 1) * long(kRelateRowBytes), row.data(), row.size()))
+    if (!file || !ReadAt(file.get(), long(loadedPhrase - 1) * long(kRelateRowBytes), row.data(), row.size())) {
+        relatedTableUnreadable = true;
         return false;
+    }
     const std::vector<int> related = RelatedPhraseNumbers(row);
     if (related.empty())
         return false;

@@ -65,24 +65,38 @@ TEST(AboutBox, TemplateLayoutSkinAndLabels)
     }
 }
 
-TEST(AboutBox, TheCloseButtonOrAClickAnywhereClosesIt)
+TEST(AboutBox, OnlyTheCloseButtonClosesItAndADragMovesIt)
 {
     TestApp();
-    {
-        CAboutDlg box;
-        box.show();
-        box.CloseButton()->click();
-        EXPECT_EQ(box.result(), QDialog::Accepted);
-        EXPECT_FALSE(box.isVisible());
+    CAboutDlg box;
+    box.move(100, 100);
+    box.show();
+    // Clicks without a drag on the panel and on every label leave it open.
+    QWidget* const targets[] = {&box, box.Label(resources::kAboutProductName), box.Label(resources::kAboutVersion),
+                                box.Label(resources::kAboutNoticeFirst), box.Label(resources::kAboutNoticeSecond)};
+    for (QWidget* target : targets) {
+        Click(target, QPoint(5, 5));
+        EXPECT_TRUE(box.isVisible()) << target->objectName().toStdString();
+        EXPECT_EQ(box.result(), QDialog::Rejected);
     }
-    {
-        CAboutDlg box;
-        box.show();
-        // A click on a label goes on to the box.
-        Click(box.Label(resources::kAboutVersion), QPoint(5, 5));
-        EXPECT_EQ(box.result(), QDialog::Accepted);
-        EXPECT_FALSE(box.isVisible());
-    }
+    // A drag from a label moves the box by the drag, and leaves it open.
+    QWidget* label = box.Label(resources::kAboutVersion);
+    const QPoint from(5, 5), to(45, 25);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(from), label->mapToGlobal(QPointF(from)), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(label, &press);
+    QMouseEvent drag(QEvent::MouseMove, QPointF(to), label->mapToGlobal(QPointF(to)), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(label, &drag);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(to), label->mapToGlobal(QPointF(to)), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(label, &release);
+    EXPECT_EQ(box.pos(), QPoint(140, 120));
+    EXPECT_TRUE(box.isVisible());
+
+    box.CloseButton()->click();
+    EXPECT_EQ(box.result(), QDialog::Accepted);
+    EXPECT_FALSE(box.isVisible());
 }
 
 TEST(AboutBox, ClosingItLeavesTheMainWindowsFontRegistration)

@@ -142,18 +142,24 @@ TEST_F(PhraseFiles, FirstPhraseWithoutByteOrderMarkKeepsItsFirstLetter)
     EXPECT_EQ(book.translationText, u"Bonjour");
 }
 
-TEST_F(PhraseFiles, UnknownRowSaysSoAndChangesNothing)
+TEST_F(PhraseFiles, AnUnknownRowShowsAndSpeaksNothingAndSaysSoOnce)
 {
     WriteNumberedBook(2);
     book.OpenDataFiles();
     book.LoadPhraseRange(1, 2);
-    SelectRow(1);
-    ASSERT_EQ(book.selectedPhrase, 2);
     w.list.AddPlainRow(u"Not a phrase");
-    SelectRow(2);
+    w.list.AddPlainRow(u"Nor this");
+    for (int row : {2, 3, 2}) {
+        SelectRow(1);
+        ASSERT_EQ(book.translationText, u"Phrase 2 fr");
+        SelectRow(row);
+        // Neither the translation nor the clip of phrase 2 passes for this row.
+        EXPECT_EQ(book.selectedPhrase, 0) << row;
+        EXPECT_TRUE(book.translationText.empty()) << row;
+        EXPECT_EQ(book.loadedPhrase, -1) << row;
+        EXPECT_EQ(w.player.calls.back(), "Close") << row;
+    }
     EXPECT_EQ(w.messages.shown, (std::vector<ShownMessage>{{"This phrase not found", "Lexavant_French"}}));
-    EXPECT_EQ(book.selectedPhrase, 2);
-    EXPECT_EQ(book.translationText, u"Phrase 2 fr");
 }
 
 TEST_F(PhraseFiles, OverlongRowIsCutNotCopiedWhole)
@@ -178,7 +184,7 @@ TEST_F(PhraseFiles, NothingSelectedShowsNothing)
     w.list.selected = -1;
     book.ShowPhrase();
     EXPECT_TRUE(w.messages.shown.empty());
-    EXPECT_TRUE(w.player.calls.empty());
+    EXPECT_EQ(w.player.calls, (std::vector<std::string>{"Close", "Close"}));
 }
 
 TEST_F(PhraseFiles, TranslationsOutsideTheFileAreEmpty)

@@ -81,8 +81,10 @@ TEST_F(SoundArchive, NumbersOutsideTheIndexAreRefusedSilently)
     WriteFile("data.idx", Index({{0, 10}, {10, 10}}));   // 16 bytes: two entries
     for (int number : {3, 0, -1, 1000000})
         book.LoadPhraseClip(number);
-    EXPECT_TRUE(w.player.calls.empty());
+    // -1 is "no clip", which the player already holds.
+    EXPECT_EQ(w.player.calls, std::vector<std::string>(3, "Close"));
     EXPECT_EQ(book.loadedPhrase, -1);
+    w.player.calls.clear();
     book.LoadPhraseClip(2);
     EXPECT_EQ(w.player.calls, kLoaded);
 
@@ -90,33 +92,47 @@ TEST_F(SoundArchive, NumbersOutsideTheIndexAreRefusedSilently)
     Bytes index = Index({{0, 10}});
     index.resize(15);
     WriteFile("data.idx", index);
+    book.LoadPhraseClip(1);
     book.LoadPhraseClip(2);
-    EXPECT_EQ(book.loadedPhrase, 2);
-    EXPECT_EQ(w.player.calls.size(), 3u);
+    EXPECT_EQ(book.loadedPhrase, -1);
+    EXPECT_EQ(w.player.calls.back(), "Close");
 }
 
-TEST_F(SoundArchive, MissingFilesAndWrongHeaders)
+TEST_F(SoundArchive, AFailedLookupLeavesThePlayerSilentAndSaysSoOnce)
 {
-    WriteFile("data.idx", Index({{0, 10}}));
-    Bytes data = Header(2101);
-    Append(data, clips);
-    WriteFile("data.dat", data);
-    book.LoadPhraseClip(1);
-    data[0] = 'Q';
-    WriteFile("data.dat", Header(2102));
-    WriteFile("data.dat", Bytes{'q', 'o', 'r'});   // too short for a header
-    book.LoadPhraseClip(1);
-    std::remove("data.dat");
-    book.LoadPhraseClip(1);
+    const Bytes index = Index({{0, 10}, {10, 10}});
+    Bytes good = Header();
+    Append(good, clips);
+    Bytes oldVersion = Header(2101);
+    Append(oldVersion, clips);
+    struct Case {
+        const char* what;
+        Bytes data;   // empty: no "data.dat"
+        bool indexThere;
+        int number;
+    };
+    const Case cases[] = {
+        {"wrong version", oldVersion, true, 2},       {"header cut short", Bytes{'q', 'o', 'r'}, true, 2},
+        {"no clips file", Bytes{}, true, 2},          {"no clips file again", Bytes{}, true, 2},
+        {"no index", good, false, 2},                 {"past the index", good, true, 3},
+    };
+    for (const Case& c : cases) {
+        // Phrase 1 is loaded first; the failed lookup must not leave it to be played.
+        WriteFile("data.dat", good);
+        WriteFile("data.idx", index);
+        book.LoadPhraseClip(1);
+        ASSERT_EQ(w.player.calls.back(), "Prepare 0 400000") << c.what;
+        std::remove("data.dat");
+        if (!c.data.empty())
+            WriteFile("data.dat", c.data);
+        if (!c.indexThere)
+            std::remove("data.idx");
+        book.LoadPhraseClip(c.number);
+        EXPECT_EQ(w.player.calls.back(), "Close") << c.what;
+        EXPECT_EQ(book.loadedPhrase, -1) << c.what;
+    }
     EXPECT_EQ(w.messages.shown, (std::vector<ShownMessage>{{"This file is not in right format!", "Lexavant_French"},
-                                                            {"This file is not in right format!", "Lexavant_French"},
                                                             {"Can't find sound file!", "Lexavant_French"}}));
-    SetUp();
-    std::remove("data.idx");
-    book.LoadPhraseClip(1);
-    EXPECT_EQ(w.messages.shown.size(), 3u);
-    EXPECT_TRUE(w.player.calls.empty());
-    EXPECT_EQ(book.loadedPhrase, -1);
 }
 
 TEST_F(SoundArchive, DamagedEntriesAreRefusedAndTheOthersStillWork)
@@ -124,7 +140,7 @@ TEST_F(SoundArchive, DamagedEntriesAreRefusedAndTheOthersStillWork)
     WriteFile("data.idx", Index({{0, 0}, {7990, 11}, {0xFFFFFFF0u, 100}, {5, 0xFFFFFFFFu}, {7990, 10}}));
     for (int number : {1, 2, 3, 4})
         book.LoadPhraseClip(number);
-    EXPECT_TRUE(w.player.calls.empty());
+    EXPECT_EQ(w.player.calls, std::vector<std::string>(4, "Close"));
     EXPECT_EQ(book.loadedPhrase, -1);
     book.LoadPhraseClip(5);
     EXPECT_EQ(w.player.opened, Bytes(clips.end() - 10, clips.end()));

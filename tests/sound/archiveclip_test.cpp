@@ -85,12 +85,14 @@ TEST_F(ArchiveToPlayer, SelectingAPhraseOpensAndPreparesItsClipOnce)
     EXPECT_TRUE(device.Calls().empty());
     EXPECT_EQ(player.FramesStepped(), 20u);
 
-    // Empty and overlong entries are refused silently; the previous clip stays.
+    // Empty and overlong entries are refused silently, and the previous clip
+    // goes: the refused phrase must not speak phrase 2.
     for (int refused : {4, 5, 6, 0}) {
+        book.LoadPhraseClip(2);
+        ASSERT_EQ(player.CurrentState(), CSoundPlayer::kOpen) << refused;
         book.LoadPhraseClip(refused);
-        EXPECT_EQ(book.loadedPhrase, 2) << refused;
-        EXPECT_EQ(player.CurrentState(), CSoundPlayer::kOpen) << refused;
-        EXPECT_EQ(player.FramesInBlock(), 80u) << refused;
+        EXPECT_EQ(book.loadedPhrase, -1) << refused;
+        EXPECT_EQ(player.CurrentState(), CSoundPlayer::kClosed) << refused;
     }
     // A clip the player refuses: the phrase counts as loaded, nothing plays.
     book.LoadPhraseClip(3);

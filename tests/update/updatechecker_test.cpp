@@ -1,5 +1,6 @@
 // The hand-over to the updater and the checker's file operations.
 
+#include "platform/shell.h"
 #include "tempdir.h"
 #include "updatechecker.h"
 
@@ -9,6 +10,7 @@
 #include <QFileInfo>
 #include <QUrl>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -33,7 +35,8 @@ struct Started {
 class UpdateChecker : public ::testing::Test {
 protected:
     ScopedTempDir dir;
-    QByteArray previousTmp = qgetenv("TMPDIR");
+    std::optional<QByteArray> previousTmp =
+        qEnvironmentVariableIsSet("TMPDIR") ? std::optional(qgetenv("TMPDIR")) : std::nullopt;
     std::vector<Started> started;
     CUpdateChecker checker;
 
@@ -45,7 +48,8 @@ protected:
             return true;
         };
     }
-    void TearDown() override { qputenv("TMPDIR", previousTmp); }
+    // An unset TMPDIR stays unset: an empty one names no folder at all.
+    void TearDown() override { previousTmp ? qputenv("TMPDIR", *previousTmp) : qunsetenv("TMPDIR"); }
 };
 
 } // namespace
@@ -76,6 +80,27 @@ TEST_F(UpdateChecker, NoTemporaryFolderNoUpdater)
     qputenv("TMPDIR", "/nonexistent/tessaly");
     EXPECT_FALSE(checker.HandOver("Lexavant_French", "http://x", "version.dat", "1.5.2"));
     EXPECT_TRUE(started.empty());
+}
+
+TEST_F(UpdateChecker, TheHandOverFileStaysOnlyWhenTheUpdaterStarted)
+{
+    // The real starter, on a search path with and without an updater in it.
+    const QString bin = QString::fromStdString((dir.path() / "bin").string());
+    ASSERT_TRUE(QDir().mkpath(bin));
+    const QByteArray previousPath = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin));
+    checker.startProgram = platform::StartProgram;
+    const QDir temporary(QString::fromStdString(dir.path().string()));
+    for (bool installed : {false, true}) {
+        if (installed) {
+            WriteAll(bin + "/AutoUpdate.exe", "#!/bin/sh\nexit 0\n");
+            QFile::setPermissions(bin + "/AutoUpdate.exe", QFile::ReadOwner | QFile::ExeOwner);
+        }
+        EXPECT_FALSE(checker.HandOver("Lexavant_French", "http://x", "version.dat", "1.5.2"));
+        EXPECT_EQ(QFileInfo::exists(checker.tempFileName), installed) << installed;
+        EXPECT_EQ(temporary.entryList({"CUAD*"}, QDir::Files).size(), installed ? 1 : 0) << installed;
+    }
+    qputenv("PATH", previousPath);
 }
 
 TEST_F(UpdateChecker, ParsesAVersionFileAndComparesVersions)
