@@ -3,6 +3,7 @@
 
 #include "tessalydlg.h"
 
+#include "captionlabel.h"
 #include "controlid.h"
 #include "dialogbuilder.h"
 #include "hoverbutton.h"
@@ -22,6 +23,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QShortcut>
 
 using namespace resources;
 
@@ -75,6 +77,8 @@ CTessalyDlg::CTessalyDlg(std::unique_ptr<platform::WaveOut> waveOut, QWidget* pa
             return new CTransparentStatic(parent);
         if (row.id == kPhraseList)
             return new CMyListBox(parent);
+        if (row.id == kFirstCaption || row.id == kSecondCaption)
+            return new CaptionLabel(parent);
         return nullptr;
     });
     translationStatic = static_cast<CTransparentStatic*>(Control(kTranslationText));
@@ -93,6 +97,10 @@ CTessalyDlg::CTessalyDlg(std::unique_ptr<platform::WaveOut> waveOut, QWidget* pa
     book->captionMode = kBrowseMode;
     searchDirty = false;
     BindMessageTable<CTessalyDlg>(*this, this, kMessages);
+    ChainTabOrder();
+    // Ctrl+F does what the Search button does.
+    auto* find = new QShortcut(QKeySequence::Find, this);
+    connect(find, &QShortcut::activated, this, [this] { EnterSearchMode(); });
 }
 
 CTessalyDlg::~CTessalyDlg()
@@ -205,9 +213,13 @@ void CTessalyDlg::RefreshControls()
 {
     translationStatic->setText(QString::fromStdU16String(book->translationText));
     const QString keyword = QString::fromStdU16String(book->keywordText);
-    if (keywordEdit->text() != keyword)
+    if (keywordEdit->text() != keyword) {
         keywordEdit->setText(keyword);
+        // A phrase put into the box is read from its start, not its end.
+        keywordEdit->setCursorPosition(0);
+    }
     exactMatchBox->setChecked(book->exactMatch);
+    DescribeControls();
 }
 
 void CTessalyDlg::ReadControls()

@@ -2,7 +2,9 @@
 // the colours behind the controls, focus, and the one-time update hand-over.
 
 #include "aboutdlg.h"
+#include "captionmodes.h"
 #include "mylistbox.h"
+#include "resources/controlids.h"
 #include "platform/shell.h"
 #include "sitepages.h"
 #include "tessalydlg.h"
@@ -11,13 +13,56 @@
 #include <QKeyEvent>
 #include <QTimerEvent>
 
+namespace {
+
+// The controls in the order Tab walks them: the header from left to right,
+// then the main column from top to bottom, the categories, and the footer.
+// Hidden and disabled controls are passed over.
+constexpr int kTabOrder[] = {
+    resources::kAboutButton,       resources::kFavouritesViewButton, resources::kRelatedButton,
+    resources::kMinimiseButton,    resources::kExitButton,           resources::kSearchModeButton,
+    resources::kRunSearchButton,   resources::kFavouriteToggleButton, resources::kSubcategoryBox,
+    resources::kKeywordBox,        resources::kExactMatchBox,        resources::kPhraseList,
+    resources::kPlayButton,        resources::kBasicButton,          resources::kTravelButton,
+    resources::kLodgingButton,     resources::kFoodButton,           resources::kSocialButton,
+    resources::kBusinessButton,    resources::kSightseeingButton,    resources::kShoppingButton,
+    resources::kEmergencyButton,   resources::kQuestionButton,       resources::kNewVersionButton,
+    resources::kSupportButton,     resources::kBugReportButton,
+};
+
+} // namespace
+
+void CTessalyDlg::ChainTabOrder()
+{
+    QWidget* previous = nullptr;
+    for (int id : kTabOrder) {
+        QWidget* control = Control(id);
+        if (previous)
+            setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
 void CTessalyDlg::keyPressEvent(QKeyEvent* event)
 {
+    // Shifted keys are left to other commands.
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const bool inList = phraseList->hasFocus();
     switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter:
+    case Qt::Key_Enter: {
         // The default-button command searches; it never closes the window.
+        // In the phrase list, with nothing new to search, Enter plays.
+        const bool searches = searchDirty && book->captionMode == kSearchMode;
         RunSearchIfDirty();
+        if (!searches && plain && inList)
+            PlaySelectedPhrase();
+        event->accept();
+        return;
+    }
+    case Qt::Key_Space:
+        if (plain && inList)
+            PlaySelectedPhrase();
         event->accept();
         return;
     case Qt::Key_Escape:
@@ -32,6 +77,8 @@ void CTessalyDlg::keyPressEvent(QKeyEvent* event)
 void CTessalyDlg::showEvent(QShowEvent* event)
 {
     SkinnedDialog::showEvent(event);
+    // A new window takes the keyboard, even where no window manager gives it.
+    activateWindow();
     FocusPhraseList();
 }
 

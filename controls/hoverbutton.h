@@ -33,7 +33,8 @@ public:
     void SetFrameStrip(const QPixmap& strip);
 
     // The tip has one tool, the button's rectangle at the first call; later
-    // calls change its text. A null text changes nothing.
+    // calls change its text. A null text changes nothing. The tip is also
+    // the button's accessible name and description.
     void SetTipText(const QString& text, bool activate);
     void SetTipTextById(int stringId, bool activate);
     void ActivateTip(bool activate);
@@ -47,8 +48,12 @@ public:
 
     QSize sizeHint() const override { return frameSize; }
 
+    // True while the button shows the mark of a focus the keyboard gave it.
+    bool ShowsFocusMark() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
