@@ -35,8 +35,11 @@ void Describe(QWidget* control, const QString& name, const QString& description)
 
 void CTessalyDlg::DescribeControls()
 {
-    // The subcategory box and the keyword box share the first caption's place.
+    // The subcategory box and the keyword box share the first caption's
+    // place; the caption labels whichever of them shows.
     const QString caption = firstCaption->text();
+    firstCaption->setBuddy(subcategoryCombo->isVisibleTo(this) ? static_cast<QWidget*>(subcategoryCombo)
+                                                              : keywordEdit);
     Describe(subcategoryCombo, NameOfCaption(caption), caption);
     Describe(keywordEdit, NameOfCaption(caption), caption);
     Describe(exactMatchBox, exactMatchBox->text(), exactMatchBox->text());

@@ -249,6 +249,8 @@ void CMyListBox::ShowChooser(const SlotHit& hit)
     if (!slotChooser) {
         slotChooser = new SlotChooser(viewport());
         SetControlId(slotChooser, resources::kSlotChooser);
+        slotChooser->setAccessibleName(QStringLiteral("Other words"));
+        slotChooser->setAccessibleDescription(QStringLiteral("Another word for the one in brackets"));
         QPalette palette = slotChooser->palette();
         for (QPalette::ColorRole role : {QPalette::Base, QPalette::Window, QPalette::Button})
             palette.setBrush(role, chooserBrush);
