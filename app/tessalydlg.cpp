@@ -90,6 +90,12 @@ CTessalyDlg::CTessalyDlg(std::unique_ptr<platform::WaveOut> waveOut, QWidget* pa
     exactMatchBox = qobject_cast<QCheckBox*>(Control(kExactMatchBox));
     phraseList = static_cast<CMyListBox*>(Control(kPhraseList));
 
+    // The related view shows its phrase in the disabled keyword box; the
+    // style's pale grey for disabled text is too faint to read it by.
+    QPalette editPalette = keywordEdit->palette();
+    editPalette.setColor(QPalette::Disabled, QPalette::Text, QColor(0x50, 0x50, 0x50));
+    keywordEdit->setPalette(editPalette);
+
     views = std::make_unique<MainWindowViews>(subcategoryCombo);
     book = std::make_unique<PhraseBook>(
         WindowViews{*phraseList, views->subcategories, views->messages, *this, *playerAdapter});

@@ -107,6 +107,7 @@ void CTessalyDlg::RunAboutBox()
 {
     CAboutDlg about;
     about.exec();
+    activateWindow();
 }
 
 QBrush CTessalyDlg::ChildBackground(QWidget*, resources::ControlKind kind, const QBrush& proposed)

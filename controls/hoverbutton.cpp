@@ -3,9 +3,9 @@
 #include "platform/bitmaps.h"
 #include "platform/resourcestrings.h"
 
+#include <QFocusEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
-#include <QStyleOption>
 #include <QPainter>
 
 namespace {
@@ -63,11 +63,16 @@ CHoverButton::Picture CHoverButton::CurrentPicture() const
 
 bool CHoverButton::ShowsFocusMark() const
 {
-    // Only a focus that came from the keyboard is marked, as the platform's
-    // own buttons do: a click leaves the picture as it is.
-    QStyleOption option;
-    option.initFrom(this);
-    return (option.state & QStyle::State_HasFocus) && (option.state & QStyle::State_KeyboardFocusChange);
+    return hasFocus() && !focusFromMouse;
+}
+
+void CHoverButton::focusInEvent(QFocusEvent* event)
+{
+    // A click gives the focus without a mark, as on the platform's own
+    // buttons; the keyboard, or the window coming back, keeps it marked.
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        focusFromMouse = event->reason() == Qt::MouseFocusReason;
+    QAbstractButton::focusInEvent(event);
 }
 
 void CHoverButton::paintEvent(QPaintEvent*)

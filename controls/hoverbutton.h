@@ -48,12 +48,14 @@ public:
 
     QSize sizeHint() const override { return frameSize; }
 
-    // True while the button shows the mark of a focus the keyboard gave it.
+    // True while the button has a focus the mouse did not give it, which it
+    // marks with a ring.
     bool ShowsFocusMark() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     bool event(QEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -69,4 +71,5 @@ private:
     // The pointer counts as resting after this short pause on the button.
     QTimer restTimer;
     std::unique_ptr<ToolTip> tip;
+    bool focusFromMouse = false;
 };
