@@ -15,19 +15,21 @@
 
 namespace {
 
-// The controls in the order Tab walks them: the header from left to right,
-// then the main column from top to bottom, the categories, and the footer.
-// Hidden and disabled controls are passed over.
+using namespace resources;
+
+// The controls in the order Tab walks them, as they stand on screen. Hidden
+// and disabled controls are passed over.
 constexpr int kTabOrder[] = {
-    resources::kAboutButton,       resources::kFavouritesViewButton, resources::kRelatedButton,
-    resources::kMinimiseButton,    resources::kExitButton,           resources::kSearchModeButton,
-    resources::kRunSearchButton,   resources::kFavouriteToggleButton, resources::kSubcategoryBox,
-    resources::kKeywordBox,        resources::kExactMatchBox,        resources::kPhraseList,
-    resources::kPlayButton,        resources::kBasicButton,          resources::kTravelButton,
-    resources::kLodgingButton,     resources::kFoodButton,           resources::kSocialButton,
-    resources::kBusinessButton,    resources::kSightseeingButton,    resources::kShoppingButton,
-    resources::kEmergencyButton,   resources::kQuestionButton,       resources::kNewVersionButton,
-    resources::kSupportButton,     resources::kBugReportButton,
+    // The header, left to right.
+    kAboutButton, kFavouritesViewButton, kRelatedButton, kMinimiseButton, kExitButton,
+    // The main column, top to bottom.
+    kSearchModeButton, kRunSearchButton, kFavouriteToggleButton, kSubcategoryBox, kKeywordBox, kExactMatchBox,
+    kPhraseList, kPlayButton,
+    // The categories, top to bottom.
+    kBasicButton, kTravelButton, kLodgingButton, kFoodButton, kSocialButton, kBusinessButton, kSightseeingButton,
+    kShoppingButton, kEmergencyButton, kQuestionButton,
+    // The footer, left to right.
+    kNewVersionButton, kSupportButton, kBugReportButton,
 };
 
 } // namespace
