@@ -193,6 +193,10 @@ bool CMyListBox::OpenFirstSlot()
     const QFontMetrics metrics = fontMetrics();
     const int wordLeft = metrics.horizontalAdvance(text.left(open + 1));
     const int wordRight = metrics.horizontalAdvance(text.left(close));
+    // The word is scrolled into sight first, so the chooser opens over it.
+    const int shownLeft = visualItemRect(item(selected)).left() + kTextIndent;
+    if (shownLeft + wordLeft < 0 || shownLeft + wordRight > viewport()->width())
+        horizontalScrollBar()->setValue(horizontalScrollBar()->value() + shownLeft + wordLeft - kTextIndent);
     const QRect rowRect = visualItemRect(item(selected));
     const QPoint middle(rowRect.left() + kTextIndent + (wordLeft + wordRight) / 2, rowRect.center().y());
     const std::optional<SlotHit> hit = HitTest(middle);

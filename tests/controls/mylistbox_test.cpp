@@ -197,6 +197,15 @@ TEST_F(ListFixture, OneClickOrTheDropDownKeysOpenTheChooser)
         list.item(1)->setText("I need [one] tickets, [please].");
         list.ItemAt(1)->displayText = u"I need [one] tickets, [please].";
     }
+
+    // A word beyond the list's edge is scrolled into sight under its chooser.
+    list.resize(60, 234);
+    list.SetHorizontalExtent(400);
+    list.setCurrentRow(1);
+    QTest::keyClick(&list, Qt::Key_F4);
+    ASSERT_TRUE(list.Chooser()->isVisible());
+    EXPECT_GT(list.horizontalScrollBar()->value(), 0);
+    EXPECT_TRUE(list.viewport()->rect().contains(list.LastHit()->slotRect.topLeft()));
 }
 
 TEST_F(ListFixture, TheWheelAndACancelHideTheChooser)
