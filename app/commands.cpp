@@ -17,6 +17,8 @@ void CTessalyDlg::PlaySelectedPhrase()
         return;
     player->Stop();
     player->Play();
+    // Back to the list, so that the arrows go on browsing.
+    phraseList->setFocus();
 }
 
 void CTessalyDlg::EnterSearchMode()
@@ -29,6 +31,8 @@ void CTessalyDlg::EnterSearchMode()
     SetFavouriteTip(QStringLiteral("Add to Favorite"));
     Button(resources::kRunSearchButton)->SetTipText(QStringLiteral("Search"), true);
     update(translationArea);
+    // The first key the user types goes into the keyword.
+    keywordEdit->setFocus(Qt::OtherFocusReason);
 }
 
 void CTessalyDlg::RunSearch()

@@ -3,6 +3,7 @@
 
 #include "tessalydlg.h"
 
+#include "captionlabel.h"
 #include "controlid.h"
 #include "datafilecheck.h"
 #include "dialogbuilder.h"
@@ -23,6 +24,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QShortcut>
 
 using namespace resources;
 
@@ -76,6 +78,8 @@ CTessalyDlg::CTessalyDlg(std::unique_ptr<platform::WaveOut> waveOut, QWidget* pa
             return new CTransparentStatic(parent);
         if (row.id == kPhraseList)
             return new CMyListBox(parent);
+        if (row.id == kFirstCaption || row.id == kSecondCaption)
+            return new CaptionLabel(parent);
         return nullptr;
     });
     translationStatic = static_cast<CTransparentStatic*>(Control(kTranslationText));
@@ -87,6 +91,12 @@ CTessalyDlg::CTessalyDlg(std::unique_ptr<platform::WaveOut> waveOut, QWidget* pa
     exactMatchBox = qobject_cast<QCheckBox*>(Control(kExactMatchBox));
     phraseList = static_cast<CMyListBox*>(Control(kPhraseList));
 
+    // The related view shows its phrase in the disabled keyword box; the
+    // style's pale grey for disabled text is too faint to read it by.
+    QPalette editPalette = keywordEdit->palette();
+    editPalette.setColor(QPalette::Disabled, QPalette::Text, QColor(0x50, 0x50, 0x50));
+    keywordEdit->setPalette(editPalette);
+
     views = std::make_unique<MainWindowViews>(subcategoryCombo);
     book = std::make_unique<PhraseBook>(
         WindowViews{*phraseList, views->subcategories, views->messages, *this, *playerAdapter});
@@ -94,6 +104,10 @@ CTessalyDlg::CTessalyDlg(std::unique_ptr<platform::WaveOut> waveOut, QWidget* pa
     book->captionMode = kBrowseMode;
     searchDirty = false;
     BindMessageTable<CTessalyDlg>(*this, this, kMessages);
+    ChainTabOrder();
+    // Ctrl+F does what the Search button does.
+    auto* find = new QShortcut(QKeySequence::Find, this);
+    connect(find, &QShortcut::activated, this, [this] { EnterSearchMode(); });
 }
 
 CTessalyDlg::~CTessalyDlg()
@@ -216,9 +230,13 @@ void CTessalyDlg::RefreshControls()
 {
     translationStatic->setText(QString::fromStdU16String(book->translationText));
     const QString keyword = QString::fromStdU16String(book->keywordText);
-    if (keywordEdit->text() != keyword)
+    if (keywordEdit->text() != keyword) {
         keywordEdit->setText(keyword);
+        // A phrase put into the box is read from its start, not its end.
+        keywordEdit->setCursorPosition(0);
+    }
     exactMatchBox->setChecked(book->exactMatch);
+    DescribeControls();
 }
 
 void CTessalyDlg::ReadControls()

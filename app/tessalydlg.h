@@ -107,6 +107,10 @@ private:
     void OnDestroy();
     void SetFavouriteTip(const QString& text);
     void FocusPhraseList();
+    void ChainTabOrder();
+    // Accessible names and descriptions of the controls whose words change
+    // with the caption mode or the shown phrase.
+    void DescribeControls();
     void PaintListBackground();
 
     static const MessageRow<CTessalyDlg> kMessages[];

@@ -9,6 +9,7 @@
 #include "windowviews_qt.h"
 
 #include <QLineEdit>
+#include <QScrollBar>
 
 namespace {
 
@@ -62,9 +63,12 @@ void CTessalyDlg::UpdateCaptions()
                 Control(id)->show();
         Control(resources::kFirstCaption)->setProperty("text", QString::fromUtf16(row.firstCaption));
         Control(resources::kSecondCaption)->setProperty("text", QString::fromUtf16(row.secondCaption));
+        // An empty caption shows nothing; hidden, it is no nameless stop for a screen reader.
+        Control(resources::kSecondCaption)->setVisible(*row.secondCaption != u'\0');
         if (row.emptiesList)
             ClearPhraseList();
     }
+    DescribeControls();
     RepaintCaptionArea();
 }
 
@@ -87,6 +91,9 @@ void CTessalyDlg::SelectFirstRow()
     // phrase is shown here in every case, once.
     const QSignalBlocker quiet(phraseList);
     phraseList->setCurrentRow(0);
+    // The new rows start from the top left, wherever the old ones were scrolled.
+    phraseList->horizontalScrollBar()->setValue(0);
+    phraseList->scrollToTop();
     ShowSelectedPhrase();
 }
 

@@ -16,6 +16,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 constexpr std::u16string_view kProgramCaption = u"Lexavant_French";
 // An empty caption: the message box shows the program's default title.
@@ -60,7 +61,9 @@ public:
     void LoadMapRange(int first, int last);
     void FitListWidth();
 
-    // Keyword search and related phrases.
+    // Keyword search and related phrases. After the phrases whose English
+    // holds the keyword come those whose French holds it, compared without
+    // case or accents, each family once.
     void SearchPhrases();
     bool FindRelatedPhrases();
     void AddPhraseByNumber(int first, int last);
@@ -121,6 +124,17 @@ public:
     static constexpr long kFavouritesListed = 4000;
 
 private:
+    // A run of map records listed as one row: the first phrase number, how
+    // many phrases it stands for, and the first record's text.
+    struct MapFamily {
+        int first;
+        int members;
+        std::string mapText;
+    };
+    bool ListFrenchMatches(const std::vector<MapFamily>& families);
+    // The English text of a phrase as the rows and phraseIds hold it.
+    std::u16string EnglishTextOf(int number);
+
     void StorePhraseId(const PhraseRecord& record);
     std::string FavouritesPath(const char* name) const;
     void ShowMessage(std::u16string_view text, std::u16string_view caption = kProgramCaption);

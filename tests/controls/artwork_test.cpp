@@ -1,5 +1,7 @@
 #include "platform/dialogunits.h"
 #include "regionfrombitmap.h"
+#include "resources/buttonstrips.h"
+#include "resources/controlids.h"
 #include "resources/dialogtemplate.h"
 #include "resources/resourceids.h"
 #include "testapp.h"
@@ -58,4 +60,33 @@ TEST(Artwork, EveryControlOfATemplateLiesInsideItsSkinsShape)
             EXPECT_EQ(shape.intersected(place), QRegion(place)) << pair.skin << " control " << row.id;
         }
     }
+}
+
+TEST(Artwork, TheListIsPlainWhiteAndThePlayButtonCoversNoMark)
+{
+    TestApp();
+    const QImage pattern = QImage(QStringLiteral("%1/%2.png").arg(TESSALY_BITMAPS_DIR).arg(resources::kListPattern))
+                               .convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(pattern.size(), QSize(170, 86));
+    int notWhite = 0;
+    for (int y = 0; y < pattern.height(); ++y)
+        for (int x = 0; x < pattern.width(); ++x)
+            notWhite += pattern.pixel(x, y) != qRgb(255, 255, 255);
+    EXPECT_EQ(notWhite, 0);
+
+    // The play button is as large as one picture of its strip; the skin
+    // under it is the bare panel, so nothing drawn beside it is hidden.
+    const QImage skin = QImage(QStringLiteral("%1/%2.png").arg(TESSALY_BITMAPS_DIR).arg(resources::kMainSkin));
+    const resources::TemplateControl* play =
+        resources::FindTemplateControl(resources::kMainTemplate, resources::kPlayButton);
+    ASSERT_NE(play, nullptr);
+    QRect button = platform::DialogUnitsToPixels(QRect(play->x, play->y, play->width, play->height));
+    for (const resources::ButtonStrip& strip : resources::kButtonStrips)
+        if (strip.controlId == resources::kPlayButton)
+            button.setSize(QSize(strip.width / 3, strip.height));
+    int ink = 0;
+    for (int y = button.top(); y <= button.bottom(); ++y)
+        for (int x = button.left(); x <= button.right(); ++x)
+            ink += qGray(skin.pixel(x, y)) < 0xc8;
+    EXPECT_EQ(ink, 0) << "dark pixels under the play button";
 }

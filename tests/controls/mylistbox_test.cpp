@@ -6,6 +6,8 @@
 
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QTest>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
@@ -143,6 +145,69 @@ TEST_F(ListFixture, ClicksBesideTheSlotsOrInTheFavouritesViewOpenNothing)
     EXPECT_FALSE(list.Chooser()->isVisible());
 }
 
+TEST_F(ListFixture, OneClickOrTheDropDownKeysOpenTheChooser)
+{
+    list.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&list));
+    // A click on a word of a row that was not selected selects the row and
+    // opens the word's chooser at once.
+    list.setCurrentRow(0);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, PointOn("I need [", "one"));
+    ASSERT_NE(list.Chooser(), nullptr);
+    EXPECT_EQ(list.SelectedRow(), 1);
+    EXPECT_TRUE(list.Chooser()->isVisible());
+    EXPECT_EQ(list.Chooser()->itemText(2), "three");
+    list.Chooser()->hidePopup();
+    list.Chooser()->hide();
+
+    const struct {
+        int row;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool opens;
+    } cases[] = {
+        {1, Qt::Key_F4, Qt::NoModifier, true},
+        {1, Qt::Key_Down, Qt::AltModifier, true},
+        {1, Qt::Key_F4, Qt::ShiftModifier, false},
+        {0, Qt::Key_F4, Qt::NoModifier, false}, // a row without a bracketed word
+    };
+    for (const auto& c : cases) {
+        list.setCurrentRow(c.row);
+        list.setFocus();
+        QTest::keyClick(&list, c.key, c.modifiers);
+        EXPECT_EQ(list.Chooser()->isVisible(), c.opens) << c.key << " on row " << c.row;
+        if (!c.opens)
+            continue;
+        // Over the first bracketed word, its alternatives in order.
+        EXPECT_EQ(list.LastHit()->slotWord, "one");
+        EXPECT_EQ(list.Chooser()->count(), 3);
+        // Where the drop-down is a window of its own, the window system may
+        // report the move of the focus into it as a change of active window.
+        QFocusEvent intoDropDown(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        ASSERT_TRUE(list.Chooser()->view()->isAncestorOf(QApplication::focusWidget())
+                    || list.Chooser()->view() == QApplication::focusWidget());
+        QApplication::sendEvent(list.Chooser(), &intoDropDown);
+        EXPECT_TRUE(list.Chooser()->isVisible());
+        // A pick rewrites the row and gives the keyboard back to the list.
+        list.Chooser()->setCurrentIndex(1);
+        emit list.Chooser()->activated(1);
+        EXPECT_EQ(list.item(1)->text(), "I need [two] tickets, [please].");
+        EXPECT_FALSE(list.Chooser()->isVisible());
+        EXPECT_TRUE(list.hasFocus());
+        list.item(1)->setText("I need [one] tickets, [please].");
+        list.ItemAt(1)->displayText = u"I need [one] tickets, [please].";
+    }
+
+    // A word beyond the list's edge is scrolled into sight under its chooser.
+    list.resize(60, 234);
+    list.SetHorizontalExtent(400);
+    list.setCurrentRow(1);
+    QTest::keyClick(&list, Qt::Key_F4);
+    ASSERT_TRUE(list.Chooser()->isVisible());
+    EXPECT_GT(list.horizontalScrollBar()->value(), 0);
+    EXPECT_TRUE(list.viewport()->rect().contains(list.LastHit()->slotRect.topLeft()));
+}
+
 TEST_F(ListFixture, TheWheelAndACancelHideTheChooser)
 {
     Release(PointOn("I need [", "one"));
@@ -177,6 +242,33 @@ TEST_F(ListFixture, HorizontalScrollingMovesTheSlotsLeft)
     EXPECT_TRUE(!stale || stale->slotWord != "one");
     // The word on screen is where the hit test finds it.
     EXPECT_EQ(PointOn("I need [", "one"), unscrolled - QPoint(40, 0));
+}
+
+TEST_F(ListFixture, ARowCutAtAnEdgeShowsItsWholeTextAsATip)
+{
+    const QString longRow = "Where can I find an inexpensive restaurant near the station, please?";
+    list.AddPlainRow(longRow.toStdU16String());
+    list.SetHorizontalExtent(2000);
+    const struct {
+        int row;
+        int scroll;
+        QString tip; // empty: no tip
+    } cases[] = {
+        {0, 0, ""},
+        {1, 0, ""},
+        {2, 0, longRow},
+        {0, 40, "Hello."}, // scrolled past its start
+    };
+    for (const auto& c : cases) {
+        QToolTip::hideText();
+        QCoreApplication::processEvents();
+        list.horizontalScrollBar()->setValue(c.scroll);
+        const QPoint at = list.visualItemRect(list.item(c.row)).center();
+        QHelpEvent help(QEvent::ToolTip, at, list.viewport()->mapToGlobal(at));
+        QApplication::sendEvent(list.viewport(), &help);
+        EXPECT_EQ(QToolTip::isVisible() ? QToolTip::text() : QString(), c.tip) << "row " << c.row;
+    }
+    QToolTip::hideText();
 }
 
 TEST(PhraseListRows, RowsOwnTheirItemsAndAnswerTheirQuestions)

@@ -103,6 +103,45 @@ TEST_F(Search, TruncatedMapEndsTheScan)
     EXPECT_EQ(w.list.Texts(), Texts{"alpha"});
 }
 
+TEST_F(Search, FrenchMatchesFollowTheEnglishOnesWithoutCaseOrAccents)
+{
+    WriteMap({{"Exit"}, {"Two espressos, please."}, {"My [tea|coffee] is cold.", 2}, {"My [coffee] is cold."},
+              {"A coffee, please."}, {"Which way out?"}});
+    WriteEnglishTexts({u"Exit", u"Two espressos, please.", u"My [tea] is cold.", u"My [coffee] is cold.",
+                       u"A coffee, please.", u"Which way out?"});
+    WriteFrench({u"Sortie\r", u"Deux caf\u00E9s, s'il vous pla\u00EEt.\r", u"Mon th\u00E9 est froid.\r",
+                 u"Mon caf\u00E9 est froid.\r", u"Un CAF\u00C9, s\u2019il vous pla\u00EEt.\r",
+                 u"Quelle sortie\u00A0?\r"});
+    book.OpenDataFiles();
+    const struct {
+        std::u16string keyword;
+        bool exact;
+        Texts rows;
+    } cases[] = {
+        {u"cafe", false, {"Two espressos, please.", "My [coffee] is cold.", "A coffee, please."}},
+        {u"CAF\u00C9", false, {"Two espressos, please.", "My [coffee] is cold.", "A coffee, please."}},
+        // English matches keep their rows and order; a family is listed once.
+        {u"coffee", false, {"My [tea] is cold.", "A coffee, please."}},
+        {u"sortie", false, {"Exit", "Which way out?"}},
+        {u"ou", false, {"Which way out?", "Two espressos, please.", "A coffee, please."}},
+        {u"S'IL VOUS PLAIT", false, {"Two espressos, please.", "A coffee, please."}},
+        {u"quelle sortie ?", true, {"Which way out?"}},
+        {u"sortie", true, {"Exit"}},
+        {u"th\u00E9", false, {"My [tea] is cold."}},
+    };
+    for (const auto& c : cases) {
+        Find(c.keyword, c.exact);
+        EXPECT_EQ(w.list.Texts(), c.rows) << Utf16ToUtf8(c.keyword);
+    }
+    Find(u"caf\u00E9");
+    ASSERT_EQ(w.list.rows.size(), 3u);
+    // The member whose French matched is shown; its word can still be changed.
+    EXPECT_EQ(w.list.rows[1].item->rawText, u"My [tea|coffee] is cold.");
+    EXPECT_TRUE(w.messages.shown.empty());
+    Find(u"fromage");
+    EXPECT_EQ(w.messages.shown, (std::vector<ShownMessage>{{"This item can't be found", "Lexavant_French"}}));
+}
+
 TEST(WidenMapText, StopsAtLineFeedAndConvertsTheCodePage)
 {
     EXPECT_EQ(WidenMapText("abc\ndef"), u"abc");

@@ -8,13 +8,10 @@ namespace art {
 
 QImage DrawListPattern(QSize size)
 {
-    // White, with a dot so faint it only keeps the list from looking bare.
+    // Plain white: the rows and the word chooser lie on it, and any pattern
+    // would show between their letters.
     QImage tile(size, QImage::Format_RGB32);
     tile.fill(Qt::white);
-    const QRgb dot = qRgb(0xf1, 0xf4, 0xf8);
-    for (int y = 0; y < size.height(); y += 6)
-        for (int x = (y / 6) % 2 * 3; x < size.width(); x += 6)
-            tile.setPixel(x, y, dot);
     return tile;
 }
 
