@@ -42,6 +42,7 @@ const MessageRow<CTessalyDlg> CTessalyDlg::kMessages[] = {
     {kPhraseList, Notification::SelectionChanged, [](CTessalyDlg& w) { w.ShowSelectedPhrase(); }},
     {kPhraseList, Notification::DoubleClicked, [](CTessalyDlg& w) { w.PlaySelectedPhrase(); }},
     {kPlayButton, Notification::Clicked, [](CTessalyDlg& w) { w.PlaySelectedPhrase(); }},
+    {kSlowPlayButton, Notification::Clicked, [](CTessalyDlg& w) { w.PlaySelectedPhraseSlowly(); }},
     {kSearchModeButton, Notification::Clicked, [](CTessalyDlg& w) { w.EnterSearchMode(); }},
     {kRunSearchButton, Notification::Clicked, [](CTessalyDlg& w) { w.RunSearch(); }},
     {kKeywordBox, Notification::TextChanged, [](CTessalyDlg& w) { w.MarkSearchDirty(); }},
@@ -93,6 +94,7 @@ CTessalyDlg::CTessalyDlg(std::unique_ptr<platform::WaveOut> waveOut, QWidget* pa
     book->captionMode = kBrowseMode;
     searchDirty = false;
     BindMessageTable<CTessalyDlg>(*this, this, kMessages);
+    BindSlowPlayKeys();
 }
 
 CTessalyDlg::~CTessalyDlg()
