@@ -32,7 +32,8 @@ void CTessalyDlg::BindSlowPlayKeys()
 {
     // Shift with a play key, in the phrase list. A shortcut is matched before
     // the list sees the key, so the plain key's own meaning never runs too.
-    for (const QKeyCombination keys : {Qt::SHIFT | Qt::Key_Return, Qt::SHIFT | Qt::Key_Enter, Qt::SHIFT | Qt::Key_Space}) {
+    for (const QKeyCombination keys :
+         {Qt::SHIFT | Qt::Key_Return, Qt::SHIFT | Qt::Key_Enter, Qt::SHIFT | Qt::Key_Space}) {
         auto* shortcut = new QShortcut(QKeySequence(keys), phraseList, nullptr, nullptr, Qt::WidgetShortcut);
         connect(shortcut, &QShortcut::activated, this, &CTessalyDlg::PlaySelectedPhraseSlowly);
     }

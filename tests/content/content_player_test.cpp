@@ -205,7 +205,8 @@ TEST(ContentPlayer, PlayedSlowlyAClipLastsLongerInTheSameVoiceWithoutClicksOrGap
             player.PlaySlowly();
         }
         using platform::WaveCall;
-        const std::vector<WaveCall> restarted = {WaveCall::Reset, WaveCall::Unprepare, WaveCall::Prepare, WaveCall::Write};
+        const std::vector<WaveCall> restarted = {WaveCall::Reset, WaveCall::Unprepare, WaveCall::Prepare,
+                                                 WaveCall::Write};
         EXPECT_TRUE(std::equal(restarted.begin(), restarted.end(), device.Calls().end() - 4, device.Calls().end()));
         player.Stop();
         player.Play();
@@ -233,8 +234,10 @@ TEST(ContentPlayer, PlayedSlowlyAClipLastsLongerInTheSameVoiceWithoutClicksOrGap
             continue;
         const std::string tool = std::string(TESSALY_TOOL) + " clip 500 ";
         EXPECT_EQ(std::system((tool + "slow.wav --tempo 0.7").c_str()), 0);
-        EXPECT_EQ(ReadFile("slow.wav"), PcmWaveFile(device.Format(), written[1].data(), std::uint32_t(written[1].size())));
-        for (const char* refused : {"--tempo 0.2", "--tempo 4.5", "--tempo fast", "--tempo nan", "--tempo", "--speed 0.7"}) {
+        EXPECT_EQ(ReadFile("slow.wav"),
+                  PcmWaveFile(device.Format(), written[1].data(), std::uint32_t(written[1].size())));
+        for (const char* refused :
+             {"--tempo 0.2", "--tempo 4.5", "--tempo fast", "--tempo nan", "--tempo", "--speed 0.7"}) {
             const int status = std::system((tool + "refused.wav " + refused + " 2>/dev/null").c_str());
             EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << refused;
             EXPECT_FALSE(FileExists("refused.wav")) << refused;
