@@ -10,6 +10,7 @@
 #include "windowviews_qt.h"
 
 #include <QLineEdit>
+#include <QShortcut>
 
 void CTessalyDlg::PlaySelectedPhrase()
 {
@@ -19,6 +20,25 @@ void CTessalyDlg::PlaySelectedPhrase()
     player->Play();
     // Back to the list, so that the arrows go on browsing.
     phraseList->setFocus();
+}
+
+void CTessalyDlg::PlaySelectedPhraseSlowly()
+{
+    if (!phraseShown || phraseList->count() == 0)
+        return;
+    player->Stop();
+    player->PlaySlowly();
+}
+
+void CTessalyDlg::BindSlowPlayKeys()
+{
+    // Shift with a play key, in the phrase list. A shortcut is matched before
+    // the list sees the key, so the plain key's own meaning never runs too.
+    for (const QKeyCombination keys :
+         {Qt::SHIFT | Qt::Key_Return, Qt::SHIFT | Qt::Key_Enter, Qt::SHIFT | Qt::Key_Space}) {
+        auto* shortcut = new QShortcut(QKeySequence(keys), phraseList, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this, &CTessalyDlg::PlaySelectedPhraseSlowly);
+    }
 }
 
 void CTessalyDlg::EnterSearchMode()

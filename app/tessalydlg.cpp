@@ -45,6 +45,7 @@ const MessageRow<CTessalyDlg> CTessalyDlg::kMessages[] = {
     {kPhraseList, Notification::SelectionChanged, [](CTessalyDlg& w) { w.ShowSelectedPhrase(); }},
     {kPhraseList, Notification::DoubleClicked, [](CTessalyDlg& w) { w.PlaySelectedPhrase(); }},
     {kPlayButton, Notification::Clicked, [](CTessalyDlg& w) { w.PlaySelectedPhrase(); }},
+    {kSlowPlayButton, Notification::Clicked, [](CTessalyDlg& w) { w.PlaySelectedPhraseSlowly(); }},
     {kSearchModeButton, Notification::Clicked, [](CTessalyDlg& w) { w.EnterSearchMode(); }},
     {kRunSearchButton, Notification::Clicked, [](CTessalyDlg& w) { w.RunSearch(); }},
     {kKeywordBox, Notification::TextChanged, [](CTessalyDlg& w) { w.MarkSearchDirty(); }},
@@ -108,6 +109,7 @@ CTessalyDlg::CTessalyDlg(std::unique_ptr<platform::WaveOut> waveOut, QWidget* pa
     // Ctrl+F does what the Search button does.
     auto* find = new QShortcut(QKeySequence::Find, this);
     connect(find, &QShortcut::activated, this, [this] { EnterSearchMode(); });
+    BindSlowPlayKeys();
 }
 
 CTessalyDlg::~CTessalyDlg()

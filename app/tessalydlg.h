@@ -57,6 +57,8 @@ public:
 
     // Commands on phrases.
     void PlaySelectedPhrase();
+    // The same at a learner's pace, its pitch kept.
+    void PlaySelectedPhraseSlowly();
     void EnterSearchMode();
     void RunSearch();
     void RunSearchIfDirty();
@@ -104,6 +106,7 @@ private:
     void OpenDataFiles();
     void CreatePhraseFont();
     void SetupButtons();
+    void BindSlowPlayKeys();
     void OnDestroy();
     void SetFavouriteTip(const QString& text);
     void FocusPhraseList();

@@ -24,7 +24,7 @@ constexpr int kTabOrder[] = {
     kAboutButton, kFavouritesViewButton, kRelatedButton, kMinimiseButton, kExitButton,
     // The main column, top to bottom.
     kSearchModeButton, kRunSearchButton, kFavouriteToggleButton, kSubcategoryBox, kKeywordBox, kExactMatchBox,
-    kPhraseList, kPlayButton,
+    kPhraseList, kPlayButton, kSlowPlayButton,
     // The categories, top to bottom.
     kBasicButton, kTravelButton, kLodgingButton, kFoodButton, kSocialButton, kBusinessButton, kSightseeingButton,
     kShoppingButton, kEmergencyButton, kQuestionButton,

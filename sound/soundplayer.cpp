@@ -3,6 +3,7 @@
 
 #include "soundplayer.h"
 #include "playertime.h"
+#include "tempo.h"
 
 #include <algorithm>
 #include <cstring>
@@ -126,6 +127,7 @@ int CSoundPlayer::Prepare(std::uint32_t newStartMs, std::uint32_t newEndMs)
     position = SaturatingAdd(position, std::uint64_t(framesSkipped) * FrameLength());
     DecodeFrames(0, framesInBlock / 4);
     restDecoded = false;
+    slowBlock.reset();
     return 0;
 }
 
@@ -174,13 +176,37 @@ void CSoundPlayer::Play()
 {
     if (state == kClosed)
         return;
-    if (!restDecoded) {
-        DecodeFrames(framesInBlock / 4, framesInBlock);
-        restDecoded = true;
-    }
-    state = kPlaying;
+    DecodeRest();
+    const std::span<const std::uint8_t> played = PlayedPart();
+    WriteToDevice(played.data(), std::uint32_t(played.size()));
+}
 
-    header = platform::WaveBlock{};
+void CSoundPlayer::PlaySlowly(double tempo)
+{
+    if (state == kClosed || !IsStretchableTempo(tempo))
+        return;
+    DecodeRest();
+    // Made once per clip and tempo, from the very samples Play writes; a
+    // replay writes it again as it stands.
+    if (!slowBlock || slowTempo != tempo) {
+        const std::span<const std::uint8_t> played = PlayedPart();
+        slowBlock = StretchTempo(played.data(), std::uint32_t(played.size()), format.channels,
+                                 format.samplesPerSecond, tempo);
+        slowTempo = tempo;
+    }
+    WriteToDevice(slowBlock->data(), std::uint32_t(slowBlock->size()));
+}
+
+void CSoundPlayer::DecodeRest()
+{
+    if (restDecoded)
+        return;
+    DecodeFrames(framesInBlock / 4, framesInBlock);
+    restDecoded = true;
+}
+
+std::span<const std::uint8_t> CSoundPlayer::PlayedPart() const
+{
     // The block begins at the start point's byte inside its first frame. The
     // offset is kept inside the block and on a whole sample of every channel,
     // so no start point sends the device outside the buffer or out of step.
@@ -189,8 +215,15 @@ void CSoundPlayer::Play()
                           std::int64_t(framesSkipped) * frameBytes;
     offset = std::clamp<std::int64_t>(offset, 0, blockBytes);
     offset -= offset % std::max<std::int64_t>(format.blockAlign, 1);
-    header.data = pcm.get() + offset;
-    header.length = std::uint32_t(blockBytes - offset);
+    return {pcm.get() + offset, std::size_t(blockBytes - offset)};
+}
+
+void CSoundPlayer::WriteToDevice(const std::uint8_t* data, std::uint32_t length)
+{
+    state = kPlaying;
+    header = platform::WaveBlock{};
+    header.data = data;
+    header.length = length;
     device.Prepare(header);
     device.Write(header);
 }
@@ -250,4 +283,6 @@ void CSoundPlayer::ResetFields()
     frameBytes = 0;
     framesSkipped = 0;
     framesStepped = 0;
+    slowBlock.reset();
+    slowTempo = 0;
 }

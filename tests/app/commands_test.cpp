@@ -225,3 +225,38 @@ TEST_F(WindowTest, PlayNeedsAPhraseOnScreen)
     ASSERT_EQ(device->Written().size(), 2u);
     EXPECT_EQ(device->Written()[0], device->Written()[1]);
 }
+
+TEST_F(WindowTest, PlaySlowlyByItsButtonOrShiftWithAPlayKeyInTheList)
+{
+    if (!TestClip())
+        GTEST_SKIP() << "sox and lame are needed to make a clip";
+    OpenWindow();
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    EXPECT_EQ(TipOf(kSlowPlayButton), "Play slowly");
+    // Under the play button, clear of it and of the translation.
+    const QRect slow = window->Control(kSlowPlayButton)->geometry();
+    EXPECT_EQ(slow.size(), QSize(24, 24));
+    for (int neighbour : {kPlayButton, kTranslationText})
+        EXPECT_FALSE(slow.intersects(window->Control(neighbour)->geometry())) << neighbour;
+
+    Click(kPlayButton);
+    Click(kSlowPlayButton);
+    CMyListBox* list = window->PhraseList();
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClick(list, Qt::Key_Space, Qt::ShiftModifier);
+    QTest::keyClick(list, Qt::Key_Enter, Qt::ShiftModifier | Qt::KeypadModifier);
+    const auto& written = device->Written();
+    ASSERT_EQ(written.size(), 5u);
+    EXPECT_NEAR(double(written[1].size()) * 0.7 / double(written[0].size()), 1.0, 0.03);
+    for (std::size_t i = 2; i < written.size(); ++i)
+        EXPECT_EQ(written[i], written[1]) << i;
+    EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_EQ(window->Player().CurrentState(), CSoundPlayer::kPlaying);
+
+    // Another phrase stops it.
+    list->setCurrentRow(1);
+    EXPECT_EQ(window->Player().CurrentState(), CSoundPlayer::kOpen);
+    EXPECT_EQ(written.size(), 5u);
+}

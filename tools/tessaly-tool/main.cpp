@@ -18,7 +18,8 @@ const Subcommand subcommands[] = {
      RunBuildEnglish},
     {"build-french", "build-french             Orlenic.txt -> French.dat, in the current directory",
      RunBuildFrench},
-    {"clip", "clip NUMBER OUTPUT.wav   phrase NUMBER's clip as the play button sounds it, from the archive in the current directory",
+    {"clip", "clip NUMBER OUTPUT.wav [--tempo T]: phrase NUMBER's clip as the play button sounds it, "
+             "or with --tempo as slow play does (T = 0.7 there), from the archive in the current directory",
      RunClip},
     {"decode", "decode INPUT OUTPUT.wav [--rate full|half|quarter] [--channels both|mix|left|right] [--bits 16|8]: every frame of an MPEG audio file",
      RunDecode},
