@@ -130,11 +130,11 @@ void PhraseCard(QPainter& p)
     p.restore();
     p.fillRect(QRectF(card.left() + 1, list.top() - 2, card.width() - 2, 1), kCardLine);
 
-    // The translation panel under the list, with the play button at its left.
+    // The translation panel under the list, with the play buttons at its left.
+    // The slow-play button stands under the play button, where a language mark
+    // would otherwise go: no mark is drawn, so no button ever covers one.
     const QRectF panel(card.left(), play.top() - 8, card.width(), translation.bottom() - play.top() + 4);
     Panel(p, panel, 10, QColor(0xf0, 0xf5, 0xfb), QColor(0xe3, 0xec, 0xf5), kCardLine);
-    Text(p, QRectF(panel.left() + 8, play.bottom() + 2, play.right() - panel.left() - 6, 14),
-         QStringLiteral("FR"), Sans(10, true), kInkSoft, Qt::AlignCenter);
 }
 
 void CategoryColumn(QPainter& p)
