@@ -2,6 +2,7 @@
 // The maker's web site: the pages the window opens and the download folder
 // the updater is pointed at.
 
+#include "phrasebook.h"
 #include "resources/controlids.h"
 
 #include <QString>
@@ -20,7 +21,7 @@ inline constexpr WebPage kWebPages[] = {
 };
 
 // What the update hand-over tells the updater.
-inline const QString kProductName = QStringLiteral("Lexavant_French");
+inline const QString kProductName = QString::fromStdU16String(std::u16string(kProgramCaption));
 inline const QString kCurrentVersion = QStringLiteral("1.5.2");
 inline const QString kVersionFileName = QStringLiteral("version.dat");
 inline const QString kDownloadFolder = kMakerSite + QStringLiteral("/SoftwareDownload/Lexavant_French");

@@ -4,14 +4,17 @@
 #include "tessalydlg.h"
 
 #include "captionlabel.h"
+#include "categories.h"
 #include "controlid.h"
 #include "datafilecheck.h"
 #include "dialogbuilder.h"
+#include "fontspec.h"
 #include "hoverbutton.h"
 #include "mylistbox.h"
 #include "platform/bitmaps.h"
 #include "platform/fontfiles.h"
 #include "playeradapter.h"
+#include "sitepages.h"
 #include "resources/buttonstrips.h"
 #include "resources/controlids.h"
 #include "resources/resourceids.h"
@@ -30,16 +33,16 @@ using namespace resources;
 
 // Every control notification the window reacts to, and its handler.
 const MessageRow<CTessalyDlg> CTessalyDlg::kMessages[] = {
-    {kBasicButton, Notification::Clicked, [](CTessalyDlg& w) { w.SelectCategory(100); }},
-    {kTravelButton, Notification::Clicked, [](CTessalyDlg& w) { w.SelectCategory(200); }},
-    {kLodgingButton, Notification::Clicked, [](CTessalyDlg& w) { w.SelectCategory(400); }},
-    {kFoodButton, Notification::Clicked, [](CTessalyDlg& w) { w.SelectCategory(300); }},
-    {kSocialButton, Notification::Clicked, [](CTessalyDlg& w) { w.SelectCategory(700); }},
-    {kBusinessButton, Notification::Clicked, [](CTessalyDlg& w) { w.SelectCategory(500); }},
-    {kSightseeingButton, Notification::Clicked, [](CTessalyDlg& w) { w.SelectCategory(600); }},
-    {kShoppingButton, Notification::Clicked, [](CTessalyDlg& w) { w.SelectCategory(800); }},
-    {kEmergencyButton, Notification::Clicked, [](CTessalyDlg& w) { w.SelectCategory(900); }},
-    {kQuestionButton, Notification::Clicked, [](CTessalyDlg& w) { w.SelectCategory(1000); }},
+    {kBasicButton, Notification::Clicked, [](CTessalyDlg& w) { w.SelectCategory(kBasicCode); }},
+    {kTravelButton, Notification::Clicked, [](CTessalyDlg& w) { w.SelectCategory(kTravelCode); }},
+    {kLodgingButton, Notification::Clicked, [](CTessalyDlg& w) { w.SelectCategory(kLodgingCode); }},
+    {kFoodButton, Notification::Clicked, [](CTessalyDlg& w) { w.SelectCategory(kFoodCode); }},
+    {kSocialButton, Notification::Clicked, [](CTessalyDlg& w) { w.SelectCategory(kSocialCode); }},
+    {kBusinessButton, Notification::Clicked, [](CTessalyDlg& w) { w.SelectCategory(kBusinessCode); }},
+    {kSightseeingButton, Notification::Clicked, [](CTessalyDlg& w) { w.SelectCategory(kSightseeingCode); }},
+    {kShoppingButton, Notification::Clicked, [](CTessalyDlg& w) { w.SelectCategory(kShoppingCode); }},
+    {kEmergencyButton, Notification::Clicked, [](CTessalyDlg& w) { w.SelectCategory(kEmergencyCode); }},
+    {kQuestionButton, Notification::Clicked, [](CTessalyDlg& w) { w.SelectCategory(kQuestionCode); }},
     {kFavouritesViewButton, Notification::Clicked, [](CTessalyDlg& w) { w.ShowFavorites(); }},
     {kSubcategoryBox, Notification::SelectionMade, [](CTessalyDlg& w) { w.Book().ShowSubcategory(); }},
     {kPhraseList, Notification::SelectionChanged, [](CTessalyDlg& w) { w.ShowSelectedPhrase(); }},
@@ -83,14 +86,14 @@ CTessalyDlg::CTessalyDlg(std::unique_ptr<platform::WaveOut> waveOut, QWidget* pa
             return new CaptionLabel(parent);
         return nullptr;
     });
-    translationStatic = static_cast<CTransparentStatic*>(Control(kTranslationText));
-    versionStatic = static_cast<CTransparentStatic*>(Control(kVersionText));
-    firstCaption = qobject_cast<QLabel*>(Control(kFirstCaption));
-    secondCaption = qobject_cast<QLabel*>(Control(kSecondCaption));
-    subcategoryCombo = qobject_cast<QComboBox*>(Control(kSubcategoryBox));
-    keywordEdit = qobject_cast<QLineEdit*>(Control(kKeywordBox));
-    exactMatchBox = qobject_cast<QCheckBox*>(Control(kExactMatchBox));
-    phraseList = static_cast<CMyListBox*>(Control(kPhraseList));
+    translationStatic = RequireControl<CTransparentStatic>(this, kTranslationText);
+    versionStatic = RequireControl<CTransparentStatic>(this, kVersionText);
+    firstCaption = RequireControl<QLabel>(this, kFirstCaption);
+    secondCaption = RequireControl<QLabel>(this, kSecondCaption);
+    subcategoryCombo = RequireControl<QComboBox>(this, kSubcategoryBox);
+    keywordEdit = RequireControl<QLineEdit>(this, kKeywordBox);
+    exactMatchBox = RequireControl<QCheckBox>(this, kExactMatchBox);
+    phraseList = RequireControl<CMyListBox>(this, kPhraseList);
 
     // The related view shows its phrase in the disabled keyword box; the
     // style's pale grey for disabled text is too faint to read it by.
@@ -104,7 +107,7 @@ CTessalyDlg::CTessalyDlg(std::unique_ptr<platform::WaveOut> waveOut, QWidget* pa
     book->exactMatch = false;
     book->captionMode = kBrowseMode;
     searchDirty = false;
-    BindMessageTable<CTessalyDlg>(*this, this, kMessages);
+    BindWholeMessageTable<CTessalyDlg>(*this, this, kMessages);
     ChainTabOrder();
     // Ctrl+F does what the Search button does.
     auto* find = new QShortcut(QKeySequence::Find, this);
@@ -133,14 +136,14 @@ bool CTessalyDlg::OnInitDialog()
         return true;
     initialised = true;
     setWindowIcon(icon);
-    setWindowTitle(QStringLiteral("Lexavant_French"));
+    setWindowTitle(kProductName);
     ApplyShape();
     SetupButtons();
     OpenDataFiles();
     platform::FontFiles::Add(platform::kArialFontFile);
     CreatePhraseFont();
     book->loadedPhrase = -1;
-    book->viewCode = 100;
+    book->viewCode = kBasicCode;
     // The first view shows its first phrase, and that counts as shown, so the
     // play button speaks it at once; phraseShown is not cleared after it.
     SwitchView();
@@ -148,7 +151,7 @@ bool CTessalyDlg::OnInitDialog()
     listBrush = QBrush(platform::LoadPixmap(kListPattern));
     PaintListBackground();
     updateChecked = false;
-    updateTimerId = startTimer(1000);
+    updateTimerId = startTimer(kUpdateCheckDelayMs);
     return true;
 }
 
@@ -170,7 +173,7 @@ void CTessalyDlg::OpenDataFiles()
 void CTessalyDlg::CreatePhraseFont()
 {
     phraseFont = QFont(QStringLiteral("Arial"));
-    phraseFont.setPixelSize(15);
+    phraseFont.setPixelSize(kPhraseFontPixels);
     phraseFont.setWeight(QFont::Normal);
     phraseFont.setStyleHint(QFont::SansSerif);
     for (int id : {kPhraseList, kTranslationText, kKeywordBox, kFirstCaption, kSubcategoryBox, kSecondCaption,

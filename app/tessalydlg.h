@@ -90,6 +90,8 @@ public:
     CUpdateChecker* UpdateChecker() const { return updateChecker.get(); }
 
     static constexpr int kUpdateTimer = 1000;
+    // The update check runs once, this long after the window opens.
+    static constexpr int kUpdateCheckDelayMs = 1000;
 
 protected:
     void done(int result) override;

@@ -25,12 +25,12 @@ CAboutDlg::CAboutDlg(QWidget* parent) : SkinnedDialog(parent)
                         [](const resources::TemplateControl& row, QWidget* owner) -> QWidget* {
                             return row.kind == resources::ControlKind::Static ? new CLabel(owner) : nullptr;
                         });
-    closeButton = static_cast<CHoverButton*>(FindControl(this, resources::kAboutCloseButton));
+    closeButton = RequireControl<CHoverButton>(this, resources::kAboutCloseButton);
     productName = Label(resources::kAboutProductName);
     version = Label(resources::kAboutVersion);
     noticeFirst = Label(resources::kAboutNoticeFirst);
     noticeSecond = Label(resources::kAboutNoticeSecond);
-    BindMessageTable<CAboutDlg>(*this, this, kMessages);
+    BindWholeMessageTable<CAboutDlg>(*this, this, kMessages);
 
     LoadSkin(resources::kAboutSkin);
     ApplyShape();

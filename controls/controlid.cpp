@@ -1,6 +1,7 @@
 #include "controlid.h"
 
 #include <QVariant>
+#include <QtGlobal>
 #include <QWidget>
 
 namespace {
@@ -23,4 +24,9 @@ QWidget* FindControl(QWidget* root, int id)
         if (ControlId(child) == id)
             return child;
     return nullptr;
+}
+
+void StopForMissingControl(int id, const char* kind)
+{
+    qFatal("The window's template has no %s with control id %d", kind, id);
 }

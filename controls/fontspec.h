@@ -4,6 +4,10 @@
 #include <QFont>
 #include <QString>
 
+// The pixel size of the Arial the phrases, their translation and the window's
+// own texts are drawn in.
+inline constexpr int kPhraseFontPixels = 15;
+
 struct FontSpec {
     int height = 0; // negative: character height in pixels; positive: cell height
     int width = 0;  // 0: the face's own proportions

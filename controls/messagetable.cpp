@@ -11,6 +11,8 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QStringList>
+#include <QtGlobal>
 
 namespace {
 
@@ -118,4 +120,12 @@ std::vector<int> BindMessageRows(QWidget* controls, QObject* context,
             unbound.push_back(ids[i]);
     }
     return unbound;
+}
+
+void StopForUnboundRows(const char* window, const std::vector<int>& unbound)
+{
+    QStringList ids;
+    for (int id : unbound)
+        ids << QString::number(id);
+    qFatal("%s's message table names controls it cannot bind: %s", window, qPrintable(ids.join(QStringLiteral(", "))));
 }

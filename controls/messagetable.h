@@ -38,7 +38,7 @@ std::vector<int> BindMessageRows(QWidget* controls, QObject* context,
                                  std::span<const std::function<void()>> handlers);
 
 template <class Owner>
-std::vector<int> BindMessageTable(Owner& owner, QWidget* controls, std::span<const MessageRow<Owner>> rows)
+[[nodiscard]] std::vector<int> BindMessageTable(Owner& owner, QWidget* controls, std::span<const MessageRow<Owner>> rows)
 {
     std::vector<int> ids;
     std::vector<Notification> notifications;
@@ -49,4 +49,17 @@ std::vector<int> BindMessageTable(Owner& owner, QWidget* controls, std::span<con
         handlers.push_back([&owner, handler = row.handler] { handler(owner); });
     }
     return BindMessageRows(controls, &owner, ids, notifications, handlers);
+}
+
+// A window's own table names its own controls: a row that cannot be bound is
+// a mistyped id or notification, which would make a control that silently
+// does nothing. It stops the program with the ids of such rows.
+void StopForUnboundRows(const char* window, const std::vector<int>& unbound);
+
+template <class Owner>
+void BindWholeMessageTable(Owner& owner, QWidget* controls, std::span<const MessageRow<Owner>> rows)
+{
+    const std::vector<int> unbound = BindMessageTable<Owner>(owner, controls, rows);
+    if (!unbound.empty())
+        StopForUnboundRows(Owner::staticMetaObject.className(), unbound);
 }

@@ -177,7 +177,9 @@ void CMyListBox::updateGeometries()
 
 CItem* CMyListBox::ItemAt(int rowIndex) const
 {
-    const auto* phraseRow = static_cast<const PhraseRow*>(item(rowIndex));
+    // Every row is added as a PhraseRow, but a row added through QListWidget's
+    // own calls would not be one.
+    const auto* phraseRow = dynamic_cast<const PhraseRow*>(item(rowIndex));
     return phraseRow ? phraseRow->item.get() : nullptr;
 }
 
@@ -281,7 +283,7 @@ void CMyListBox::ShowChooser(const SlotHit& hit)
         slotChooser->setPalette(palette);
         slotChooser->view()->setPalette(palette);
         slotChooser->view()->setTextElideMode(Qt::ElideNone);
-        BindMessageTable<CMyListBox>(*this, slotChooser, kChooserMessages);
+        BindWholeMessageTable<CMyListBox>(*this, slotChooser, kChooserMessages);
     }
     slotChooser->hide();
     slotChooser->clear();

@@ -1,5 +1,6 @@
 #include "transparentstatic.h"
 
+#include "fontspec.h"
 #include "textoptions.h"
 
 #include <QFontMetrics>
@@ -16,7 +17,7 @@ QFont CTransparentStatic::TextFont()
     // "Arial" is the face the program's font file provides while the main
     // window has it registered; without the file the system's Arial stands in.
     QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(15);
+    font.setPixelSize(kPhraseFontPixels);
     font.setWeight(QFont::Normal);
     font.setStyleHint(QFont::SansSerif);
     return font;

@@ -51,11 +51,16 @@ constexpr Subcategory kQuestion[] = {
 };
 
 constexpr Category kCategories[] = {
-    {100, u"Basic", kBasic},         {200, u"Travel", kTravel},
-    {300, u"Food", kFood},           {400, u"Logding", kLodging},
-    {500, u"Business", kBusiness},   {600, u"SightSeeing", kSightseeing},
-    {700, u"Social", kSocial},       {800, u"Shopping", kShopping},
-    {900, u"Emergency", kEmergency}, {1000, u"Question", kQuestion},
+    {kBasicCode, u"Basic", kBasic},
+    {kTravelCode, u"Travel", kTravel},
+    {kFoodCode, u"Food", kFood},
+    {kLodgingCode, u"Logding", kLodging},
+    {kBusinessCode, u"Business", kBusiness},
+    {kSightseeingCode, u"SightSeeing", kSightseeing},
+    {kSocialCode, u"Social", kSocial},
+    {kShoppingCode, u"Shopping", kShopping},
+    {kEmergencyCode, u"Emergency", kEmergency},
+    {kQuestionCode, u"Question", kQuestion},
 };
 
 } // namespace

@@ -21,6 +21,20 @@ struct Category {
     std::span<const Subcategory> subcategories;   // index 0 is "All"
 };
 
+// The view codes of the categories, as their buttons and the map know them.
+enum CategoryCode : int {
+    kBasicCode = 100,
+    kTravelCode = 200,
+    kFoodCode = 300,
+    kLodgingCode = 400,
+    kBusinessCode = 500,
+    kSightseeingCode = 600,
+    kSocialCode = 700,
+    kShoppingCode = 800,
+    kEmergencyCode = 900,
+    kQuestionCode = 1000,
+};
+
 constexpr int kFavouritesCode = 1100;
 
 // The categories in code order (100 to 1000).

@@ -6,6 +6,12 @@
 #include <algorithm>
 #include <new>
 
+namespace {
+// The end of a clip's play range: later than any clip, so the player clamps it
+// to the clip's length and the whole clip is played.
+constexpr std::uint32_t kWholeClipEndMs = 400000;
+}
+
 bool SoundArchiveHeader::IsValid(const std::uint8_t* bytes)
 {
     return std::equal(kSignature.begin(), kSignature.end(), bytes) &&
@@ -31,7 +37,7 @@ void PhraseBook::LoadPhraseClip(int number)
         return;
     loadedPhrase = number;
     views.player.Open(clip, length);
-    views.player.Prepare(0, 400000);
+    views.player.Prepare(0, kWholeClipEndMs);
 }
 
 std::uint32_t PhraseBook::ReadClip(int number, std::unique_ptr<std::uint8_t[]>& clip)
