@@ -13,11 +13,6 @@
 
 namespace {
 
-std::string Utf8(std::u16string_view text)
-{
-    return Utf16ToUtf8(text);
-}
-
 std::size_t ClipLength(int number)
 {
     const Bytes index = ReadFile(DataPath("data.idx"));
@@ -29,11 +24,11 @@ std::size_t ClipLength(int number)
 void ExpectShown(ContentWindow& window, int row, int expected)
 {
     const int shown = window.ShowRow(row);
-    EXPECT_EQ(shown, expected) << "row " << row << ": " << Utf8(window.list.RowText(row));
-    EXPECT_TRUE(window.messages.shown.empty()) << Utf8(window.messages.shown.front());
+    EXPECT_EQ(shown, expected) << "row " << row << ": " << Utf16ToUtf8(window.list.RowText(row));
+    EXPECT_TRUE(window.messages.shown.empty()) << window.messages.shown.front().text;
     window.messages.shown.clear();
     EXPECT_EQ(window.book.translationText, FrenchShown(expected));
-    EXPECT_EQ(window.player.lastClip.size(), ClipLength(expected));
+    EXPECT_EQ(window.player.opened.size(), ClipLength(expected));
 }
 
 // The row text after the user picks alternative `i` in the row's slot.
@@ -53,19 +48,19 @@ TEST(ContentWindow, EveryListedRowShowsItsOwnPhraseAndEveryAlternativeItsMember)
     int alternativesChosen = 0;
     for (const Category& category : Categories()) {
         for (const Subcategory& sub : category.subcategories) {
-            SCOPED_TRACE(Utf8(category.buttonLabel) + " / " + Utf8(sub.name));
+            SCOPED_TRACE(Utf16ToUtf8(category.buttonLabel) + " / " + Utf16ToUtf8(sub.name));
             ++listings;
             ASSERT_TRUE(window.book.LoadPhraseRange(sub.phrases.first, sub.phrases.last));
             const std::vector<int> listed = ListedPhrases(sub.phrases.first, sub.phrases.last);
             ASSERT_EQ(window.list.RowCount(), int(listed.size()));
             for (int row = 0; row < window.list.RowCount(); ++row) {
                 ExpectShown(window, row, listed[std::size_t(row)]);
-                const CItem& item = *window.list.ItemAt(row);
+                const CItem& item = *window.list.rows[std::size_t(row)].item;
                 const std::optional<GroupedText> group = GroupOf(item.rawText);
                 if (!group)
                     continue;
                 for (std::size_t i = 0; i < group->alternatives.size(); ++i) {
-                    window.list.SetRowText(row, ChooseAlternative(item, i));
+                    window.list.rows[std::size_t(row)].text = ChooseAlternative(item, i);
                     ExpectShown(window, row, listed[std::size_t(row)] + int(i));
                     ++alternativesChosen;
                 }
@@ -87,25 +82,23 @@ TEST(ContentWindow, EverySearchResultShowsItsOwnPhrase)
 
     std::vector<bool> reached(832, false);
     for (const auto& [keyword, exact] : searches) {
-        SCOPED_TRACE("keyword \"" + Utf8(keyword) + "\"");
-        window.hooks.keyword = keyword;
-        window.hooks.exactMatch = exact;
+        SCOPED_TRACE("keyword \"" + Utf16ToUtf8(keyword) + "\"");
+        window.hooks.keywordControl = keyword;
+        window.hooks.exactMatchControl = exact;
         window.book.captionMode = kSearchMode;
         window.book.LoadAllPhrases();
         window.book.SearchPhrases();
         ASSERT_GT(window.list.RowCount(), 0);
-        if (exact) {
-            EXPECT_EQ(window.list.RowCount(), 1);
-        }
+        EXPECT_TRUE(!exact || window.list.RowCount() == 1);
         for (int row = 0; row < window.list.RowCount(); ++row) {
             // The row came from the map record that holds its text.
-            const std::u16string raw = window.list.ItemAt(row)->rawText;
+            const std::u16string raw = window.list.rows[std::size_t(row)].item->rawText;
             int expected = 0;
             for (int n = 1; n <= 831 && expected == 0; ++n) {
                 if (MapText(n) == raw)
                     expected = n;
             }
-            ASSERT_NE(expected, 0) << Utf8(raw);
+            ASSERT_NE(expected, 0) << Utf16ToUtf8(raw);
             ExpectShown(window, row, expected);
             reached[std::size_t(expected)] = true;
         }

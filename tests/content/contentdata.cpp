@@ -4,6 +4,7 @@
 #include "text.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -78,6 +79,14 @@ std::optional<GroupedText> GroupOf(const std::u16string& text)
         start = bar + 1;
     }
     return group;
+}
+
+int Peak(const std::vector<std::uint8_t>& pcm)
+{
+    int peak = 0;
+    for (std::size_t i = 0; i + 1 < pcm.size(); i += 2)
+        peak = std::max(peak, std::abs(int(std::int16_t(pcm[i] | pcm[i + 1] << 8))));
+    return peak;
 }
 
 std::vector<int> ListedPhrases(int first, int last)

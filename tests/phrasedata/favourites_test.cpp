@@ -35,94 +35,71 @@ protected:
         return book.RemoveFavourite();
     }
 
-    std::vector<PhraseRecord> Stored()
+    // The stored records as "text #number".
+    Texts Stored()
     {
         const Bytes bytes = ReadFile("favorite.dat");
-        std::vector<PhraseRecord> records;
-        for (std::size_t at = 0; at + 124 <= bytes.size(); at += 124)
-            records.push_back(PhraseRecord::Decode(bytes.data() + at));
+        Texts records;
+        for (std::size_t at = 0; at + 124 <= bytes.size(); at += 124) {
+            const PhraseRecord record = PhraseRecord::Decode(bytes.data() + at);
+            records.push_back(Utf16ToUtf8(record.text) + " #" + std::to_string(record.phraseNumber));
+        }
         return records;
     }
 };
 
-TEST_F(Favourites, AddStoresTheTextWithoutBracketsOnce)
+TEST_F(Favourites, AddStoresTheTextWithoutBracketsOnceCutToTheRecord)
 {
+    book.CloseDataFiles();
+    std::remove("favorite.dat");   // a missing store is made
     ASSERT_TRUE(Add(u"Where is [the station]?", 42));
     EXPECT_FALSE(book.favoriteFileOpen);
-    ASSERT_EQ(ReadFile("favorite.dat").size(), 124u);
-    EXPECT_EQ(Stored()[0].text, u"Where is the station?");
-    EXPECT_EQ(Stored()[0].phraseNumber, 42);
+    EXPECT_EQ(Stored(), Texts{"Where is the station? #42"});
 
     // The same text again, from any number, is refused with a message.
     EXPECT_FALSE(Add(u"Where is the station?", 7));
     EXPECT_EQ(w.messages.shown, (std::vector<ShownMessage>{
                                     {"This item has already existed in favorite category!", "Lexavant_French"}}));
-    EXPECT_EQ(ReadFile("favorite.dat").size(), 124u);
     EXPECT_FALSE(book.favoriteFileOpen);
 
-    // Texts differing only in case are different favourites.
+    // Texts differing only in case are different favourites; long ones are cut.
     EXPECT_TRUE(Add(u"where is the station?", 43));
-    EXPECT_EQ(Stored().size(), 2u);
-}
-
-TEST_F(Favourites, AddCreatesAMissingStore)
-{
-    book.CloseDataFiles();
-    std::remove("favorite.dat");
-    EXPECT_TRUE(Add(u"Phrase 1", 1));
-    EXPECT_EQ(Stored().size(), 1u);
-}
-
-TEST_F(Favourites, AnOverlongTextIsCutToTheRecord)
-{
     EXPECT_TRUE(Add(std::u16string(200, u'z'), 3));
-    ASSERT_EQ(ReadFile("favorite.dat").size(), 124u);
-    EXPECT_EQ(Stored()[0].text.size(), 59u);
-    EXPECT_EQ(Stored()[0].phraseNumber, 3);
+    EXPECT_EQ(Stored(), (Texts{"Where is the station? #42", "where is the station? #43", std::string(59, 'z') + " #3"}));
+    EXPECT_EQ(ReadFile("favorite.dat").size(), 3u * 124);
 }
 
-TEST_F(Favourites, RemoveTakesOutTheFirstMatchOnly)
+TEST_F(Favourites, RemoveTakesOutTheFirstMatchOnlyAndKeepsTheOthersBytes)
 {
     ASSERT_TRUE(Add(u"A", 1));
     ASSERT_TRUE(Add(u"B", 2));
     ASSERT_TRUE(Add(u"C", 3));
     ASSERT_TRUE(Remove(u"B"));
     EXPECT_EQ(book.favoriteCount, 3);
-    ASSERT_EQ(Stored().size(), 2u);
-    EXPECT_EQ(Stored()[0].text, u"A");
-    EXPECT_EQ(Stored()[1].text, u"C");
+    EXPECT_EQ(Stored(), (Texts{"A #1", "C #3"}));
     EXPECT_FALSE(FileExists("temp.dat"));
     EXPECT_FALSE(book.favoriteFileOpen);
 
     // Duplicates can only come from outside; the first goes, the later stays.
     Bytes bytes = ReadFile("favorite.dat");
-    const Bytes first(bytes.begin(), bytes.begin() + 124);
-    Append(bytes, first);
+    Append(bytes, Bytes(bytes.begin(), bytes.begin() + 124));
+    // A record with no terminator in its text is copied byte for byte.
+    Bytes unterminated(124, 0xAB);
+    WriteLE32(unterminated.data() + 120, 9);
+    Append(bytes, unterminated);
     WriteFile("favorite.dat", bytes);
     ASSERT_TRUE(Remove(u"A"));
-    ASSERT_EQ(Stored().size(), 2u);
-    EXPECT_EQ(Stored()[0].text, u"C");
-    EXPECT_EQ(Stored()[1].text, u"A");
-}
+    const Bytes after = ReadFile("favorite.dat");
+    ASSERT_EQ(after.size(), 3u * 124);
+    EXPECT_EQ(Bytes(after.begin(), after.begin() + 248), Bytes(bytes.begin() + 124, bytes.begin() + 372));
+    EXPECT_EQ(Bytes(after.begin() + 248, after.end()), unterminated);
 
-TEST_F(Favourites, RemovingTheOnlyOneLeavesAnEmptyStore)
-{
+    // Removing the last one leaves an empty store, not a missing one.
+    WriteFile("favorite.dat", Bytes{});
     ASSERT_TRUE(Add(u"Only", 4));
     ASSERT_TRUE(Remove(u"Only"));
-    EXPECT_EQ(book.favoriteCount, 1);
     EXPECT_TRUE(FileExists("favorite.dat"));
     EXPECT_EQ(ReadFile("favorite.dat").size(), 0u);
-}
-
-TEST_F(Favourites, RemoveKeepsTheRecordsBytesAsTheyWere)
-{
-    Bytes record(124, 0xAB);   // no terminator anywhere in the text
-    record[120] = 9;
-    record[121] = record[122] = record[123] = 0;
-    WriteFile("favorite.dat", record);
-    book.CloseDataFiles();
-    ASSERT_TRUE(Remove(u"not there"));
-    EXPECT_EQ(ReadFile("favorite.dat"), record);
 }
 
 TEST_F(Favourites, AFailedRemovalLeavesTheStoreUnchanged)

@@ -1,48 +1,39 @@
-// The record formats, byte for byte, and the code page of the map.
+// The record formats, byte for byte, the code page of the map and the text helpers.
 
 #include "citem.h"
 #include "codepage.h"
-#include "files.h"
-#include "phrasefixtures.h"
 #include "records.h"
-#include "tempdir.h"
 #include "text.h"
 
 #include <gtest/gtest.h>
 
-TEST(Records, PhraseRecordLayout)
+TEST(Records, FieldsSitWhereTheFilesHaveThem)
 {
-    const auto bytes = PhraseRecord{u"Hi\u00E9", 0x01020304}.Encode();
-    ASSERT_EQ(bytes.size(), 124u);
-    EXPECT_EQ(bytes[0], 'H');
-    EXPECT_EQ(bytes[1], 0);
-    EXPECT_EQ(bytes[4], 0xE9);
-    EXPECT_EQ(bytes[5], 0x00);
-    EXPECT_EQ(bytes[6], 0);   // terminator
-    EXPECT_EQ(bytes[7], 0);
-    // The number is little-endian at offset 120.
-    EXPECT_EQ(bytes[120], 0x04);
-    EXPECT_EQ(bytes[121], 0x03);
-    EXPECT_EQ(bytes[122], 0x02);
-    EXPECT_EQ(bytes[123], 0x01);
-    const PhraseRecord back = PhraseRecord::Decode(bytes.data());
-    EXPECT_EQ(back.text, u"Hi\u00E9");
-    EXPECT_EQ(back.phraseNumber, 0x01020304);
+    const auto english = PhraseRecord{u"Hi\u00E9", 0x01020304}.Encode();
+    ASSERT_EQ(english.size(), 124u);
+    EXPECT_EQ(std::vector<std::uint8_t>(english.begin(), english.begin() + 8),
+              (std::vector<std::uint8_t>{'H', 0, 'i', 0, 0xE9, 0, 0, 0}));
+    EXPECT_EQ(ReadLE32(english.data() + 120), 0x01020304u);
+    EXPECT_EQ(PhraseRecord::Decode(english.data()).text, u"Hi\u00E9");
+    EXPECT_EQ(PhraseRecord::Decode(english.data()).phraseNumber, 0x01020304);
+
+    const auto map = MapRecord{"Take [bus|train]", 0x0203}.Encode();
+    ASSERT_EQ(map.size(), 178u);
+    EXPECT_EQ(map[0], 'T');
+    EXPECT_EQ(map[16], 0);
+    EXPECT_EQ(ReadLE16(map.data() + 176), 0x0203);
+    EXPECT_EQ(TranslationRecord{u"Merci"}.Encode().size(), 160u);
 }
 
 TEST(Records, TextFieldsNeverRunPastTheirEnd)
 {
     // A field with no terminator is read up to its end and no further.
-    std::uint8_t english[124];
-    for (int i = 0; i < 120; i += 2) {
+    std::uint8_t english[124] = {};
+    for (int i = 0; i < 120; i += 2)
         english[i] = 'a';
-        english[i + 1] = 0;
-    }
     english[120] = 7;
-    english[121] = english[122] = english[123] = 0;
-    const PhraseRecord record = PhraseRecord::Decode(english);
-    EXPECT_EQ(record.text.size(), 60u);
-    EXPECT_EQ(record.phraseNumber, 7);
+    EXPECT_EQ(PhraseRecord::Decode(english).text.size(), 60u);
+    EXPECT_EQ(PhraseRecord::Decode(english).phraseNumber, 7);
 
     // Writing keeps room for the terminator: 80 units become 79.
     const auto french = TranslationRecord{std::u16string(80, u'x')}.Encode();
@@ -54,39 +45,9 @@ TEST(Records, TextFieldsNeverRunPastTheirEnd)
     std::uint8_t map[178];
     std::fill(map, map + 176, 'm');
     map[176] = 0xFE;
-    map[177] = 0xFF;   // -2
-    const MapRecord mapRecord = MapRecord::Decode(map);
-    EXPECT_EQ(mapRecord.text.size(), 176u);
-    EXPECT_EQ(mapRecord.variantCount, -2);
-}
-
-TEST(Records, MapRecordLayout)
-{
-    const auto bytes = MapRecord{"Take [bus|train]", 0x0203}.Encode();
-    ASSERT_EQ(bytes.size(), 178u);
-    EXPECT_EQ(bytes[0], 'T');
-    EXPECT_EQ(bytes[16], 0);
-    EXPECT_EQ(bytes[176], 0x03);
-    EXPECT_EQ(bytes[177], 0x02);
-}
-
-TEST(Records, OffsetsOfPhraseThree)
-{
-    ScopedTempDir dir;
-    WriteNumberedBook(3);
-    const Bytes english = ReadFile("English.dat");
-    const Bytes french = ReadFile("French.dat");
-    const Bytes map = ReadFile("MapEngSpec.data");
-    ASSERT_EQ(english.size(), 3u * 124);
-    ASSERT_EQ(french.size(), 3u * 160);
-    ASSERT_EQ(map.size(), 3u * 178);
-    EXPECT_EQ(english[248], 'P');
-    EXPECT_EQ(english[248 + 14], '3');
-    EXPECT_EQ(english[248 + 120], 3);
-    EXPECT_EQ(french[320 + 14], '3');
-    EXPECT_EQ(map[356 + 7], '3');
-    EXPECT_EQ(map[532], 1);
-    EXPECT_EQ(map[533], 0);
+    map[177] = 0xFF;
+    EXPECT_EQ(MapRecord::Decode(map).text.size(), 176u);
+    EXPECT_EQ(MapRecord::Decode(map).variantCount, -2);
 }
 
 TEST(Codepage, Windows1252BothWays)
@@ -101,15 +62,19 @@ TEST(Codepage, Windows1252BothWays)
 
 TEST(CItem, ShowsEachGroupByItsFirstAlternative)
 {
-    EXPECT_EQ(CItem(u"Take [bus|train|taxi] 3").displayText, u"Take [bus] 3");
-    EXPECT_EQ(CItem(u"[a|b] and [c|d]").displayText, u"[a] and [c]");
-    EXPECT_EQ(CItem(u"Do you have [a map|a guide]?").displayText, u"Do you have [a map]?");
-    EXPECT_EQ(CItem(u"Do you have [a map|a guide]?").rawText, u"Do you have [a map|a guide]?");
-    EXPECT_EQ(CItem(u"No brackets here").displayText, u"No brackets here");
-    // Malformed groups stay inside the text and are left alone.
-    EXPECT_EQ(CItem(u"[lonely] and [x|y]").displayText, u"[lonely] and [x]");
-    EXPECT_EQ(CItem(u"open [a|b").displayText, u"open [a|b");
-    EXPECT_EQ(CItem(u"]|[").displayText, u"]|[");
+    const std::pair<std::u16string, std::u16string> cases[] = {
+        {u"Take [bus|train|taxi] 3", u"Take [bus] 3"},
+        {u"[a|b] and [c|d]", u"[a] and [c]"},
+        {u"No brackets here", u"No brackets here"},
+        // Malformed groups stay inside the text and are left alone.
+        {u"[lonely] and [x|y]", u"[lonely] and [x]"},
+        {u"open [a|b", u"open [a|b"},
+        {u"]|[", u"]|["},
+    };
+    for (const auto& [raw, shown] : cases) {
+        EXPECT_EQ(CItem(raw).displayText, shown) << Utf16ToUtf8(raw);
+        EXPECT_EQ(CItem(raw).rawText, raw);
+    }
 }
 
 TEST(Text, StripAndClean)

@@ -23,53 +23,53 @@ protected:
     }
 };
 
-TEST_F(Search, FindsSubstringsWithoutRegardToCase)
+TEST_F(Search, FindsWhatTheMapsFirstRecordsHoldUpToALineFeed)
 {
-    WriteMap({{"Hello, how are you?"}, {"Good morning"}, {"Hello again"}});
-    Find(u"HELLO");
-    EXPECT_EQ(w.list.Texts(), (Texts{"Hello, how are you?", "Hello again"}));
-    EXPECT_EQ(w.window.reads, 1);
-    EXPECT_EQ(book.keywordText, u"HELLO");
-
-    Find(u"HELLO", true);
-    EXPECT_TRUE(w.list.rows.empty());
-    EXPECT_EQ(w.messages.shown, (std::vector<ShownMessage>{{"This item can't be found", "Lexavant_French"}}));
-
-    Find(u"hello, how are you?", true);
-    EXPECT_EQ(w.list.Texts(), Texts{"Hello, how are you?"});
-}
-
-TEST_F(Search, FamiliesAreExaminedOnceByTheirFirstRecord)
-{
-    WriteMap({{"I would like [coffee|tea]", 2}, {"I would like [tea]"}, {"Only [milk|water]", 2}, {"Only [water] juice"}});
+    WriteMap({{"Hello, how are you?"}, {"Good morning"}, {"Hello again"}, {"I would like [coffee|tea]", 2},
+              {"I would like [tea]"}, {"Only [milk|water]", 2}, {"Only [water] juice"}, {"Cr\xE8me br\xFBl\xE9"},
+              {"CAF\xC9"}, {"Middle\nhidden words"}, {std::string(170, 'a')}, {"The very last"}});
+    const struct {
+        std::u16string keyword;
+        bool exact;
+        Texts rows;
+    } cases[] = {
+        {u"HELLO", false, {"Hello, how are you?", "Hello again"}},
+        {u"HELLO", true, {}},
+        {u"hello, how are you?", true, {"Hello, how are you?"}},
+        // A family is examined once, by its first record and its group.
+        {u"tea", false, {"I would like [coffee]"}},
+        {u"juice", false, {}},
+        {u"i would like [coffee|tea]", true, {"I would like [coffee]"}},
+        {u"cr\u00E8me", false, {"Cr\u00E8me br\u00FBl\u00E9"}},
+        {u"caf\u00E9", false, {"CAF\u00C9"}},
+        {u"hidden", false, {}},
+        {u"middle", true, {"Middle\nhidden words"}},
+        {u"last", false, {"The very last"}},
+        {std::u16string(170, u'A'), true, {std::string(170, 'a')}},
+    };
+    for (const auto& c : cases) {
+        Find(c.keyword, c.exact);
+        EXPECT_EQ(w.list.Texts(), c.rows) << Utf16ToUtf8(c.keyword).substr(0, 30) << (c.exact ? " (exact)" : "");
+    }
     Find(u"tea");
-    EXPECT_EQ(w.list.Texts(), Texts{"I would like [coffee]"});
     EXPECT_EQ(w.list.rows[0].item->rawText, u"I would like [coffee|tea]");
-    Find(u"juice");
-    EXPECT_TRUE(w.list.rows.empty());
-    // An exact match needs the stored text with its group.
-    Find(u"i would like [coffee|tea]", true);
-    EXPECT_EQ(w.list.Texts(), Texts{"I would like [coffee]"});
+    EXPECT_EQ(w.window.reads, int(std::size(cases)) + 1);
+    // Only the empty results say so.
+    EXPECT_EQ(w.messages.shown, std::vector<ShownMessage>(3, {"This item can't be found", "Lexavant_French"}));
 }
 
-TEST_F(Search, LastRecordAndLineFeeds)
+TEST_F(Search, KeywordIsHeldToItsBufferAndATornMapEndsTheScan)
 {
-    WriteMap({{"First"}, {"Middle\nhidden words"}, {"The very last"}});
-    Find(u"last");
-    EXPECT_EQ(w.list.Texts(), Texts{"The very last"});
-    Find(u"hidden");
+    WriteMap({{"alpha"}, {"alpha beta"}});
+    Find(std::u16string(2000, u'a'));
+    EXPECT_EQ(book.keywordText.size(), 511u);
     EXPECT_TRUE(w.list.rows.empty());
-    Find(u"middle", true);
-    EXPECT_EQ(w.list.Texts(), Texts{"Middle\nhidden words"});
-}
 
-TEST_F(Search, AccentedKeywordsFindAccentedMapTexts)
-{
-    WriteMap({{"Cr\xE8me br\xFBl\xE9"}, {"CAF\xC9"}});
-    Find(u"cr\u00E8me");
-    EXPECT_EQ(w.list.Texts(), Texts{"Cr\u00E8me br\u00FBl\u00E9"});
-    Find(u"caf\u00E9");
-    EXPECT_EQ(w.list.Texts(), Texts{"CAF\u00C9"});
+    Bytes bytes = ReadFile("MapEngSpec.data");
+    bytes.resize(bytes.size() - 1);
+    WriteFile("MapEngSpec.data", bytes);
+    Find(u"alpha");
+    EXPECT_EQ(w.list.Texts(), Texts{"alpha"});
 }
 
 TEST_F(Search, EmptyKeywordOrMissingMapLeavesTheList)
@@ -81,26 +81,6 @@ TEST_F(Search, EmptyKeywordOrMissingMapLeavesTheList)
     Find(u"anything");
     EXPECT_EQ(w.list.Texts(), Texts{"kept"});
     EXPECT_EQ(w.messages.shown, (std::vector<ShownMessage>{{"Can't read data file", "Lexavant_French"}}));
-}
-
-TEST_F(Search, KeywordIsHeldToItsBuffer)
-{
-    WriteMap({{std::string(170, 'a')}});
-    Find(std::u16string(2000, u'a'));
-    EXPECT_EQ(book.keywordText.size(), 511u);
-    EXPECT_TRUE(w.list.rows.empty());
-    Find(std::u16string(170, u'A'), true);
-    EXPECT_EQ(w.list.rows.size(), 1u);
-}
-
-TEST_F(Search, TruncatedMapEndsTheScan)
-{
-    WriteMap({{"alpha"}, {"alpha beta"}});
-    Bytes bytes = ReadFile("MapEngSpec.data");
-    bytes.resize(bytes.size() - 1);
-    WriteFile("MapEngSpec.data", bytes);
-    Find(u"alpha");
-    EXPECT_EQ(w.list.Texts(), Texts{"alpha"});
 }
 
 TEST(WidenMapText, StopsAtLineFeedAndConvertsTheCodePage)
