@@ -6,21 +6,7 @@
 #include "resources/controlids.h"
 #include "testapp.h"
 
-#include <QMouseEvent>
 #include <gtest/gtest.h>
-
-namespace {
-
-void Click(QWidget* target, QPoint at)
-{
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        QMouseEvent event(type, QPointF(at), target->mapToGlobal(QPointF(at)), Qt::LeftButton,
-                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &event);
-    }
-}
-
-} // namespace
 
 TEST(AboutBox, TemplateLayoutSkinAndLabels)
 {

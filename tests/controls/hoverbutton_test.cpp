@@ -4,7 +4,6 @@
 
 #include <QEnterEvent>
 #include <QHelpEvent>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
 #include <gtest/gtest.h>
@@ -39,14 +38,6 @@ void Leave(CHoverButton& button)
 {
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(&button, &leave);
-}
-
-void Press(CHoverButton& button, QEvent::Type type)
-{
-    const QPointF at(3, 3);
-    QMouseEvent event(type, at, button.mapToGlobal(at), Qt::LeftButton,
-                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(&button, &event);
 }
 
 } // namespace
@@ -85,10 +76,10 @@ TEST(HoverButton, ThePointerLightsItUpAfterRestingAndPressingWinsOverHover)
     EXPECT_EQ(button->CurrentPicture(), CHoverButton::Hover);
     EXPECT_EQ(Shown(*button), kPictureColours[2]);
 
-    Press(*button, QEvent::MouseButtonPress);
+    SendMouse(button, QEvent::MouseButtonPress, QPoint(3, 3));
     EXPECT_EQ(button->CurrentPicture(), CHoverButton::Pressed);
     EXPECT_EQ(Shown(*button), kPictureColours[1]);
-    Press(*button, QEvent::MouseButtonRelease);
+    SendMouse(button, QEvent::MouseButtonRelease, QPoint(3, 3));
     EXPECT_EQ(Shown(*button), kPictureColours[2]);
 
     Leave(*button);

@@ -4,7 +4,6 @@
 #include "slotchooser.h"
 #include "testapp.h"
 
-#include <QMouseEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
@@ -51,12 +50,7 @@ struct ListFixture : ::testing::Test {
         return QPoint(x, row.center().y());
     }
 
-    void Release(QPoint at)
-    {
-        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), list.viewport()->mapToGlobal(QPointF(at)),
-                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(list.viewport(), &release);
-    }
+    void Release(QPoint at) { SendMouse(list.viewport(), QEvent::MouseButtonRelease, at); }
 
     // The application must exist before the list is made.
     struct AppReady {

@@ -1,7 +1,6 @@
 #include "regionfrombitmap.h"
 
 #include <gtest/gtest.h>
-#include <array>
 #include <functional>
 
 namespace {
@@ -25,25 +24,6 @@ void ExpectShape(const QRegion& region, const QImage& image, const std::function
 }
 
 } // namespace
-
-TEST(KeyRanges, BlackAndWhiteAreOneSidedOtherKeysReachSeventeenEitherWay)
-{
-    const struct {
-        QColor key;
-        std::array<int, 6> lowHighRedGreenBlue;
-    } cases[] = {
-        {QColor(0, 0, 0), {0, 16, 0, 16, 0, 16}},
-        {QColor(255, 255, 255), {239, 255, 239, 255, 239, 255}},
-        {QColor(100, 150, 200), {83, 117, 133, 167, 183, 217}},
-        {QColor(5, 250, 0), {0, 22, 233, 255, 0, 17}},   // clipped at the ends of the scale
-    };
-    for (const auto& c : cases) {
-        const KeyRanges r = KeyRangesFor(c.key);
-        EXPECT_EQ((std::array<int, 6>{r.lowRed, r.highRed, r.lowGreen, r.highGreen, r.lowBlue, r.highBlue}),
-                  c.lowHighRedGreenBlue)
-            << c.key.name().toStdString();
-    }
-}
 
 TEST(RegionFromBitmap, NearKeyPixelsAreOutsideAndEachOpaquePixelIsInside)
 {

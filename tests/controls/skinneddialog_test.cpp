@@ -17,7 +17,7 @@ protected:
 
 // `local` is taken relative to where the window was when the test began, as
 // the pointer's screen position does not move with the window.
-void SendMouse(QWidget* target, QEvent::Type type, QPoint local, Qt::MouseButtons buttons)
+void SendFromStart(QWidget* target, QEvent::Type type, QPoint local, Qt::MouseButtons buttons)
 {
     static const QPoint origin(100, 100);
     const QPointF global(origin + local);
@@ -69,16 +69,16 @@ TEST(SkinnedDialog, ADragMovesTheWindowAndAClickWithoutOneIsAClick)
     window.move(100, 100);
     window.show();
 
-    SendMouse(&window, QEvent::MouseButtonPress, QPoint(50, 50), Qt::LeftButton);
-    SendMouse(&window, QEvent::MouseMove, QPoint(80, 70), Qt::LeftButton);
-    SendMouse(&window, QEvent::MouseMove, QPoint(90, 75), Qt::LeftButton);
-    SendMouse(&window, QEvent::MouseButtonRelease, QPoint(90, 75), Qt::NoButton);
+    SendFromStart(&window, QEvent::MouseButtonPress, QPoint(50, 50), Qt::LeftButton);
+    SendFromStart(&window, QEvent::MouseMove, QPoint(80, 70), Qt::LeftButton);
+    SendFromStart(&window, QEvent::MouseMove, QPoint(90, 75), Qt::LeftButton);
+    SendFromStart(&window, QEvent::MouseButtonRelease, QPoint(90, 75), Qt::NoButton);
     EXPECT_EQ(window.pos(), QPoint(140, 125));
     EXPECT_EQ(window.clicks, 0);
 
-    SendMouse(&window, QEvent::MouseButtonPress, QPoint(90, 75), Qt::LeftButton);
-    SendMouse(&window, QEvent::MouseMove, QPoint(91, 75), Qt::LeftButton); // within the drag distance
-    SendMouse(&window, QEvent::MouseButtonRelease, QPoint(91, 75), Qt::NoButton);
+    SendFromStart(&window, QEvent::MouseButtonPress, QPoint(90, 75), Qt::LeftButton);
+    SendFromStart(&window, QEvent::MouseMove, QPoint(91, 75), Qt::LeftButton); // within the drag distance
+    SendFromStart(&window, QEvent::MouseButtonRelease, QPoint(91, 75), Qt::NoButton);
     EXPECT_EQ(window.pos(), QPoint(140, 125));
     EXPECT_EQ(window.clicks, 1);
 }

@@ -1,6 +1,5 @@
 #include "resources/dialogtemplate.h"
 #include "testapp.h"
-#include "textoptions.h"
 #include "transparentstatic.h"
 
 #include <QPainter>
@@ -28,37 +27,6 @@ QRect Ink(const QImage& image)
 }
 
 } // namespace
-
-TEST(TransparentStatic, StyleBitsGiveTheDrawingOptionsAndTheQtLayout)
-{
-    using namespace drawtext;
-    const struct {
-        const char* style;
-        unsigned bits;
-        unsigned options;
-        int horizontal;
-        Qt::TextElideMode elide;
-    } cases[] = {
-        {"left", 0, kWordBreak, Qt::AlignLeft, Qt::ElideNone},
-        {"centre", kStaticCentre, kCentre | kWordBreak, Qt::AlignHCenter, Qt::ElideNone},
-        {"right", kStaticRight, kRight | kWordBreak, Qt::AlignRight, Qt::ElideNone},
-        {"centre image", kStaticCentreImage, kVerticalCentre | kSingleLine, Qt::AlignLeft, Qt::ElideNone},
-        {"no prefix", kStaticNoPrefix, kNoPrefix | kWordBreak, Qt::AlignLeft, Qt::ElideNone},
-        {"end ellipsis", kStaticEndEllipsis, kEndEllipsis, Qt::AlignLeft, Qt::ElideRight},
-        {"path ellipsis", kStaticPathEllipsis, kPathEllipsis, Qt::AlignLeft, Qt::ElideMiddle},
-        {"word ellipsis", kStaticWordEllipsis, kWordEllipsis, Qt::AlignLeft, Qt::ElideRight},
-        {"left, no wrap", kStaticLeftNoWrap, 0u, Qt::AlignLeft, Qt::ElideNone},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(DrawingOptionsForStyle(c.bits), c.options) << c.style;
-        const QtTextLayout layout = QtLayoutForOptions(c.options);
-        EXPECT_EQ(layout.flags & Qt::AlignHorizontal_Mask, c.horizontal) << c.style;
-        EXPECT_EQ(layout.elide, c.elide) << c.style;
-    }
-    EXPECT_EQ(QtLayoutForOptions(kWordBreak).flags, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic);
-    EXPECT_EQ(QtLayoutForOptions(kCentre | kVerticalCentre | kSingleLine | kNoPrefix).flags,
-              Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine);
-}
 
 TEST(TransparentStatic, OnlyTheLettersArePaintedInTheirColour)
 {

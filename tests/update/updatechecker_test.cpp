@@ -26,18 +26,13 @@ void WriteAll(const QString& path, const QByteArray& bytes)
     file.write(bytes);
 }
 
-struct Started {
-    QString program;
-    QString parameter;
-};
-
 class UpdateChecker : public ::testing::Test {
 protected:
     ScopedTempDir dir;
     // An unset TMPDIR is restored as unset: an empty one names no folder.
     std::optional<QByteArray> previousTmp =
         qEnvironmentVariableIsSet("TMPDIR") ? std::optional(qgetenv("TMPDIR")) : std::nullopt;
-    std::vector<Started> started;
+    std::vector<std::pair<QString, QString>> started;   // program, parameter
     CUpdateChecker checker;
 
     void SetUp() override
@@ -69,9 +64,7 @@ TEST_F(UpdateChecker, HandOverWritesThreeLinesAndStartsTheUpdater)
     EXPECT_EQ(QDir(file.absolutePath()).canonicalPath(),
               QDir(QString::fromStdString(dir.path().string())).canonicalPath());
     EXPECT_EQ(ReadAll(checker.tempFileName), "1.5.2\nversion.dat\n" + folder.toLatin1());
-    ASSERT_EQ(started.size(), 1u);
-    EXPECT_EQ(started[0].program, "AutoUpdate.exe");
-    EXPECT_EQ(started[0].parameter, checker.tempFileName);
+    EXPECT_EQ(started, (std::vector<std::pair<QString, QString>>{{"AutoUpdate.exe", checker.tempFileName}}));
 
     // Another hand-over gets a file of its own.
     const QString first = checker.tempFileName;

@@ -7,13 +7,12 @@
 
 TEST(VersionOrder, DottedNumbersCompareAsNumbersAndLettersWithoutCase)
 {
-    const struct {
-        const char* older;
-        const char* newer;
-    } ordered[] = {{"1.5.2", "1.5.3"}, {"1.5.2", "1.6"},   {"1.9", "1.10"}, {"1.5.2", "1.5.2a"}, {"1.5.2a", "1.5.2B"},
-                   {"9", "10.0"},      {"1.5.2", "2"},
-                   // Digits beyond what a number holds still order, by their text.
-                   {"1.99999999999999999999998", "1.99999999999999999999999"}};
+    const char* ordered[][2] = {
+        {"1.5.2", "1.5.3"}, {"1.5.2", "1.6"}, {"1.9", "1.10"}, {"1.5.2", "1.5.2a"}, {"1.5.2a", "1.5.2B"},
+        {"9", "10.0"}, {"1.5.2", "2"},
+        // Digits beyond what a number holds still order, by their text.
+        {"1.99999999999999999999998", "1.99999999999999999999999"},
+    };
     for (const auto& [older, newer] : ordered) {
         EXPECT_TRUE(IsOlderVersion(older, newer)) << older << " < " << newer;
         EXPECT_FALSE(IsOlderVersion(newer, older)) << newer << " < " << older;
