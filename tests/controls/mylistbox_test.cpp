@@ -25,8 +25,8 @@ public:
     int* deleted;
 };
 
-struct ListFixture : ::testing::Test {
-    ListFixture()
+struct PhraseListBox : ::testing::Test {
+    PhraseListBox()
     {
         mainWindow = &owner;
         QFont font("Arial");
@@ -38,7 +38,7 @@ struct ListFixture : ::testing::Test {
         list.show();
         list.setCurrentRow(1);
     }
-    ~ListFixture() override { mainWindow = nullptr; }
+    ~PhraseListBox() override { mainWindow = nullptr; }
 
     // The middle of `word` in row 1, as the list lays its text out.
     QPoint PointOn(const QString& before, const QString& word) const
@@ -62,7 +62,7 @@ struct ListFixture : ::testing::Test {
 
 } // namespace
 
-TEST_F(ListFixture, ClickingASlotWordOpensItsAlternativesOverTheWord)
+TEST_F(PhraseListBox, ClickingASlotWordOpensItsAlternativesOverTheWord)
 {
     Release(PointOn("I need [", "one"));
     SlotChooser* chooser = list.Chooser();
@@ -89,7 +89,7 @@ TEST_F(ListFixture, ClickingASlotWordOpensItsAlternativesOverTheWord)
     EXPECT_GT(dark, 5);
 }
 
-TEST_F(ListFixture, PickingAnAlternativeRewritesTheWordAndShowsThePhrase)
+TEST_F(PhraseListBox, PickingAnAlternativeRewritesTheWordAndShowsThePhrase)
 {
     Release(PointOn("I need [one] tickets, [", "please"));
     SlotChooser* chooser = list.Chooser();
@@ -113,7 +113,7 @@ TEST_F(ListFixture, PickingAnAlternativeRewritesTheWordAndShowsThePhrase)
     EXPECT_EQ(owner.shown, 2);
 }
 
-TEST_F(ListFixture, ClicksBesideTheSlotsInTheFavouritesViewTheWheelOrACancelOpenOrChangeNothing)
+TEST_F(PhraseListBox, ClicksBesideTheSlotsInTheFavouritesViewTheWheelOrACancelOpenOrChangeNothing)
 {
     Release(PointOn("I need [", "one"));
     ASSERT_TRUE(list.Chooser()->isVisible());
@@ -153,7 +153,7 @@ TEST_F(ListFixture, ClicksBesideTheSlotsInTheFavouritesViewTheWheelOrACancelOpen
     EXPECT_EQ(list.item(1)->text(), "I need [one] tickets, [please].");
 }
 
-TEST_F(ListFixture, HorizontalScrollingMovesTheSlotsLeft)
+TEST_F(PhraseListBox, HorizontalScrollingMovesTheSlotsLeft)
 {
     const QPoint unscrolled = PointOn("I need [", "one");
     list.SetHorizontalExtent(2000);

@@ -3,14 +3,25 @@
 #include "records.h"
 #include "search.h"
 
-void WriteEnglish(const std::vector<EnglishEntry>& records, const std::string& name)
+namespace {
+
+// Writes one record per entry, made by `toRecord`, as the file `name`.
+template <typename Entry, typename ToRecord>
+void WriteRecords(const std::string& name, const std::vector<Entry>& entries, ToRecord toRecord)
 {
     Bytes bytes;
-    for (const EnglishEntry& e : records) {
-        const auto record = PhraseRecord{e.text, e.number}.Encode();
+    for (const Entry& entry : entries) {
+        const auto record = toRecord(entry).Encode();
         bytes.insert(bytes.end(), record.begin(), record.end());
     }
     WriteFile(name, bytes);
+}
+
+} // namespace
+
+void WriteEnglish(const std::vector<EnglishEntry>& records, const std::string& name)
+{
+    WriteRecords(name, records, [](const EnglishEntry& e) { return PhraseRecord{e.text, e.number}; });
 }
 
 void WriteEnglishTexts(const std::vector<std::u16string>& texts, const std::string& name)
@@ -23,22 +34,12 @@ void WriteEnglishTexts(const std::vector<std::u16string>& texts, const std::stri
 
 void WriteFrench(const std::vector<std::u16string>& texts)
 {
-    Bytes bytes;
-    for (const std::u16string& text : texts) {
-        const auto record = TranslationRecord{text}.Encode();
-        bytes.insert(bytes.end(), record.begin(), record.end());
-    }
-    WriteFile("French.dat", bytes);
+    WriteRecords("French.dat", texts, [](const std::u16string& text) { return TranslationRecord{text}; });
 }
 
 void WriteMap(const std::vector<MapEntry>& records)
 {
-    Bytes bytes;
-    for (const MapEntry& e : records) {
-        const auto record = MapRecord{e.text, e.variantCount}.Encode();
-        bytes.insert(bytes.end(), record.begin(), record.end());
-    }
-    WriteFile("MapEngSpec.data", bytes);
+    WriteRecords("MapEngSpec.data", records, [](const MapEntry& e) { return MapRecord{e.text, e.variantCount}; });
 }
 
 void WriteRelated(const std::vector<std::vector<int>>& related, int rows)
