@@ -3,7 +3,6 @@
 #include "categories.h"
 #include "fakeviews.h"
 #include "phrasefixtures.h"
-#include "tempdir.h"
 
 #include <gtest/gtest.h>
 
@@ -49,12 +48,7 @@ TEST(CategoryTable, RangesAreTheBooksOwnAndTileIt)
                                                          u"Question"}));
 }
 
-class CategoryMap : public ::testing::Test {
-protected:
-    ScopedTempDir dir;
-    FakeWindowSet w;
-    PhraseBook& book = w.book;
-};
+using CategoryMap = PhraseBookTest;
 
 TEST_F(CategoryMap, SubcategoryBoxForEachCategory)
 {

@@ -3,7 +3,10 @@
 
 #include "citem.h"
 #include "phrasebook.h"
+#include "tempdir.h"
 #include "text.h"
+
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <ostream>
@@ -146,4 +149,12 @@ struct FakeWindowSet {
         window.book = &book;
         window.list = &list;
     }
+};
+
+// A phrase book wired to fakes, in a fresh current directory of its own.
+class PhraseBookTest : public ::testing::Test {
+protected:
+    ScopedTempDir dir;
+    FakeWindowSet w;
+    PhraseBook& book = w.book;
 };

@@ -3,18 +3,14 @@
 #include "fakeviews.h"
 #include "phrasefixtures.h"
 #include "records.h"
-#include "tempdir.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
 
 using Texts = std::vector<std::string>;
 
-class Favourites : public ::testing::Test {
+class Favourites : public PhraseBookTest {
 protected:
-    ScopedTempDir dir;
-    FakeWindowSet w;
-    PhraseBook& book = w.book;
 
     void SetUp() override
     {

@@ -3,17 +3,13 @@
 
 #include "fakeviews.h"
 #include "phrasefixtures.h"
-#include "tempdir.h"
 
 #include <gtest/gtest.h>
 
 using Texts = std::vector<std::string>;
 
-class PhraseFiles : public ::testing::Test {
+class PhraseFiles : public PhraseBookTest {
 protected:
-    ScopedTempDir dir;
-    FakeWindowSet w;
-    PhraseBook& book = w.book;
 
     void SetUp() override { WriteEmptySoundArchive(); }
 

@@ -3,17 +3,13 @@
 #include "fakeviews.h"
 #include "phrasefixtures.h"
 #include "search.h"
-#include "tempdir.h"
 
 #include <gtest/gtest.h>
 
 using Texts = std::vector<std::string>;
 
-class Related : public ::testing::Test {
+class Related : public PhraseBookTest {
 protected:
-    ScopedTempDir dir;
-    FakeWindowSet w;
-    PhraseBook& book = w.book;
 
     void SetUp() override
     {

@@ -3,17 +3,13 @@
 #include "fakeviews.h"
 #include "phrasefixtures.h"
 #include "search.h"
-#include "tempdir.h"
 
 #include <gtest/gtest.h>
 
 using Texts = std::vector<std::string>;
 
-class Search : public ::testing::Test {
+class Search : public PhraseBookTest {
 protected:
-    ScopedTempDir dir;
-    FakeWindowSet w;
-    PhraseBook& book = w.book;
 
     void Find(const std::u16string& keyword, bool exact = false)
     {

@@ -3,7 +3,6 @@
 #include "fakeviews.h"
 #include "files.h"
 #include "records.h"
-#include "tempdir.h"
 
 #include <gtest/gtest.h>
 
@@ -30,11 +29,8 @@ const std::vector<std::string> kLoaded = {"Close", "Open", "Prepare 0 400000"};
 
 } // namespace
 
-class SoundArchive : public ::testing::Test {
+class SoundArchive : public PhraseBookTest {
 protected:
-    ScopedTempDir dir;
-    FakeWindowSet w;
-    PhraseBook& book = w.book;
     Bytes clips = Bytes(8000);
 
     void SetUp() override
