@@ -113,7 +113,7 @@ TEST_F(PhraseListBox, PickingAnAlternativeRewritesTheWordAndShowsThePhrase)
     EXPECT_EQ(owner.shown, 2);
 }
 
-TEST_F(PhraseListBox, ClicksBesideTheSlotsInTheFavouritesViewTheWheelOrACancelOpenOrChangeNothing)
+TEST_F(PhraseListBox, StrayClicksTheFavouritesViewTheWheelAndACancelChangeNothing)
 {
     Release(PointOn("I need [", "one"));
     ASSERT_TRUE(list.Chooser()->isVisible());
