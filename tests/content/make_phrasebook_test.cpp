@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
@@ -18,51 +19,49 @@ struct ToolRun {
     std::string errors;
 };
 
+std::string ReadText(const std::string& name)
+{
+    const Bytes bytes = ReadFile(name);
+    return std::string(bytes.begin(), bytes.end());
+}
+
 // Runs the tool in the current directory on `source`, writing into "out".
 ToolRun MakePhrasebook(const std::string& source)
 {
     const std::string command = std::string(TESSALY_TOOL) + " make-phrasebook " + source +
                                 " out --no-clips >stdout.txt 2>stderr.txt";
     const int status = std::system(command.c_str());
-    const Bytes errors = ReadFile("stderr.txt");
-    return {status, std::string(errors.begin(), errors.end())};
+    return {status, ReadText("stderr.txt")};
 }
 
 std::vector<std::string> SourceLines()
 {
-    const Bytes bytes = ReadFile(DataPath("source/phrasebook.txt"));
     std::vector<std::string> lines;
-    std::istringstream in(std::string(bytes.begin(), bytes.end()));
+    std::istringstream in(ReadText(DataPath("source/phrasebook.txt")));
     for (std::string line; std::getline(in, line);)
         lines.push_back(line);
     return lines;
 }
 
-std::string Joined(const std::vector<std::string>& lines)
+void WriteLines(const std::string& name, const std::vector<std::string>& lines)
 {
     std::string text;
     for (const std::string& line : lines)
         text += line + "\n";
-    return text;
+    WriteFile(name, Bytes(text.begin(), text.end()));
 }
 
 // Replaces phrase `number`'s line; returns its 1-based line number.
 int ReplacePhrase(std::vector<std::string>& lines, int number, const std::string& replacement)
 {
     const std::string prefix = std::to_string(number) + " |";
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].starts_with(prefix)) {
-            lines[i] = replacement;
-            return int(i) + 1;
-        }
+    const auto line = std::find_if(lines.begin(), lines.end(), [&](const std::string& l) { return l.starts_with(prefix); });
+    if (line == lines.end()) {
+        ADD_FAILURE() << "no line for phrase " << number;
+        return 0;
     }
-    ADD_FAILURE() << "no line for phrase " << number;
-    return 0;
-}
-
-void WriteText(const std::string& name, const std::string& text)
-{
-    WriteFile(name, Bytes(text.begin(), text.end()));
+    *line = replacement;
+    return int(line - lines.begin()) + 1;
 }
 
 } // namespace
@@ -105,7 +104,7 @@ TEST(MakePhrasebook, ReportsEveryFaultOfABrokenSourceWithItsLineAndWritesNothing
         {ReplacePhrase(lines, 7, "7 | Good [night|day]. | Bonne nuit."), "crosses the end of Basic / Greetings (1-7)"},
         {ReplacePhrase(lines, 44, "44 | [Open] | Ouvert"), "a single bracketed alternative outside a family"},
     };
-    WriteText("broken.txt", Joined(lines));
+    WriteLines("broken.txt", lines);
 
     const ToolRun run = MakePhrasebook("broken.txt");
     EXPECT_NE(run.status, 0);
@@ -128,14 +127,13 @@ TEST(MakePhrasebook, RefusesABookThatStopsShortOrRunsLong)
         lines.pop_back();
     ASSERT_FALSE(lines.empty());
 
-    std::vector<std::string> shorter(lines.begin(), lines.end() - 1);
-    WriteText("short.txt", Joined(shorter));
+    WriteLines("short.txt", std::vector<std::string>(lines.begin(), lines.end() - 1));
     ToolRun run = MakePhrasebook("short.txt");
     EXPECT_NE(run.status, 0);
     EXPECT_NE(run.errors.find("the book ends at phrase 830; it needs all 831"), std::string::npos) << run.errors;
 
     lines.push_back("832 | One phrase too many. | Une phrase de trop.");
-    WriteText("long.txt", Joined(lines));
+    WriteLines("long.txt", lines);
     run = MakePhrasebook("long.txt");
     EXPECT_NE(run.status, 0);
     EXPECT_NE(run.errors.find("phrase 832 is beyond the book's last, 831"), std::string::npos) << run.errors;
