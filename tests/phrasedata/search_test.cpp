@@ -2,7 +2,6 @@
 
 #include "fakeviews.h"
 #include "phrasefixtures.h"
-#include "search.h"
 
 #include <gtest/gtest.h>
 
@@ -77,11 +76,4 @@ TEST_F(Search, EmptyKeywordOrMissingMapLeavesTheList)
     Find(u"anything");
     EXPECT_EQ(w.list.Texts(), Texts{"kept"});
     EXPECT_EQ(w.messages.shown, (std::vector<ShownMessage>{{"Can't read data file", "Lexavant_French"}}));
-}
-
-TEST(WidenMapText, StopsAtLineFeedAndConvertsTheCodePage)
-{
-    EXPECT_EQ(WidenMapText("abc\ndef"), u"abc");
-    EXPECT_EQ(WidenMapText(""), u"");
-    EXPECT_EQ(WidenMapText("\xE9\x80"), u"\u00E9\u20AC");
 }
