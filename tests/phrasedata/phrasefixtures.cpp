@@ -26,10 +26,8 @@ void WriteEnglish(const std::vector<EnglishEntry>& records, const std::string& n
 
 void WriteEnglishTexts(const std::vector<std::u16string>& texts, const std::string& name)
 {
-    std::vector<EnglishEntry> records;
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        records.push_back({texts[i], std::int32_t(i + 1)});
-    WriteEnglish(records, name);
+    std::int32_t number = 0;
+    WriteRecords(name, texts, [&](const std::u16string& text) { return PhraseRecord{text, ++number}; });
 }
 
 void WriteFrench(const std::vector<std::u16string>& texts)
@@ -46,10 +44,8 @@ void WriteRelated(const std::vector<std::vector<int>>& related, int rows)
 {
     Bytes bytes(std::size_t(rows) * kRelateRowBytes, 0);
     for (std::size_t phrase = 0; phrase < related.size(); ++phrase) {
-        for (int number : related[phrase]) {
-            const int bit = number - 1;
-            bytes[phrase * kRelateRowBytes + std::size_t(bit / 8)] |= std::uint8_t(0x80 >> (bit % 8));
-        }
+        for (int bit : related[phrase])
+            bytes[phrase * kRelateRowBytes + std::size_t(bit - 1) / 8] |= std::uint8_t(0x80 >> (bit - 1) % 8);
     }
     WriteFile("Relate.dat", bytes);
 }
@@ -62,12 +58,11 @@ std::u16string NumberedText(int number)
 
 void WriteNumberedBook(int count)
 {
-    std::vector<std::u16string> english;
+    std::vector<std::u16string> english, french;
     std::vector<MapEntry> map;
-    std::vector<std::u16string> french;
     for (int n = 1; n <= count; ++n) {
         english.push_back(NumberedText(n));
-        map.push_back({"Phrase " + std::to_string(n), 1});
+        map.push_back({"Phrase " + std::to_string(n)});
         french.push_back(NumberedText(n) + u" fr\r");
     }
     WriteEnglishTexts(english);

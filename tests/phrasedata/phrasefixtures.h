@@ -30,6 +30,17 @@ void WriteRelated(const std::vector<std::vector<int>>& related, int rows = 831);
 // silently, so showing a phrase says nothing about sound.
 void WriteEmptySoundArchive();
 
+// The whole records a file holds.
+template <typename Record>
+std::vector<Record> ReadRecords(const std::string& name)
+{
+    const Bytes bytes = ReadFile(name);
+    std::vector<Record> records;
+    for (std::size_t at = 0; at + Record::kSize <= bytes.size(); at += Record::kSize)
+        records.push_back(Record::Decode(bytes.data() + at));
+    return records;
+}
+
 // Records of a text file of n phrases: "Phrase 1", "Phrase 2", ... (English,
 // map and French "Phrase n fr\r").
 void WriteNumberedBook(int count);

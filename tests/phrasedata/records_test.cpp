@@ -1,83 +1,49 @@
-// The record formats, byte for byte, the code page of the map and the text helpers.
+// The record formats at their edges, the code page of the map, the text
+// helpers and the test-map loader.
 
 #include "citem.h"
 #include "codepage.h"
+#include "files.h"
 #include "records.h"
+#include "tempdir.h"
 #include "text.h"
+#include "tree.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
-TEST(Records, FieldsSitWhereTheFilesHaveThem)
+TEST(Records, TextFieldsNeverRunPastTheirEndAndKeepRoomForTheTerminator)
 {
-    const auto english = PhraseRecord{u"Hi\u00E9", 0x01020304}.Encode();
-    ASSERT_EQ(english.size(), 124u);
-    EXPECT_EQ(std::vector<std::uint8_t>(english.begin(), english.begin() + 8),
-              (std::vector<std::uint8_t>{'H', 0, 'i', 0, 0xE9, 0, 0, 0}));
-    EXPECT_EQ(ReadLE32(english.data() + 120), 0x01020304u);
-    EXPECT_EQ(PhraseRecord::Decode(english.data()).text, u"Hi\u00E9");
-    EXPECT_EQ(PhraseRecord::Decode(english.data()).phraseNumber, 0x01020304);
-
-    const auto map = MapRecord{"Take [bus|train]", 0x0203}.Encode();
-    ASSERT_EQ(map.size(), 178u);
-    EXPECT_EQ(map[0], 'T');
-    EXPECT_EQ(map[16], 0);
-    EXPECT_EQ(ReadLE16(map.data() + 176), 0x0203);
-    EXPECT_EQ(TranslationRecord{u"Merci"}.Encode().size(), 160u);
-}
-
-TEST(Records, TextFieldsNeverRunPastTheirEnd)
-{
-    // A field with no terminator is read up to its end and no further.
-    std::uint8_t english[124] = {};
+    std::uint8_t english[124] = {};   // no terminator in the text field
     for (int i = 0; i < 120; i += 2)
         english[i] = 'a';
     english[120] = 7;
-    EXPECT_EQ(PhraseRecord::Decode(english).text.size(), 60u);
+    EXPECT_EQ(PhraseRecord::Decode(english).text, std::u16string(60, u'a'));
     EXPECT_EQ(PhraseRecord::Decode(english).phraseNumber, 7);
 
-    // Writing keeps room for the terminator: 80 units become 79.
-    const auto french = TranslationRecord{std::u16string(80, u'x')}.Encode();
-    EXPECT_EQ(french[156], 'x');
-    EXPECT_EQ(french[158], 0);
-    EXPECT_EQ(french[159], 0);
-    EXPECT_EQ(TranslationRecord::Decode(french.data()).text.size(), 79u);
+    const auto french = TranslationRecord{std::u16string(80, u'x')}.Encode();   // 80 units are written as 79
+    EXPECT_EQ(std::vector(french.begin() + 156, french.end()), (std::vector<std::uint8_t>{'x', 0, 0, 0}));
+    EXPECT_EQ(TranslationRecord::Decode(french.data()).text, std::u16string(79, u'x'));
 
     std::uint8_t map[178];
     std::fill(map, map + 176, 'm');
     map[176] = 0xFE;
     map[177] = 0xFF;
-    EXPECT_EQ(MapRecord::Decode(map).text.size(), 176u);
+    EXPECT_EQ(MapRecord::Decode(map).text, std::string(176, 'm'));
     EXPECT_EQ(MapRecord::Decode(map).variantCount, -2);
 }
 
-TEST(Codepage, Windows1252BothWays)
-{
-    const std::string bytes = "caf\xE9 \x80 \x9C\x85\x81";
-    const std::u16string text = Windows1252ToUtf16(bytes);
-    EXPECT_EQ(text, u"caf\u00E9 \u20AC \u0153\u2026\u0081");
-    EXPECT_EQ(Utf16ToWindows1252(text), bytes);
-    EXPECT_EQ(Utf16ToWindows1252(u"\u4E2D"), std::nullopt);
-    EXPECT_EQ(Utf16ToWindows1252(u"\u0100"), std::nullopt);
-}
-
-TEST(CItem, ShowsEachGroupByItsFirstAlternative)
+TEST(CItem, ShowsEachGroupByItsFirstAlternativeAndLeavesMalformedGroups)
 {
     const std::pair<std::u16string, std::u16string> cases[] = {
-        {u"Take [bus|train|taxi] 3", u"Take [bus] 3"},
-        {u"[a|b] and [c|d]", u"[a] and [c]"},
-        {u"No brackets here", u"No brackets here"},
-        // Malformed groups stay inside the text and are left alone.
-        {u"[lonely] and [x|y]", u"[lonely] and [x]"},
-        {u"open [a|b", u"open [a|b"},
-        {u"]|[", u"]|["},
+        {u"Take [bus|train|taxi] 3", u"Take [bus] 3"}, {u"[a|b] and [c|d]", u"[a] and [c]"},
+        {u"[lonely] and [x|y]", u"[lonely] and [x]"}, {u"open [a|b", u"open [a|b"}, {u"]|[", u"]|["},
     };
-    for (const auto& [raw, shown] : cases) {
+    for (const auto& [raw, shown] : cases)
         EXPECT_EQ(CItem(raw).displayText, shown) << Utf16ToUtf8(raw);
-        EXPECT_EQ(CItem(raw).rawText, raw);
-    }
 }
 
-TEST(Text, ConversionsAndNumbersRefuseWhatTheyCannotRead)
+TEST(Text, ConversionsCodePageAndNumbersRefuseWhatTheyCannotRead)
 {
     EXPECT_EQ(PhraseKey(u"Keep \uFEFF inside\r\n"), u"Keep \uFEFF inside");
     EXPECT_EQ(ParseDecimal(u"831"), 831);
@@ -85,4 +51,34 @@ TEST(Text, ConversionsAndNumbersRefuseWhatTheyCannotRead)
     EXPECT_EQ(ParseDecimal(u""), std::nullopt);
     EXPECT_EQ(Utf8ToUtf16("\xC3\xA9t\xC3\xA9 \xE2\x82\xAC"), u"\u00E9t\u00E9 \u20AC");
     EXPECT_EQ(Utf8ToUtf16("\xC3"), u"\uFFFD");   // cut short
+    EXPECT_EQ(Windows1252ToUtf16("\x80\x9C\x85\x81"), u"\u20AC\u0153\u2026\u0081");
+    EXPECT_EQ(Utf16ToWindows1252(u"\u20AC\u0153\u2026\u0081"), "\x80\x9C\x85\x81");
+    EXPECT_EQ(Utf16ToWindows1252(u"\u0100"), std::nullopt);
+}
+
+TEST(TestMap, LoadsWholeRecordsIntoAListNumberedFromFirst)
+{
+    ScopedTempDir dir;
+    std::unique_ptr<MapNode> head;
+    MapNode* tail = nullptr;
+    LoadTestMap(head, tail, 0, 10);   // no file: the list stays empty
+    EXPECT_FALSE(head);
+    std::filesystem::create_directories("My Documents/Test");
+    Bytes file;
+    for (char16_t i = 0; i < 5; ++i) {
+        for (Bytes field : {Utf16LE({u'a', char16_t(u'0' + i)}), Utf16LE(u"b"), Utf16LE(std::u16string(100, u'x'))}) {
+            field.resize(200, 0);   // the last text fills its field: no terminator
+            Append(file, field);
+        }
+    }
+    file.pop_back();   // the last record is torn
+    WriteFile("My Documents/Test/map.txt", file);
+    LoadTestMap(head, tail, 1, 100);
+    ASSERT_TRUE(head);
+    EXPECT_EQ(std::tuple(head->texts[0], head->id, head->texts[2].size()), std::tuple(u"a1", 1, 100u));
+    EXPECT_EQ(std::tuple(tail->texts[0], tail->id), std::tuple(u"a3", 3));
+    EXPECT_TRUE(head->next->next.get() == tail && !tail->next);
+    LoadTestMap(head, tail, 0, 1);   // a second load appends, numbering from its own first
+    EXPECT_EQ(std::tuple(tail->texts[0], tail->id), std::tuple(u"a0", 0));
+    EXPECT_EQ(head->next->next->next.get(), tail);
 }

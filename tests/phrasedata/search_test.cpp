@@ -1,15 +1,14 @@
-// Keyword search over the category map.
+// Keyword search over the category map, and the phrases related to the one
+// whose clip was loaded last.
 
 #include "fakeviews.h"
 #include "phrasefixtures.h"
+#include "search.h"
 
 #include <gtest/gtest.h>
 
-using Texts = std::vector<std::string>;
-
 class Search : public PhraseBookTest {
 protected:
-
     void Find(const std::u16string& keyword, bool exact = false)
     {
         w.window.keywordControl = keyword;
@@ -23,23 +22,13 @@ TEST_F(Search, FindsWhatTheMapsFirstRecordsHoldUpToALineFeed)
     WriteMap({{"Hello, how are you?"}, {"Good morning"}, {"Hello again"}, {"I would like [coffee|tea]", 2},
               {"I would like [tea]"}, {"Only [milk|water]", 2}, {"Only [water] juice"}, {"Cr\xE8me br\xFBl\xE9"},
               {"CAF\xC9"}, {"Middle\nhidden words"}, {std::string(170, 'a')}, {"The very last"}});
-    const struct {
-        std::u16string keyword;
-        bool exact;
-        Texts rows;
-    } cases[] = {
-        {u"HELLO", false, {"Hello, how are you?", "Hello again"}},
-        {u"HELLO", true, {}},
-        {u"hello, how are you?", true, {"Hello, how are you?"}},
-        // A family is examined once, by its first record and its group.
-        {u"tea", false, {"I would like [coffee]"}},
-        {u"juice", false, {}},
-        {u"i would like [coffee|tea]", true, {"I would like [coffee]"}},
-        {u"cr\u00E8me", false, {"Cr\u00E8me br\u00FBl\u00E9"}},
-        {u"caf\u00E9", false, {"CAF\u00C9"}},
-        {u"hidden", false, {}},
-        {u"middle", true, {"Middle\nhidden words"}},
-        {u"last", false, {"The very last"}},
+    // A family is examined once, by its first record and its group.
+    const struct { std::u16string keyword; bool exact; Texts rows; } cases[] = {
+        {u"HELLO", false, {"Hello, how are you?", "Hello again"}}, {u"HELLO", true, {}},
+        {u"hello, how are you?", true, {"Hello, how are you?"}}, {u"tea", false, {"I would like [coffee]"}},
+        {u"juice", false, {}}, {u"i would like [coffee|tea]", true, {"I would like [coffee]"}},
+        {u"cr\u00E8me", false, {"Cr\u00E8me br\u00FBl\u00E9"}}, {u"caf\u00E9", false, {"CAF\u00C9"}},
+        {u"hidden", false, {}}, {u"middle", true, {"Middle\nhidden words"}}, {u"last", false, {"The very last"}},
         {std::u16string(170, u'A'), true, {std::string(170, 'a')}},
     };
     for (const auto& c : cases) {
@@ -48,9 +37,7 @@ TEST_F(Search, FindsWhatTheMapsFirstRecordsHoldUpToALineFeed)
     }
     Find(u"tea");
     EXPECT_EQ(w.list.rows[0].item->rawText, u"I would like [coffee|tea]");
-    EXPECT_EQ(w.window.reads, int(std::size(cases)) + 1);
-    // Only the empty results say so.
-    EXPECT_EQ(w.messages.shown, std::vector<ShownMessage>(3, {"This item can't be found", "Lexavant_French"}));
+    EXPECT_EQ(w.messages.shown, Shown(3, {"This item can't be found"}));   // only the empty results say so
 }
 
 TEST_F(Search, KeywordIsHeldToItsBufferAndATornMapEndsTheScan)
@@ -59,9 +46,8 @@ TEST_F(Search, KeywordIsHeldToItsBufferAndATornMapEndsTheScan)
     Find(std::u16string(2000, u'a'));
     EXPECT_EQ(book.keywordText.size(), 511u);
     EXPECT_TRUE(w.list.rows.empty());
-
     Bytes bytes = ReadFile("MapEngSpec.data");
-    bytes.resize(bytes.size() - 1);
+    bytes.pop_back();
     WriteFile("MapEngSpec.data", bytes);
     Find(u"alpha");
     EXPECT_EQ(w.list.Texts(), Texts{"alpha"});
@@ -71,9 +57,57 @@ TEST_F(Search, EmptyKeywordOrMissingMapLeavesTheList)
 {
     w.list.AddPlainRow(u"kept");
     Find(u"");
-    EXPECT_EQ(w.list.Texts(), Texts{"kept"});
     EXPECT_TRUE(w.messages.shown.empty());
     Find(u"anything");
     EXPECT_EQ(w.list.Texts(), Texts{"kept"});
-    EXPECT_EQ(w.messages.shown, (std::vector<ShownMessage>{{"Can't read data file", "Lexavant_French"}}));
+    EXPECT_EQ(w.messages.shown, Shown{{"Can't read data file"}});
+}
+
+class Related : public PhraseBookTest {
+protected:
+    std::vector<std::vector<int>> related = std::vector<std::vector<int>>(831);
+
+    void SetUp() override
+    {
+        WriteNumberedBook(831);
+        book.OpenDataFiles();
+    }
+    bool ListFor(int phrase)
+    {
+        book.loadedPhrase = phrase;
+        return book.FindRelatedPhrases();
+    }
+};
+
+TEST_F(Related, ListsRelatedPhrasesInNumberOrderWithoutBrackets)
+{
+    related[4] = {16, 1, 831};
+    WriteRelated(related);
+    ASSERT_TRUE(ListFor(5));
+    EXPECT_EQ(w.list.Texts(), (Texts{"Phrase 1", "Phrase 16", "Phrase 831"}));
+    EXPECT_EQ(book.phraseIds.size(), 3u);
+    EXPECT_EQ(book.phraseIds.at(u"Phrase 16"), u"16");
+    WriteEnglish({{u"\uFEFFSee [you] later\r", 1}, {u"Bye", 2}});   // bits past the file's end give no rows
+    book.OpenDataFiles();
+    ASSERT_TRUE(ListFor(5));
+    EXPECT_EQ(w.list.Texts(), Texts{"See you later"});
+    EXPECT_EQ(book.phraseIds.at(u"See you later"), u"1");
+}
+
+TEST_F(Related, NothingRelatedOrShortAndHostileTablesStayInBounds)
+{
+    std::array<std::uint8_t, kRelateRowBytes> row{};
+    row[103] = 0x03;   // 831 and the spare 832nd bit
+    EXPECT_EQ(RelatedPhraseNumbers(row), (std::vector<int>{831}));
+    WriteRelated(related);
+    w.list.AddPlainRow(u"kept");
+    EXPECT_FALSE(ListFor(9));
+    WriteRelated({{}, {}, {2}}, 3);
+    EXPECT_FALSE(ListFor(700));   // past the rows the file holds
+    EXPECT_EQ(w.list.Texts(), Texts{"kept"});
+    EXPECT_TRUE(ListFor(3));
+    EXPECT_EQ(w.list.Texts(), Texts{"Phrase 2"});
+    std::remove("Relate.dat");
+    EXPECT_FALSE(ListFor(3));
+    EXPECT_EQ(w.list.Texts(), Texts{"Phrase 2"});
 }
