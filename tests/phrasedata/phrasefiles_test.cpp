@@ -17,12 +17,13 @@ protected:
     }
 };
 
-TEST_F(PhraseFiles, MissingFilesAndNumbersOutsideTheBookAreRefused)
+TEST_F(PhraseFiles, OpeningAndClosingMissingFilesAndNumbersOutsideTheBook)
 {
     book.OpenDataFiles();
     EXPECT_FALSE(book.englishFile || book.frenchFile || book.LoadPhraseRange(1, 7));
     EXPECT_TRUE(book.ReadTranslation(1).text.empty() && w.messages.shown.empty());
     WriteNumberedBook(832);
+    FilePtr other = OpenFile("English.dat", "rb");
     book.OpenDataFiles();
     EXPECT_TRUE(book.englishFile && book.frenchOpenedFirst && book.favoriteFileOpen && FileExists("favorite.dat"));
     for (int number : {0, -5, 833})
@@ -30,7 +31,10 @@ TEST_F(PhraseFiles, MissingFilesAndNumbersOutsideTheBookAreRefused)
     EXPECT_EQ(book.ReadTranslation(2).text, u"Phrase 2 fr\r");
     book.LoadAllPhrases();   // the book's 831, no more
     EXPECT_TRUE(book.phraseIds.size() == 831u && book.phraseIds.contains(u"Phrase 831"));
-    book.CloseDataFiles();
+    book.CloseDataFiles();   // its own streams, no others
+    EXPECT_FALSE(book.englishFile || book.frenchFile || book.favoriteFile || book.favoriteFileOpen);
+    char first = 0;
+    EXPECT_TRUE(std::fread(&first, 1, 1, other.get()) == 1 && first == 'P');
     std::remove("English.dat");
     book.LoadAllPhrases();
     EXPECT_TRUE(book.phraseIds.empty());
@@ -75,16 +79,4 @@ TEST_F(PhraseFiles, UnknownOverlongOrMissingRowsChangeNothing)
     SelectRow(3);
     EXPECT_EQ(book.selectedText.size(), 59u);
     EXPECT_EQ(w.messages.shown.size(), 2u);
-}
-
-TEST_F(PhraseFiles, ClosingReleasesOnlyItsOwnStreams)
-{
-    WriteNumberedBook(1);
-    FilePtr other = OpenFile("English.dat", "rb");
-    book.OpenDataFiles();
-    book.CloseDataFiles();
-    EXPECT_FALSE(book.englishFile || book.frenchFile || book.favoriteFile || book.favoriteFileOpen);
-    std::uint8_t first[2] = {};
-    EXPECT_EQ(std::fread(first, 1, 2, other.get()), 2u);
-    EXPECT_EQ(first[0], 'P');
 }

@@ -19,15 +19,10 @@ void WriteRecords(const std::string& name, const std::vector<Entry>& entries, To
 
 } // namespace
 
-void WriteEnglish(const std::vector<EnglishEntry>& records, const std::string& name)
-{
-    WriteRecords(name, records, [](const EnglishEntry& e) { return PhraseRecord{e.text, e.number}; });
-}
-
-void WriteEnglishTexts(const std::vector<std::u16string>& texts, const std::string& name)
+void WriteEnglishTexts(const std::vector<std::u16string>& texts)
 {
     std::int32_t number = 0;
-    WriteRecords(name, texts, [&](const std::u16string& text) { return PhraseRecord{text, ++number}; });
+    WriteRecords("English.dat", texts, [&](const std::u16string& text) { return PhraseRecord{text, ++number}; });
 }
 
 void WriteFrench(const std::vector<std::u16string>& texts)

@@ -7,19 +7,13 @@
 #include <string>
 #include <vector>
 
-struct EnglishEntry {
-    std::u16string text;
-    std::int32_t number;
-};
-
 struct MapEntry {
     std::string text;   // Windows-1252
     std::int16_t variantCount = 1;
 };
 
-void WriteEnglish(const std::vector<EnglishEntry>& records, const std::string& name = "English.dat");
 // Record i gets number i + 1.
-void WriteEnglishTexts(const std::vector<std::u16string>& texts, const std::string& name = "English.dat");
+void WriteEnglishTexts(const std::vector<std::u16string>& texts);
 void WriteFrench(const std::vector<std::u16string>& texts);
 void WriteMap(const std::vector<MapEntry>& records);
 

@@ -1,5 +1,4 @@
-// The record formats at their edges, the code page of the map, the text
-// helpers and the test-map loader.
+// The record formats at their edges, the code page, the text helpers and the test-map loader.
 
 #include "citem.h"
 #include "codepage.h"
@@ -12,25 +11,16 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
-TEST(Records, TextFieldsNeverRunPastTheirEndAndKeepRoomForTheTerminator)
+TEST(Records, TextFieldsWithoutATerminatorAreReadToTheirEndOnly)
 {
-    std::uint8_t english[124] = {};   // no terminator in the text field
-    for (int i = 0; i < 120; i += 2)
-        english[i] = 'a';
-    english[120] = 7;
-    EXPECT_EQ(PhraseRecord::Decode(english).text, std::u16string(60, u'a'));
-    EXPECT_EQ(PhraseRecord::Decode(english).phraseNumber, 7);
-
-    const auto french = TranslationRecord{std::u16string(80, u'x')}.Encode();   // 80 units are written as 79
-    EXPECT_EQ(std::vector(french.begin() + 156, french.end()), (std::vector<std::uint8_t>{'x', 0, 0, 0}));
-    EXPECT_EQ(TranslationRecord::Decode(french.data()).text, std::u16string(79, u'x'));
-
-    std::uint8_t map[178];
-    std::fill(map, map + 176, 'm');
-    map[176] = 0xFE;
-    map[177] = 0xFF;
-    EXPECT_EQ(MapRecord::Decode(map).text, std::string(176, 'm'));
-    EXPECT_EQ(MapRecord::Decode(map).variantCount, -2);
+    auto english = PhraseRecord{std::u16string(60, u'a'), 7}.Encode();
+    english[118] = 'a';   // over the terminator writing keeps: the field is read to its end and no further
+    EXPECT_EQ(PhraseRecord::Decode(english.data()).text, std::u16string(60, u'a'));
+    EXPECT_EQ(PhraseRecord::Decode(english.data()).phraseNumber, 7);
+    auto map = MapRecord{std::string(176, 'm'), -2}.Encode();
+    map[175] = 'm';
+    EXPECT_EQ(MapRecord::Decode(map.data()).text, std::string(176, 'm'));
+    EXPECT_EQ(MapRecord::Decode(map.data()).variantCount, -2);
 }
 
 TEST(CItem, ShowsEachGroupByItsFirstAlternativeAndLeavesMalformedGroups)
