@@ -10,132 +10,99 @@
 
 namespace {
 
-const QColor kPictureColours[] = {Qt::red, Qt::green, Qt::blue};
+const QColor kAway = Qt::red, kPressed = Qt::green, kHover = Qt::blue;
 
-// Three solid pictures side by side, plus `extra` columns that are never shown.
-QPixmap SolidStrip(int pictureWidth, int height, int extra = 0)
-{
-    QImage strip(3 * pictureWidth + extra, height, QImage::Format_RGB32);
-    strip.fill(Qt::black);
-    QPainter p(&strip);
-    for (int i = 0; i < 3; ++i)
-        p.fillRect(i * pictureWidth, 0, pictureWidth, height, kPictureColours[i]);
-    return QPixmap::fromImage(strip);
-}
+// A button on a shown window, with three solid pictures side by side.
+struct HoverButton : ::testing::Test {
+    QApplication& app = TestApp();
+    QWidget window;
+    CHoverButton* button = new CHoverButton(&window);
 
-QColor Shown(CHoverButton& button)
-{
-    return button.grab().toImage().pixelColor(button.width() / 2, button.height() / 2);
-}
-
-void Enter(CHoverButton& button)
-{
-    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), button.mapToGlobal(QPointF(2, 2)));
-    QApplication::sendEvent(&button, &enter);
-}
-
-void Leave(CHoverButton& button)
-{
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(&button, &leave);
-}
+    HoverButton()
+    {
+        button->SetFrameStrip(Strip(20, 10));
+        window.show();
+    }
+    // `extra` columns at the end are never shown.
+    static QPixmap Strip(int pictureWidth, int height, int extra = 0)
+    {
+        QImage strip(3 * pictureWidth + extra, height, QImage::Format_RGB32);
+        strip.fill(Qt::black);
+        QPainter p(&strip);
+        p.fillRect(0, 0, pictureWidth, height, kAway);
+        p.fillRect(pictureWidth, 0, pictureWidth, height, kPressed);
+        p.fillRect(2 * pictureWidth, 0, pictureWidth, height, kHover);
+        return QPixmap::fromImage(strip);
+    }
+    QColor Shown() const { return button->grab().toImage().pixelColor(button->width() / 2, button->height() / 2); }
+    void Enter()
+    {
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), button->mapToGlobal(QPointF(2, 2)));
+        QApplication::sendEvent(button, &enter);
+    }
+    void Leave()
+    {
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(button, &leave);
+    }
+    QString TipShown()
+    {
+        QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), button->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(button, &help);
+        return QToolTip::text();
+    }
+};
 
 } // namespace
 
-TEST(HoverButton, TheStripGivesTheButtonTheSizeOfOnePictureInItsPlace)
+TEST_F(HoverButton, OnePictureOfTheStripAndNothingForAMissingBitmap)
 {
-    TestApp();
-    CHoverButton button;
-    button.move(30, 40);
-    button.SetFrameStrip(SolidStrip(127, 34));
-    EXPECT_EQ(button.geometry(), QRect(30, 40, 127, 34));
-    // 380 pixels give pictures of 126; the rest is never shown.
-    button.SetFrameStrip(SolidStrip(126, 20, 2));
-    EXPECT_EQ(button.FrameSize(), QSize(126, 20));
-    EXPECT_EQ(Shown(button), kPictureColours[0]);
-    // A missing bitmap is not reported; the button has nothing to show.
+    button->SetFrameStrip(Strip(126, 20, 2));   // 380 pixels: pictures of 126, the rest never shown
+    EXPECT_EQ(button->FrameSize(), QSize(126, 20));
+    EXPECT_EQ(Shown(), kAway);
     CHoverButton missing;
-    EXPECT_TRUE(missing.LoadFrameStrip(4242));
+    EXPECT_TRUE(missing.LoadFrameStrip(4242));   // not reported
     EXPECT_EQ(missing.FrameSize(), QSize(0, 0));
 }
 
-TEST(HoverButton, ThePointerLightsItUpAfterRestingAndPressingWinsOverHover)
+TEST_F(HoverButton, ThePointerLightsItUpAfterRestingAndPressingWinsOverHover)
 {
-    TestApp();
-    QWidget window;
-    auto* button = new CHoverButton(&window);
-    button->SetFrameStrip(SolidStrip(20, 10));
-    window.show();
-
     EXPECT_EQ(button->State(), HoverState::Away);
-    Enter(*button);
-    EXPECT_EQ(button->State(), HoverState::Arrived);
-    EXPECT_EQ(Shown(*button), kPictureColours[0]);
+    Enter();
+    EXPECT_EQ(std::pair(button->State(), Shown()), std::pair(HoverState::Arrived, kAway));
     RunEventsFor(30);
-    EXPECT_EQ(button->State(), HoverState::Hovering);
-    EXPECT_EQ(button->CurrentPicture(), CHoverButton::Hover);
-    EXPECT_EQ(Shown(*button), kPictureColours[2]);
-
+    EXPECT_EQ(std::pair(button->State(), Shown()), std::pair(HoverState::Hovering, kHover));
     SendMouse(button, QEvent::MouseButtonPress, QPoint(3, 3));
-    EXPECT_EQ(button->CurrentPicture(), CHoverButton::Pressed);
-    EXPECT_EQ(Shown(*button), kPictureColours[1]);
+    EXPECT_EQ(Shown(), kPressed);
     SendMouse(button, QEvent::MouseButtonRelease, QPoint(3, 3));
-    EXPECT_EQ(Shown(*button), kPictureColours[2]);
-
-    Leave(*button);
-    EXPECT_EQ(button->State(), HoverState::Away);
-    EXPECT_EQ(Shown(*button), kPictureColours[0]);
-
-    // Leaving before the pointer has rested: it never lights up.
-    Enter(*button);
-    Leave(*button);
+    EXPECT_EQ(Shown(), kHover);
+    Leave();
+    EXPECT_EQ(std::pair(button->State(), Shown()), std::pair(HoverState::Away, kAway));
+    Enter();   // leaving before the pointer has rested: it never lights up
+    Leave();
     RunEventsFor(30);
     EXPECT_EQ(button->State(), HoverState::Away);
-    // Pressed while away still shows the pressed picture.
-    button->setDown(true);
-    EXPECT_EQ(Shown(*button), kPictureColours[1]);
+    button->setDown(true);   // pressed while away still shows the pressed picture
+    EXPECT_EQ(Shown(), kPressed);
 }
 
-TEST(HoverButton, OneToolWhoseTextLaterCallsChange)
+TEST_F(HoverButton, OneToolWhoseTextLaterCallsChangeShownOnlyWhileActive)
 {
-    TestApp();
-    QWidget window;
-    auto* button = new CHoverButton(&window);
-    button->SetFrameStrip(SolidStrip(40, 20));
-    window.show();
-
-    // No text yet: activating does nothing and no tip shows.
-    button->ActivateTip(true);
+    button->ActivateTip(true);   // no text yet: no tip
     button->SetTipText(QString(), true);
     EXPECT_TRUE(button->Tip() == nullptr || button->Tip()->ToolCount() == 0);
-
     button->SetTipText("Add to Favorite", true);
     button->resize(80, 30);
     button->SetTipText("Remove from Favorite", true);
     ASSERT_NE(button->Tip(), nullptr);
     EXPECT_EQ(button->Tip()->ToolCount(), 1);
-    EXPECT_EQ(button->Tip()->ToolText(1), "Remove from Favorite");
-    // The tool keeps the rectangle the button had at the first text.
-    EXPECT_EQ(button->Tip()->ToolArea(1), QRect(0, 0, 40, 20));
-
-    QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), button->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(button, &help);
-    EXPECT_EQ(QToolTip::text(), "Remove from Favorite");
-
-    // An inactive tip shows nothing, not even a new text.
+    EXPECT_EQ(button->Tip()->ToolArea(1), QRect(0, 0, 20, 10));   // the rectangle at the first text
+    EXPECT_EQ(TipShown(), "Remove from Favorite");
     button->SetTipText("Search", false);
-    EXPECT_FALSE(button->Tip()->IsActive());
-    QHelpEvent again(QEvent::ToolTip, QPoint(5, 5), button->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(button, &again);
-    EXPECT_NE(QToolTip::text(), "Search");
+    EXPECT_NE(TipShown(), "Search");
     button->ActivateTip(true);
-    QApplication::sendEvent(button, &again);
-    EXPECT_EQ(QToolTip::text(), "Search");
-
-    // Texts from the string table; an unknown id changes nothing.
-    button->SetTipTextById(resources::kBasicButton, true);
+    EXPECT_EQ(TipShown(), "Search");
+    button->SetTipTextById(resources::kBasicButton, true);   // from the string table
+    button->SetTipTextById(1, true);   // an unknown id changes nothing
     EXPECT_EQ(button->Tip()->ToolText(1), "General Category");
-    button->SetTipTextById(1, true);
-    EXPECT_EQ(button->Tip()->ToolText(1), "General Category");
-    EXPECT_EQ(button->Tip()->ToolCount(), 1);
 }
