@@ -1,5 +1,5 @@
-#include "label.h"
 #include "controlid.h"
+#include "label.h"
 #include "testapp.h"
 
 #include <QElapsedTimer>
@@ -8,11 +8,20 @@
 
 namespace {
 
-void Tick(CLabel& label)
-{
-    QTimerEvent tick(1);
-    QApplication::sendEvent(&label, &tick);
-}
+struct Label : ::testing::Test {
+    QApplication& app = TestApp();
+    CLabel label;
+
+    // What `read` gives now and after each of `ticks` timer ticks.
+    template <typename Read>
+    auto AfterEachTick(int ticks, Read read)
+    {
+        std::vector<decltype(read())> seen{read()};
+        for (QTimerEvent tick(1); ticks-- > 0; seen.push_back(read()))
+            QApplication::sendEvent(&label, &tick);
+        return seen;
+    }
+};
 
 class NoticeRecorder : public QWidget {
 public:
@@ -28,82 +37,53 @@ protected:
 
 } // namespace
 
-TEST(Label, ATextFlashBlanksEveryHalfSecondAndNeverLosesTheText)
+TEST_F(Label, ATextFlashBlanksEveryHalfSecondAndNeverLosesTheText)
 {
-    TestApp();
-    CLabel label;
     label.setText("Version 1.5.2");
     QElapsedTimer clock;
     clock.start();
     label.SetTextFlash(true);
-    EXPECT_EQ(label.Flash(), CLabel::FlashKind::Text);
     while (label.text() == "Version 1.5.2" && clock.elapsed() < 5000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     EXPECT_EQ(label.text(), "");
-    // A timer never fires early; a busy machine may only make it late.
-    EXPECT_GE(clock.elapsed(), 499);
-    // Starting again while blank restores the text first, then saves it.
-    label.SetTextFlash(true);
-    EXPECT_EQ(label.text(), "Version 1.5.2");
-    Tick(label);
-    Tick(label);
-    EXPECT_EQ(label.text(), "Version 1.5.2");
-    Tick(label);
-    EXPECT_EQ(label.text(), "");
+    EXPECT_GE(clock.elapsed(), 499);   // a timer never fires early; a busy machine may make it late
+    label.SetTextFlash(true);   // starting again while blank restores the text first, then saves it
+    EXPECT_EQ(AfterEachTick(3, [&] { return label.text(); }),
+              (std::vector<QString>{"Version 1.5.2", "", "Version 1.5.2", ""}));
     label.SetTextFlash(false);
     EXPECT_EQ(label.text(), "Version 1.5.2");
     EXPECT_FALSE(label.FlashTimerRunning());
 }
 
-TEST(Label, ABackgroundFlashStartsPlainAndAStoppedFlashFreezesItsPhase)
+TEST_F(Label, ABackgroundFlashStartsPlainAndAStoppedFlashFreezesItsPhase)
 {
-    TestApp();
-    CLabel label;
-    const QColor plain = label.CurrentBrush().color();
-    label.SetBackgroundColour(QColor(250, 240, 100));
-    EXPECT_EQ(label.CurrentBrush().color(), QColor(250, 240, 100));
-
+    const QColor plain = label.CurrentBrush().color(), yellow(250, 240, 100);
+    label.SetBackgroundColour(yellow);
     label.SetBackgroundFlash(true);
-    EXPECT_EQ(label.CurrentBrush().color(), plain);
-    Tick(label);
-    EXPECT_EQ(label.CurrentBrush().color(), QColor(250, 240, 100));
-    Tick(label);
-    EXPECT_EQ(label.CurrentBrush().color(), plain);
+    EXPECT_EQ(AfterEachTick(2, [&] { return label.CurrentBrush().color(); }),
+              (std::vector<QColor>{plain, yellow, plain}));
     label.SetBackgroundFlash(false);
     EXPECT_FALSE(label.FlashTimerRunning());
     EXPECT_EQ(label.CurrentBrush().color(), plain);
-    // The text is left alone by a background flash.
-    EXPECT_EQ(label.Flash(), CLabel::FlashKind::Background);
 }
 
-TEST(Label, ItsOwnCursorAndTipClicksOnlyWhenClickableAndRightClicksTellTheParent)
+TEST_F(Label, ClicksOnlyWhenClickableRightClicksTellTheParentAndOneTipTool)
 {
-    TestApp();
     NoticeRecorder parent;
-    auto* label = new CLabel(&parent);
-    SetControlId(label, 1040);
-    label->resize(100, 20);
-    label->SetHoverCursor(QCursor(Qt::PointingHandCursor));
-    EXPECT_EQ(label->cursor().shape(), Qt::PointingHandCursor);
-
-    label->SetLabelTip("first");
-    label->SetLabelTip("second", 3000);
-    ASSERT_NE(label->Tip(), nullptr);
-    EXPECT_EQ(label->Tip()->ToolCount(), 1);
-    EXPECT_EQ(label->Tip()->ToolText(0), "second");
-    EXPECT_TRUE(label->Tip()->IsActive());
-
+    auto* child = new CLabel(&parent);
+    SetControlId(child, 1040);
+    child->resize(100, 20);
     int clicks = 0;
-    QObject::connect(label, &CLabel::Clicked, [&clicks] { ++clicks; });
-    Click(label, QPoint(4, 4));
-    EXPECT_EQ(clicks, 0);
-    label->SetClickable(true);
-    Click(label, QPoint(4, 4));
-    EXPECT_EQ(clicks, 1);
-    EXPECT_TRUE(parent.ids.empty());
-
-    Click(label, QPoint(4, 4), Qt::RightButton);
+    QObject::connect(child, &CLabel::Clicked, [&clicks] { ++clicks; });
+    Click(child, QPoint(4, 4));
+    child->SetClickable(true);
+    Click(child, QPoint(4, 4));
+    EXPECT_TRUE(clicks == 1 && parent.ids.empty());
+    Click(child, QPoint(4, 4), Qt::RightButton);
     QCoreApplication::processEvents();
     EXPECT_EQ(parent.ids, std::vector<int>{1040});
-    EXPECT_EQ(LabelRightClickEvent::kType, QEvent::User + 100);
+    child->SetLabelTip("first");
+    child->SetLabelTip("second", 3000);
+    ASSERT_NE(child->Tip(), nullptr);
+    EXPECT_TRUE(child->Tip()->ToolCount() == 1 && child->Tip()->ToolText(0) == "second");
 }

@@ -2,7 +2,6 @@
 #include "skinneddialog.h"
 #include "testapp.h"
 
-#include <QMouseEvent>
 #include <gtest/gtest.h>
 
 namespace {
@@ -17,12 +16,11 @@ protected:
 
 // `local` is taken relative to where the window was when the test began, as
 // the pointer's screen position does not move with the window.
-void SendFromStart(QWidget* target, QEvent::Type type, QPoint local, Qt::MouseButtons buttons)
+void SendFromStart(QWidget* target, QEvent::Type type, QPoint local)
 {
-    static const QPoint origin(100, 100);
-    const QPointF global(origin + local);
-    QMouseEvent event(type, QPointF(global - QPointF(target->pos())), global, Qt::LeftButton, buttons,
-                      Qt::NoModifier);
+    const QPointF global(QPoint(100, 100) + local);
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, global - QPointF(target->pos()), global, Qt::LeftButton, held, Qt::NoModifier);
     QApplication::sendEvent(target, &event);
 }
 
@@ -35,30 +33,20 @@ TEST(SkinnedDialog, TheSkinIsTheWholeBackgroundEveryTimeAndGivesTheShape)
     ASSERT_TRUE(window.LoadSkin(resources::kAboutSkin));
     EXPECT_EQ(window.size(), QSize(496, 412));
     ASSERT_TRUE(window.WindowShape());
-    // Black corners are outside, the panel inside.
-    EXPECT_FALSE(window.WindowShape()->contains(QPoint(0, 0)));
+    EXPECT_FALSE(window.WindowShape()->contains(QPoint(0, 0)));   // black corners are outside
     EXPECT_TRUE(window.WindowShape()->contains(QPoint(248, 200)));
     window.ApplyShape();
     EXPECT_EQ(window.mask(), *window.WindowShape());
-
-    for (int repaint = 0; repaint < 2; ++repaint) {
-        const QImage shown = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        EXPECT_EQ(shown, window.Skin().convertToFormat(QImage::Format_RGB32));
-    }
-}
-
-TEST(SkinnedDialog, WithoutItsSkinAWindowKeepsItsRectangleAndDefaultBackground)
-{
-    TestApp();
-    CountingWindow window;
-    window.resize(200, 100);
-    EXPECT_FALSE(window.LoadSkin(4242));
-    EXPECT_FALSE(window.WindowShape());
-    window.ApplyShape();
-    EXPECT_TRUE(window.mask().isEmpty());
-    EXPECT_EQ(window.size(), QSize(200, 100));
-    const QImage shown = window.grab().toImage();
-    EXPECT_EQ(shown.pixelColor(100, 50), window.palette().color(QPalette::Window));
+    for (int repaint = 0; repaint < 2; ++repaint)
+        EXPECT_EQ(window.grab().toImage().convertToFormat(QImage::Format_RGB32),
+                  window.Skin().convertToFormat(QImage::Format_RGB32));
+    CountingWindow plain;   // without its skin a window keeps its rectangle and background
+    plain.resize(200, 100);
+    EXPECT_FALSE(plain.LoadSkin(4242) || plain.WindowShape());
+    plain.ApplyShape();
+    EXPECT_TRUE(plain.mask().isEmpty());
+    EXPECT_EQ(plain.size(), QSize(200, 100));
+    EXPECT_EQ(plain.grab().toImage().pixelColor(100, 50), plain.palette().color(QPalette::Window));
 }
 
 TEST(SkinnedDialog, ADragMovesTheWindowAndAClickWithoutOneIsAClick)
@@ -68,17 +56,13 @@ TEST(SkinnedDialog, ADragMovesTheWindowAndAClickWithoutOneIsAClick)
     window.LoadSkin(resources::kAboutSkin);
     window.move(100, 100);
     window.show();
-
-    SendFromStart(&window, QEvent::MouseButtonPress, QPoint(50, 50), Qt::LeftButton);
-    SendFromStart(&window, QEvent::MouseMove, QPoint(80, 70), Qt::LeftButton);
-    SendFromStart(&window, QEvent::MouseMove, QPoint(90, 75), Qt::LeftButton);
-    SendFromStart(&window, QEvent::MouseButtonRelease, QPoint(90, 75), Qt::NoButton);
-    EXPECT_EQ(window.pos(), QPoint(140, 125));
-    EXPECT_EQ(window.clicks, 0);
-
-    SendFromStart(&window, QEvent::MouseButtonPress, QPoint(90, 75), Qt::LeftButton);
-    SendFromStart(&window, QEvent::MouseMove, QPoint(91, 75), Qt::LeftButton); // within the drag distance
-    SendFromStart(&window, QEvent::MouseButtonRelease, QPoint(91, 75), Qt::NoButton);
-    EXPECT_EQ(window.pos(), QPoint(140, 125));
-    EXPECT_EQ(window.clicks, 1);
+    SendFromStart(&window, QEvent::MouseButtonPress, QPoint(50, 50));
+    SendFromStart(&window, QEvent::MouseMove, QPoint(80, 70));
+    SendFromStart(&window, QEvent::MouseMove, QPoint(90, 75));
+    SendFromStart(&window, QEvent::MouseButtonRelease, QPoint(90, 75));
+    EXPECT_EQ(std::pair(window.pos(), window.clicks), std::pair(QPoint(140, 125), 0));
+    SendFromStart(&window, QEvent::MouseButtonPress, QPoint(90, 75));
+    SendFromStart(&window, QEvent::MouseMove, QPoint(91, 75));   // within the drag distance
+    SendFromStart(&window, QEvent::MouseButtonRelease, QPoint(91, 75));
+    EXPECT_EQ(std::pair(window.pos(), window.clicks), std::pair(QPoint(140, 125), 1));
 }
