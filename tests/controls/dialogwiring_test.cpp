@@ -1,9 +1,14 @@
 #include "controlid.h"
+#include "dialogbuilder.h"
 #include "messagetable.h"
+#include "resources/controlids.h"
 #include "slotchooser.h"
 #include "testapp.h"
+#include "transparentstatic.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -39,6 +44,25 @@ const MessageRow<Window> kTable[] = {
 };
 
 } // namespace
+
+TEST(DialogBuilder, TheMainTemplateMakesItsTextsAndStylesAndADropDownShowsOnlyItsFace)
+{
+    TestApp();
+    QWidget window;
+    BuildDialogTemplate(resources::kMainTemplate, &window,
+                        [](const resources::TemplateControl& row, QWidget* parent) -> QWidget* {
+                            return row.id == resources::kTranslationText ? new CTransparentStatic(parent) : nullptr;
+                        });
+    const auto* translation = qobject_cast<CTransparentStatic*>(FindControl(&window, resources::kTranslationText));
+    ASSERT_NE(translation, nullptr);
+    EXPECT_EQ(translation->StaticStyle(), resources::style::kStaticCentre);   // the template's style reaches it
+    EXPECT_EQ(QStringList({qobject_cast<QAbstractButton*>(FindControl(&window, resources::kBasicButton))->text(),
+                           qobject_cast<QAbstractButton*>(FindControl(&window, resources::kExactMatchBox))->text(),
+                           qobject_cast<QLabel*>(FindControl(&window, resources::kVersionText))->text()}),
+              QStringList({"Basic", "Exact match only", "1.5.2"}));
+    EXPECT_LT(FindControl(&window, resources::kSubcategoryBox)->height(), 60);   // of 78 template units
+    EXPECT_EQ(FindControl(&window, 4242), nullptr);
+}
 
 TEST(MessageTable, EachRowRoutesItsControlsNotificationToItsHandlerAndTheRestAreReported)
 {
