@@ -32,10 +32,8 @@ TEST(Artwork, TheGeneratorReproducesTheCommittedBitmaps)
 TEST(Artwork, EveryControlOfATemplateLiesInsideItsSkinsShape)
 {
     TestApp();
-    const struct {
-        const resources::DialogTemplate* dialog;
-        int skin;
-    } pairs[] = {{&resources::kMainTemplate, resources::kMainSkin}, {&resources::kAboutTemplate, resources::kAboutSkin}};
+    const struct { const resources::DialogTemplate* dialog; int skin; } pairs[] = {
+        {&resources::kMainTemplate, resources::kMainSkin}, {&resources::kAboutTemplate, resources::kAboutSkin}};
     for (const auto& pair : pairs) {
         const QImage skin(QStringLiteral("%1/%2.png").arg(TESSALY_BITMAPS_DIR).arg(pair.skin));
         const QRegion shape = *RegionFromBitmap(skin, Qt::black, false);

@@ -21,10 +21,7 @@ struct Window : QWidget {
 };
 
 template <int Row>
-void Note(Window& window)
-{
-    window.handled.push_back(Row);
-}
+void Note(Window& window) { window.handled.push_back(Row); }
 
 template <class T>
 T* Make(QWidget* parent, int id)

@@ -33,15 +33,11 @@ struct HoverButton : ::testing::Test {
         return QPixmap::fromImage(strip);
     }
     QColor Shown() const { return button->grab().toImage().pixelColor(button->width() / 2, button->height() / 2); }
-    void Enter()
+    void Pointer(bool arrives)
     {
         QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), button->mapToGlobal(QPointF(2, 2)));
-        QApplication::sendEvent(button, &enter);
-    }
-    void Leave()
-    {
         QEvent leave(QEvent::Leave);
-        QApplication::sendEvent(button, &leave);
+        QApplication::sendEvent(button, arrives ? static_cast<QEvent*>(&enter) : &leave);
     }
 };
 
@@ -59,8 +55,7 @@ TEST_F(HoverButton, OnePictureOfTheStripAndNothingForAMissingBitmap)
 
 TEST_F(HoverButton, ThePointerLightsItUpAfterRestingAndPressingWinsOverHover)
 {
-    EXPECT_EQ(button->State(), HoverState::Away);
-    Enter();
+    Pointer(true);
     EXPECT_EQ(std::pair(button->State(), Shown()), std::pair(HoverState::Arrived, kAway));
     RunEventsFor(30);
     EXPECT_EQ(std::pair(button->State(), Shown()), std::pair(HoverState::Hovering, kHover));
@@ -68,10 +63,10 @@ TEST_F(HoverButton, ThePointerLightsItUpAfterRestingAndPressingWinsOverHover)
     EXPECT_EQ(Shown(), kPressed);
     SendMouse(button, QEvent::MouseButtonRelease, QPoint(3, 3));
     EXPECT_EQ(Shown(), kHover);
-    Leave();
+    Pointer(false);
     EXPECT_EQ(std::pair(button->State(), Shown()), std::pair(HoverState::Away, kAway));
-    Enter();   // leaving before the pointer has rested: it never lights up
-    Leave();
+    Pointer(true);   // leaving before the pointer has rested: it never lights up
+    Pointer(false);
     RunEventsFor(30);
     EXPECT_EQ(button->State(), HoverState::Away);
     button->setDown(true);   // pressed while away still shows the pressed picture
@@ -80,8 +75,7 @@ TEST_F(HoverButton, ThePointerLightsItUpAfterRestingAndPressingWinsOverHover)
 
 TEST_F(HoverButton, OneToolWhoseTextLaterCallsChange)
 {
-    button->ActivateTip(true);   // no text yet: no tip
-    button->SetTipText(QString(), true);
+    button->SetTipText(QString(), true);   // no text: no tip
     EXPECT_TRUE(button->Tip() == nullptr || button->Tip()->ToolCount() == 0);
     button->SetTipText("Add to Favorite", true);
     button->resize(80, 30);
