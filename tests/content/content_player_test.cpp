@@ -2,7 +2,6 @@
 // played as speech.
 
 #include "contentdata.h"
-#include "contentwindow.h"
 
 #include "playeradapter.h"
 #include "recordingwaveout.h"
@@ -14,13 +13,9 @@ namespace {
 
 // Hands the window's clips to whichever player is current, so that each
 // clip gets a fresh player and device (a recording device keeps every block).
-class CurrentPlayer : public ClipPlayer {
-public:
+struct CurrentPlayer : ClipPlayer {
     void Close() override { target->Close(); }
-    int Open(std::unique_ptr<std::uint8_t[]>& clip, std::uint32_t length) override
-    {
-        return target->Open(clip, length);
-    }
+    int Open(std::unique_ptr<std::uint8_t[]>& clip, std::uint32_t size) override { return target->Open(clip, size); }
     int Prepare(std::uint32_t startMs, std::uint32_t endMs) override { return target->Prepare(startMs, endMs); }
 
     ClipPlayer* target = nullptr;
@@ -41,10 +36,9 @@ TEST(ContentPlayer, EveryClipIsTakenWholeByThePlayerAndPlaysSpeech)
 
         window.book.LoadPhraseClip(n);
         ASSERT_EQ(window.book.loadedPhrase, n);
-        ASSERT_EQ(adapter.LastOpenResult(), CSoundPlayer::kOpened);
-        ASSERT_EQ(player.CurrentState(), CSoundPlayer::kOpen);
-        EXPECT_EQ(device.Format().samplesPerSecond, 22050u);
-        EXPECT_EQ(device.Format().channels, 1);
+        ASSERT_EQ(std::pair(adapter.LastOpenResult(), player.CurrentState()),
+                  std::pair(int(CSoundPlayer::kOpened), CSoundPlayer::kOpen));
+        EXPECT_EQ(std::pair(device.Format().samplesPerSecond, int(device.Format().channels)), std::pair(22050u, 1));
         // The whole clip fits the block: none of it is cut off.
         EXPECT_LT(player.FramesInBlock(), CSoundPlayer::kBlockFrames);
         EXPECT_EQ(player.EndMs(), player.ClipDurationMs());
