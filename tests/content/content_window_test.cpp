@@ -16,7 +16,9 @@ namespace {
 void ExpectShown(ContentWindow& window, int row, int expected)
 {
     static const Bytes index = ReadFile(DataPath("data.idx"));
-    EXPECT_EQ(window.ShowRow(row), expected) << "row " << row << ": " << Utf16ToUtf8(window.list.RowText(row));
+    window.list.selected = row;
+    window.book.ShowPhrase();
+    EXPECT_EQ(window.book.selectedPhrase, expected) << "row " << row << ": " << Utf16ToUtf8(window.list.RowText(row));
     EXPECT_TRUE(window.messages.shown.empty()) << window.messages.shown.front().text;
     window.messages.shown.clear();
     EXPECT_EQ(window.book.translationText, FrenchShown(expected));
@@ -29,11 +31,9 @@ void ExpectShown(ContentWindow& window, int row, int expected)
 TEST(ContentWindow, EveryListedRowShowsItsOwnPhraseAndEveryAlternativeItsMember)
 {
     ContentWindow window;
-    int listings = 0;
     for (const Category& category : Categories()) {
         for (const Subcategory& sub : category.subcategories) {
             SCOPED_TRACE(Utf16ToUtf8(category.buttonLabel) + " / " + Utf16ToUtf8(sub.name));
-            ++listings;
             ASSERT_TRUE(window.book.LoadPhraseRange(sub.phrases.first, sub.phrases.last));
             const std::vector<int> listed = ListedPhrases(sub.phrases.first, sub.phrases.last);
             ASSERT_EQ(window.list.RowCount(), int(listed.size()));
@@ -49,7 +49,6 @@ TEST(ContentWindow, EveryListedRowShowsItsOwnPhraseAndEveryAlternativeItsMember)
             }
         }
     }
-    EXPECT_EQ(listings, 59);
 }
 
 TEST(ContentWindow, EverySearchResultShowsItsOwnPhrase)

@@ -87,10 +87,3 @@ ContentWindow::ContentWindow(ClipPlayer* clipPlayer)
     hooks.book = &book;   // reads the keyword; selecting the first row is left to the tests
     book.OpenDataFiles();
 }
-
-int ContentWindow::ShowRow(int row)
-{
-    list.selected = row;
-    book.ShowPhrase();
-    return book.selectedPhrase;
-}

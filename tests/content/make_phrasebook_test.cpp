@@ -7,20 +7,15 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 namespace {
 
-std::string ReadText(const std::string& name)
-{
-    const Bytes bytes = ReadFile(name);
-    return std::string(bytes.begin(), bytes.end());
-}
-
 std::vector<std::string> SourceLines()
 {
     std::vector<std::string> lines;
-    std::istringstream in(ReadText(DataPath("source/phrasebook.txt")));
+    std::ifstream in(DataPath("source/phrasebook.txt"));
     for (std::string line; std::getline(in, line);)
         lines.push_back(line);
     return lines;
@@ -36,7 +31,8 @@ std::pair<int, std::string> MakePhrasebook(const std::vector<std::string>& lines
     WriteFile("book.txt", Bytes(text.begin(), text.end()));
     const std::string tool = TESSALY_TOOL;
     const int status = std::system((tool + " make-phrasebook book.txt out --no-clips >/dev/null 2>errors").c_str());
-    return {status, ReadText("errors")};
+    const Bytes errors = ReadFile("errors");
+    return {status, std::string(errors.begin(), errors.end())};
 }
 
 // Replaces phrase `number`'s line; returns its 1-based line number.
