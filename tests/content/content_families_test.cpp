@@ -1,5 +1,4 @@
-// Families of alternatives, which the window lists by their first phrase;
-// that each member reads as its alternative is checked through the window.
+// Families of alternatives, listed whole from their first phrase (each member is checked through the window).
 
 #include "contentdata.h"
 
@@ -10,8 +9,7 @@
 
 TEST(ContentFamilies, ManyAndNoneCrossesTheEdgeOfAListing)
 {
-    // A family is listed whole from its first phrase: one that ran over a
-    // range's edge would hide the next range's first phrases or be cut off.
+    // One that ran over a range's edge would hide the next range's first phrases or be cut off.
     int families = 0;
     for (int first = 1; first <= 831; ++first) {
         const int last = first + Content().map.at(std::size_t(first - 1)).variantCount - 1;

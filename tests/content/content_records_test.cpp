@@ -23,19 +23,17 @@ TEST(ContentRecords, EveryPhraseIsNumberedKeyedTranslatedAndMappedAsTheReadersEx
 {
     const ContentData& data = Content();
     ASSERT_TRUE(data.english.size() == 831 && data.french.size() == 831 && data.map.size() == 831);
-    const auto plain = [](char16_t c) { return c >= 0x20 && c < 0x7F; };
     for (int n = 1; n <= 831; ++n) {
         SCOPED_TRACE("phrase " + std::to_string(n));
         const std::u16string& english = data.english[std::size_t(n - 1)].text;
         const std::u16string& french = data.french[std::size_t(n - 1)].text;
-        // The terminators lie inside the fields; only record 1 carries the
-        // byte-order mark, which the readers drop there alone. (That each
-        // phrase is found by its own text is checked through the window.)
+        // The terminators lie inside the fields; only record 1 carries the byte-order
+        // mark, which the readers drop there alone. Keys are checked through the window.
         EXPECT_TRUE(english.size() < PhraseRecord::kTextUnits && french.size() < TranslationRecord::kTextUnits);
         EXPECT_EQ(french.starts_with(u'\uFEFF'), n == 1);
         const std::u16string key = EnglishKey(n);
         EXPECT_TRUE(!key.empty() && key.front() != u' ' && key.back() != u' ' &&
-                    std::all_of(key.begin(), key.end(), plain))
+                    std::all_of(key.begin(), key.end(), [](char16_t c) { return c >= 0x20 && c < 0x7F; }))
             << "empty, spaces at an end or not plain ASCII: " << Utf16ToUtf8(key);
         // The reader drops the last character as the line's carriage return:
         // anything else there would cut a letter off the translation.

@@ -5,25 +5,22 @@
 #include "contentdata.h"
 
 #include "categories.h"
-#include "soundarchive.h"
 #include "text.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// Found without a message, the translation of that phrase, and its clip handed to the player.
+// Found without a message, with the translation of that phrase and its clip loaded.
 void ExpectShown(ContentWindow& window, int row, int expected)
 {
-    static const Bytes index = ReadFile(DataPath("data.idx"));
     window.list.selected = row;
     window.book.ShowPhrase();
     EXPECT_EQ(window.book.selectedPhrase, expected) << "row " << row << ": " << Utf16ToUtf8(window.list.RowText(row));
     EXPECT_TRUE(window.messages.shown.empty()) << window.messages.shown.front().text;
     window.messages.shown.clear();
     EXPECT_EQ(window.book.translationText, FrenchShown(expected));
-    EXPECT_EQ(window.player.opened.size(),
-              SoundIndexEntry::Decode(index.data() + std::size_t(expected - 1) * SoundIndexEntry::kSize).length);
+    EXPECT_EQ(window.book.loadedPhrase, expected);
 }
 
 } // namespace

@@ -22,11 +22,6 @@ ContentData Load()
 
 } // namespace
 
-std::string DataPath(const std::string& name)
-{
-    return std::string(TESSALY_DATA_DIR) + "/" + name;
-}
-
 const ContentData& Content()
 {
     static const ContentData data = Load();

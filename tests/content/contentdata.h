@@ -23,7 +23,7 @@ struct ContentData {
 };
 const ContentData& Content();
 
-std::string DataPath(const std::string& name);   // of a file in data/
+inline std::string DataPath(const std::string& name) { return std::string(TESSALY_DATA_DIR) + "/" + name; }
 
 // Phrase n's English as the window files it, its French as shown and its map text.
 std::u16string EnglishKey(int number);
