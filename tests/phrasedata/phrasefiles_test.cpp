@@ -41,7 +41,7 @@ TEST_F(PhraseFiles, OpeningAndClosingMissingFilesAndNumbersOutsideTheBook)
     EXPECT_EQ(w.messages.shown, Shown{{"Can't read file"}});
 }
 
-TEST_F(PhraseFiles, RangeReadsExactlyItsRecordsAndOnlyABrowseFillsTheList)
+TEST_F(PhraseFiles, RangeKeysItsOwnRecordsLaterDuplicatesWinAndOnlyABrowseFillsTheList)
 {
     WriteNumberedBook(10);
     book.OpenDataFiles();
@@ -55,6 +55,10 @@ TEST_F(PhraseFiles, RangeReadsExactlyItsRecordsAndOnlyABrowseFillsTheList)
     ASSERT_TRUE(book.LoadPhraseRange(1, 5));
     EXPECT_TRUE(w.list.rows.empty());
     EXPECT_EQ(book.phraseIds.size(), 5u);
+    WriteEnglishTexts({u"Same", u"Tab\tbed\n", u"Same"});   // keys lose tabs and line ends; the later one wins
+    book.OpenDataFiles();
+    ASSERT_TRUE(book.LoadPhraseRange(1, 3));
+    EXPECT_EQ(book.phraseIds, (decltype(book.phraseIds){{u"Same", u"3"}, {u"Tabbed", u"2"}}));
 }
 
 TEST_F(PhraseFiles, UnknownOverlongOrMissingRowsChangeNothing)

@@ -54,7 +54,6 @@ TEST_F(Search, EmptyKeywordOrMissingMapLeavesTheList)
 {
     w.list.AddPlainRow(u"kept");
     Find(u"");
-    EXPECT_TRUE(w.messages.shown.empty());
     Find(u"anything");
     EXPECT_EQ(w.list.Texts(), Texts{"kept"});
     EXPECT_EQ(w.messages.shown, Shown{{"Can't read data file"}});
