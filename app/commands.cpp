@@ -10,6 +10,7 @@
 #include "windowviews_qt.h"
 
 #include <QLineEdit>
+#include <QShortcut>
 
 void CTessalyDlg::PlaySelectedPhrase()
 {
@@ -17,6 +18,27 @@ void CTessalyDlg::PlaySelectedPhrase()
         return;
     player->Stop();
     player->Play();
+    // Back to the list, so that the arrows go on browsing.
+    phraseList->setFocus();
+}
+
+void CTessalyDlg::PlaySelectedPhraseSlowly()
+{
+    if (!phraseShown || phraseList->count() == 0)
+        return;
+    player->Stop();
+    player->PlaySlowly();
+}
+
+void CTessalyDlg::BindSlowPlayKeys()
+{
+    // Shift with a play key, in the phrase list. A shortcut is matched before
+    // the list sees the key, so the plain key's own meaning never runs too.
+    for (const QKeyCombination keys :
+         {Qt::SHIFT | Qt::Key_Return, Qt::SHIFT | Qt::Key_Enter, Qt::SHIFT | Qt::Key_Space}) {
+        auto* shortcut = new QShortcut(QKeySequence(keys), phraseList, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this, &CTessalyDlg::PlaySelectedPhraseSlowly);
+    }
 }
 
 void CTessalyDlg::EnterSearchMode()
@@ -29,6 +51,8 @@ void CTessalyDlg::EnterSearchMode()
     SetFavouriteTip(QStringLiteral("Add to Favorite"));
     Button(resources::kRunSearchButton)->SetTipText(QStringLiteral("Search"), true);
     update(translationArea);
+    // The first key the user types goes into the keyword.
+    keywordEdit->setFocus(Qt::OtherFocusReason);
 }
 
 void CTessalyDlg::RunSearch()
@@ -58,7 +82,10 @@ void CTessalyDlg::ShowRelatedPhrases()
         return;
     const std::u16string shown = book->selectedText;
     if (!book->FindRelatedPhrases()) {
-        views->messages.ShowMessage(u"No related phrase(s) found!", kDefaultCaption);
+        if (book->relatedTableUnreadable)
+            book->ShowFailureOnce(u"No related phrase(s) found!", kDefaultCaption);
+        else
+            views->messages.ShowMessage(u"No related phrase(s) found!", kDefaultCaption);
         return;
     }
     book->viewCode = 0;

@@ -3,7 +3,9 @@
 
 #include "tessalydlg.h"
 
+#include "captionlabel.h"
 #include "controlid.h"
+#include "datafilecheck.h"
 #include "dialogbuilder.h"
 #include "hoverbutton.h"
 #include "mylistbox.h"
@@ -22,6 +24,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QShortcut>
 
 using namespace resources;
 
@@ -42,6 +45,7 @@ const MessageRow<CTessalyDlg> CTessalyDlg::kMessages[] = {
     {kPhraseList, Notification::SelectionChanged, [](CTessalyDlg& w) { w.ShowSelectedPhrase(); }},
     {kPhraseList, Notification::DoubleClicked, [](CTessalyDlg& w) { w.PlaySelectedPhrase(); }},
     {kPlayButton, Notification::Clicked, [](CTessalyDlg& w) { w.PlaySelectedPhrase(); }},
+    {kSlowPlayButton, Notification::Clicked, [](CTessalyDlg& w) { w.PlaySelectedPhraseSlowly(); }},
     {kSearchModeButton, Notification::Clicked, [](CTessalyDlg& w) { w.EnterSearchMode(); }},
     {kRunSearchButton, Notification::Clicked, [](CTessalyDlg& w) { w.RunSearch(); }},
     {kKeywordBox, Notification::TextChanged, [](CTessalyDlg& w) { w.MarkSearchDirty(); }},
@@ -75,6 +79,8 @@ CTessalyDlg::CTessalyDlg(std::unique_ptr<platform::WaveOut> waveOut, QWidget* pa
             return new CTransparentStatic(parent);
         if (row.id == kPhraseList)
             return new CMyListBox(parent);
+        if (row.id == kFirstCaption || row.id == kSecondCaption)
+            return new CaptionLabel(parent);
         return nullptr;
     });
     translationStatic = static_cast<CTransparentStatic*>(Control(kTranslationText));
@@ -86,6 +92,12 @@ CTessalyDlg::CTessalyDlg(std::unique_ptr<platform::WaveOut> waveOut, QWidget* pa
     exactMatchBox = qobject_cast<QCheckBox*>(Control(kExactMatchBox));
     phraseList = static_cast<CMyListBox*>(Control(kPhraseList));
 
+    // The related view shows its phrase in the disabled keyword box; the
+    // style's pale grey for disabled text is too faint to read it by.
+    QPalette editPalette = keywordEdit->palette();
+    editPalette.setColor(QPalette::Disabled, QPalette::Text, QColor(0x50, 0x50, 0x50));
+    keywordEdit->setPalette(editPalette);
+
     views = std::make_unique<MainWindowViews>(subcategoryCombo);
     book = std::make_unique<PhraseBook>(
         WindowViews{*phraseList, views->subcategories, views->messages, *this, *playerAdapter});
@@ -93,6 +105,11 @@ CTessalyDlg::CTessalyDlg(std::unique_ptr<platform::WaveOut> waveOut, QWidget* pa
     book->captionMode = kBrowseMode;
     searchDirty = false;
     BindMessageTable<CTessalyDlg>(*this, this, kMessages);
+    ChainTabOrder();
+    // Ctrl+F does what the Search button does.
+    auto* find = new QShortcut(QKeySequence::Find, this);
+    connect(find, &QShortcut::activated, this, [this] { EnterSearchMode(); });
+    BindSlowPlayKeys();
 }
 
 CTessalyDlg::~CTessalyDlg()
@@ -138,6 +155,16 @@ bool CTessalyDlg::OnInitDialog()
 void CTessalyDlg::OpenDataFiles()
 {
     book->OpenDataFiles();
+    // One message for every file that is missing or damaged; the messages
+    // those files would otherwise raise on each selection are then not shown.
+    const std::filesystem::path folder = std::filesystem::current_path();
+    const std::vector<DataFileProblem> problems = CheckDataFiles(folder);
+    if (problems.empty())
+        return;
+    views->messages.ShowMessage(DataFilesNotice(problems, folder), kProgramCaption);
+    for (const DataFileProblem& problem : problems)
+        for (const std::u16string& message : problem.coveredMessages)
+            book->MarkFailureShown(message);
 }
 
 void CTessalyDlg::CreatePhraseFont()
@@ -205,9 +232,13 @@ void CTessalyDlg::RefreshControls()
 {
     translationStatic->setText(QString::fromStdU16String(book->translationText));
     const QString keyword = QString::fromStdU16String(book->keywordText);
-    if (keywordEdit->text() != keyword)
+    if (keywordEdit->text() != keyword) {
         keywordEdit->setText(keyword);
+        // A phrase put into the box is read from its start, not its end.
+        keywordEdit->setCursorPosition(0);
+    }
     exactMatchBox->setChecked(book->exactMatch);
+    DescribeControls();
 }
 
 void CTessalyDlg::ReadControls()

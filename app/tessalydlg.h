@@ -57,6 +57,8 @@ public:
 
     // Commands on phrases.
     void PlaySelectedPhrase();
+    // The same at a learner's pace, its pitch kept.
+    void PlaySelectedPhraseSlowly();
     void EnterSearchMode();
     void RunSearch();
     void RunSearchIfDirty();
@@ -104,9 +106,14 @@ private:
     void OpenDataFiles();
     void CreatePhraseFont();
     void SetupButtons();
+    void BindSlowPlayKeys();
     void OnDestroy();
     void SetFavouriteTip(const QString& text);
     void FocusPhraseList();
+    void ChainTabOrder();
+    // Accessible names and descriptions of the controls whose words change
+    // with the caption mode or the shown phrase.
+    void DescribeControls();
     void PaintListBackground();
 
     static const MessageRow<CTessalyDlg> kMessages[];

@@ -9,6 +9,7 @@
 #include "windowviews_qt.h"
 
 #include <QLineEdit>
+#include <QScrollBar>
 
 namespace {
 
@@ -62,9 +63,12 @@ void CTessalyDlg::UpdateCaptions()
                 Control(id)->show();
         Control(resources::kFirstCaption)->setProperty("text", QString::fromUtf16(row.firstCaption));
         Control(resources::kSecondCaption)->setProperty("text", QString::fromUtf16(row.secondCaption));
+        // An empty caption shows nothing; hidden, it is no nameless stop for a screen reader.
+        Control(resources::kSecondCaption)->setVisible(*row.secondCaption != u'\0');
         if (row.emptiesList)
             ClearPhraseList();
     }
+    DescribeControls();
     RepaintCaptionArea();
 }
 
@@ -75,13 +79,21 @@ void CTessalyDlg::RepaintCaptionArea()
 
 void CTessalyDlg::SelectFirstRow()
 {
-    if (phraseList->count() == 0)
+    if (phraseList->count() == 0) {
+        // An empty result shows nothing, says nothing and plays nothing.
+        book->ForgetSelectedPhrase();
+        RefreshControls();
+        update(translationArea);
         return;
+    }
     phraseList->setFocus();
     // Selecting row 0 when it is already selected reports no change, so the
     // phrase is shown here in every case, once.
     const QSignalBlocker quiet(phraseList);
     phraseList->setCurrentRow(0);
+    // The new rows start from the top left, wherever the old ones were scrolled.
+    phraseList->horizontalScrollBar()->setValue(0);
+    phraseList->scrollToTop();
     ShowSelectedPhrase();
 }
 
@@ -89,7 +101,7 @@ void CTessalyDlg::ClearPhraseList()
 {
     phraseList->ClearRows();
     book->keywordText.clear();
-    book->translationText.clear();
+    book->ForgetSelectedPhrase();
     RefreshControls();
 }
 

@@ -2,7 +2,9 @@
 // the colours behind the controls, focus, and the one-time update hand-over.
 
 #include "aboutdlg.h"
+#include "captionmodes.h"
 #include "mylistbox.h"
+#include "resources/controlids.h"
 #include "platform/shell.h"
 #include "sitepages.h"
 #include "tessalydlg.h"
@@ -11,13 +13,58 @@
 #include <QKeyEvent>
 #include <QTimerEvent>
 
+namespace {
+
+using namespace resources;
+
+// The controls in the order Tab walks them, as they stand on screen. Hidden
+// and disabled controls are passed over.
+constexpr int kTabOrder[] = {
+    // The header, left to right.
+    kAboutButton, kFavouritesViewButton, kRelatedButton, kMinimiseButton, kExitButton,
+    // The main column, top to bottom.
+    kSearchModeButton, kRunSearchButton, kFavouriteToggleButton, kSubcategoryBox, kKeywordBox, kExactMatchBox,
+    kPhraseList, kPlayButton, kSlowPlayButton,
+    // The categories, top to bottom.
+    kBasicButton, kTravelButton, kLodgingButton, kFoodButton, kSocialButton, kBusinessButton, kSightseeingButton,
+    kShoppingButton, kEmergencyButton, kQuestionButton,
+    // The footer, left to right.
+    kNewVersionButton, kSupportButton, kBugReportButton,
+};
+
+} // namespace
+
+void CTessalyDlg::ChainTabOrder()
+{
+    QWidget* previous = nullptr;
+    for (int id : kTabOrder) {
+        QWidget* control = Control(id);
+        if (previous)
+            setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
 void CTessalyDlg::keyPressEvent(QKeyEvent* event)
 {
+    // Shifted keys are left to other commands.
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const bool inList = phraseList->hasFocus();
     switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter:
+    case Qt::Key_Enter: {
         // The default-button command searches; it never closes the window.
+        // In the phrase list, with nothing new to search, Enter plays.
+        const bool searches = searchDirty && book->captionMode == kSearchMode;
         RunSearchIfDirty();
+        if (!searches && plain && inList)
+            PlaySelectedPhrase();
+        event->accept();
+        return;
+    }
+    case Qt::Key_Space:
+        if (plain && inList)
+            PlaySelectedPhrase();
         event->accept();
         return;
     case Qt::Key_Escape:
@@ -32,6 +79,8 @@ void CTessalyDlg::keyPressEvent(QKeyEvent* event)
 void CTessalyDlg::showEvent(QShowEvent* event)
 {
     SkinnedDialog::showEvent(event);
+    // A new window takes the keyboard, even where no window manager gives it.
+    activateWindow();
     FocusPhraseList();
 }
 
@@ -60,6 +109,7 @@ void CTessalyDlg::RunAboutBox()
 {
     CAboutDlg about;
     about.exec();
+    activateWindow();
 }
 
 QBrush CTessalyDlg::ChildBackground(QWidget*, resources::ControlKind kind, const QBrush& proposed)

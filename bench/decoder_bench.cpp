@@ -50,9 +50,7 @@ void DecodeStream(benchmark::State& state, const std::vector<uint8_t>& stream, i
             job.output = pcm.data();
             job.outputSize = int32_t(pcm.size());
             MpaDecodeFrame(&job);
-            // A frame with a VBR header has a length of its own.
-            position += info.headerFrameSize ? info.headerFrameSize
-                                             : (info.padding ? info.frameSizePadded : info.frameSize);
+            position += MpaFrameLength(&info);
             ++frames;
         }
     }

@@ -35,6 +35,9 @@ CAboutDlg::CAboutDlg(QWidget* parent) : SkinnedDialog(parent)
     LoadSkin(resources::kAboutSkin);
     ApplyShape();
     closeButton->LoadFrameStrip(resources::kAboutCloseStrip);
+    // The button has no tip to name it after; its picture reads "Cancel".
+    closeButton->setAccessibleName(QStringLiteral("Cancel"));
+    closeButton->setAccessibleDescription(QStringLiteral("Closes the about box"));
     productName->SetTextColour(kProductNameColour).SetBold(true).SetCharHeight(kProductNameHeight);
     for (CLabel* detail : {version, noticeFirst, noticeSecond})
         detail->SetTextColour(kDetailColour).SetBold(true).SetCharHeight(kDetailHeight);

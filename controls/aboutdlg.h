@@ -1,7 +1,8 @@
 #pragma once
 // The about box: the product name, version and the maker's notice over the
-// about skin, and a button that closes it. Any click on it closes it too; a
-// drag moves it.
+// about skin, and a button that closes it. Only that button closes it: a
+// press on the panel or a label that does not become a drag does nothing, and
+// a drag moves the box.
 
 #include "controlcolour.h"
 #include "messagetable.h"
@@ -20,9 +21,6 @@ public:
     CLabel* Label(int controlId) const;
 
     QBrush ChildBackground(QWidget* child, resources::ControlKind kind, const QBrush& proposed) override;
-
-protected:
-    void SurfaceClicked() override { accept(); }
 
 private:
     static const MessageRow<CAboutDlg> kMessages[];

@@ -3,12 +3,15 @@
 #include "platform/bitmaps.h"
 #include "platform/resourcestrings.h"
 
+#include <QFocusEvent>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace {
 
 constexpr int kRestMilliseconds = 1;
+const QColor kFocusDark(0x10, 0x20, 0x30);
 constexpr int kButtonTool = 1;
 
 struct Transition {
@@ -58,6 +61,20 @@ CHoverButton::Picture CHoverButton::CurrentPicture() const
     return state == HoverState::Hovering ? Hover : Normal;
 }
 
+bool CHoverButton::ShowsFocusMark() const
+{
+    return hasFocus() && !focusFromMouse;
+}
+
+void CHoverButton::focusInEvent(QFocusEvent* event)
+{
+    // A click gives the focus without a mark, as on the platform's own
+    // buttons; the keyboard, or the window coming back, keeps it marked.
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        focusFromMouse = event->reason() == Qt::MouseFocusReason;
+    QAbstractButton::focusInEvent(event);
+}
+
 void CHoverButton::paintEvent(QPaintEvent*)
 {
     if (strip.isNull())
@@ -65,6 +82,25 @@ void CHoverButton::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const QRect source(CurrentPicture() * frameSize.width(), 0, frameSize.width(), frameSize.height());
     painter.drawPixmap(QPoint(0, 0), strip, source);
+    if (ShowsFocusMark()) {
+        // A dark ring with a white one inside shows on the dark header and
+        // on the light panels alike.
+        painter.setPen(QPen(kFocusDark, 2));
+        painter.drawRect(rect().adjusted(1, 1, -1, -1));
+        painter.setPen(QPen(Qt::white, 1));
+        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
+}
+
+void CHoverButton::keyPressEvent(QKeyEvent* event)
+{
+    // Space presses the button as for every push button; Enter does too.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        click();
+        event->accept();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 void CHoverButton::Apply(HoverEvent hoverEvent)
@@ -124,6 +160,8 @@ void CHoverButton::SetTipText(const QString& text, bool activate)
     t.AddTool(kButtonTool, rect(), text);
     t.SetToolText(kButtonTool, text);
     t.SetActive(activate);
+    setAccessibleName(text);
+    setAccessibleDescription(text);
 }
 
 void CHoverButton::SetTipTextById(int stringId, bool activate)

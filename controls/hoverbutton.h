@@ -33,7 +33,8 @@ public:
     void SetFrameStrip(const QPixmap& strip);
 
     // The tip has one tool, the button's rectangle at the first call; later
-    // calls change its text. A null text changes nothing.
+    // calls change its text. A null text changes nothing. The tip is also
+    // the button's accessible name and description.
     void SetTipText(const QString& text, bool activate);
     void SetTipTextById(int stringId, bool activate);
     void ActivateTip(bool activate);
@@ -47,8 +48,14 @@ public:
 
     QSize sizeHint() const override { return frameSize; }
 
+    // True while the button has a focus the mouse did not give it, which it
+    // marks with a ring.
+    bool ShowsFocusMark() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     bool event(QEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -64,4 +71,5 @@ private:
     // The pointer counts as resting after this short pause on the button.
     QTimer restTimer;
     std::unique_ptr<ToolTip> tip;
+    bool focusFromMouse = false;
 };

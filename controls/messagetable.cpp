@@ -4,6 +4,8 @@
 #include "slotchooser.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
@@ -22,15 +24,29 @@ public:
         watched->installEventFilter(this);
     }
 
-    bool eventFilter(QObject*, QEvent* event) override
+    bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::FocusOut
-            && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+            && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason
+            && !GoesToOwnDropDown(watched))
             handler();
         return false;
     }
 
 private:
+    // The focus has already moved when the control hears it leave. Where a
+    // window system opens the drop-down as a window of its own, the move into
+    // it may come with another reason than a popup's.
+    static bool GoesToOwnDropDown(QObject* watched)
+    {
+        const auto* combo = qobject_cast<QComboBox*>(watched);
+        const QWidget* focus = QApplication::focusWidget();
+        if (!combo || !focus || !combo->view())
+            return false;
+        const QWidget* dropDown = combo->view()->window();
+        return dropDown != combo->window() && (focus == dropDown || dropDown->isAncestorOf(focus));
+    }
+
     std::function<void()> handler;
 };
 

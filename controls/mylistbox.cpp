@@ -8,10 +8,14 @@
 #include "resources/resourceids.h"
 #include "slotchooser.h"
 
+#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
+#include <QToolTip>
+#include <algorithm>
 
 namespace {
 
@@ -44,7 +48,29 @@ public:
         const QRect textArea = option.rect.adjusted(CMyListBox::kTextIndent, 0, 0, 0);
         painter->drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                           index.data(Qt::DisplayRole).toString());
+        // The row the keys act on is framed while the list has the keyboard.
+        if ((option.state & QStyle::State_HasFocus) && list->hasFocus()) {
+            painter->setPen(QPen(painter->pen().color(), 1, Qt::DotLine));
+            painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+        }
         painter->restore();
+    }
+
+    // A row cut at either edge of the list shows its whole text as a tool tip.
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override
+    {
+        if (event->type() != QEvent::ToolTip || !index.isValid())
+            return QStyledItemDelegate::helpEvent(event, view, option, index);
+        const QString text = index.data(Qt::DisplayRole).toString();
+        const int textLeft = option.rect.left() + CMyListBox::kTextIndent;
+        const int textRight = textLeft + QFontMetrics(option.font).horizontalAdvance(text);
+        const QRect visible = view->viewport()->rect();
+        if (textLeft < visible.left() || textRight > visible.right() + 1)
+            QToolTip::showText(event->globalPos(), text, view->viewport(), option.rect);
+        else
+            QToolTip::hideText();
+        return true;
     }
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
@@ -109,8 +135,27 @@ std::u16string CMyListBox::RowText(int rowIndex) const
     return rowItem ? rowItem->text().toStdU16String() : std::u16string();
 }
 
+namespace {
+
+// The characters of the phrase book's own texts: Latin letters and the
+// punctuation of the Windows-1252 code page.
+bool IsPhraseBookText(const std::u16string& text)
+{
+    return std::all_of(text.begin(), text.end(), [](char16_t c) {
+        return c < 0x0250 || c == 0x02C6 || c == 0x02DC || (c >= 0x2000 && c < 0x2200);
+    });
+}
+
+} // namespace
+
 int CMyListBox::TextWidth(const std::u16string& text) const
 {
+    // Measuring a text of many scripts means shaping it with fallback fonts,
+    // about a hundred times the cost of a phrase; a damaged favourites file
+    // can list thousands of such rows. They get the widest possible width
+    // instead, which only makes the scroll range generous.
+    if (!IsPhraseBookText(text))
+        return fontMetrics().maxWidth() * int(text.size());
     return fontMetrics().horizontalAdvance(ToQString(text));
 }
 
@@ -153,6 +198,53 @@ std::optional<SlotHit> CMyListBox::HitTest(QPoint point) const
                        [&metrics](const QString& text) { return metrics.horizontalAdvance(text); });
 }
 
+bool CMyListBox::OpenFirstSlot()
+{
+    const int selected = SelectedRow();
+    const CItem* phrase = ItemAt(selected);
+    if (!phrase || (mainWindow && !mainWindow->FavoriteButtonAdds()))
+        return false;
+    const QString text = ToQString(phrase->displayText);
+    const qsizetype open = text.indexOf(u'[');
+    const qsizetype close = text.indexOf(u']', open + 1);
+    if (open < 0 || close < 0)
+        return false;
+    scrollToItem(item(selected));
+    const QFontMetrics metrics = fontMetrics();
+    const int wordLeft = metrics.horizontalAdvance(text.left(open + 1));
+    const int wordRight = metrics.horizontalAdvance(text.left(close));
+    // The word is scrolled into sight first, so the chooser opens over it.
+    const int shownLeft = visualItemRect(item(selected)).left() + kTextIndent;
+    if (shownLeft + wordLeft < 0 || shownLeft + wordRight > viewport()->width())
+        horizontalScrollBar()->setValue(horizontalScrollBar()->value() + shownLeft + wordLeft - kTextIndent);
+    const QRect rowRect = visualItemRect(item(selected));
+    const QPoint middle(rowRect.left() + kTextIndent + (wordLeft + wordRight) / 2, rowRect.center().y());
+    const std::optional<SlotHit> hit = HitTest(middle);
+    if (!hit)
+        return false;
+    ShowChooser(*hit);
+    return true;
+}
+
+void CMyListBox::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    // Space acts on the phrase, as Enter does: the window decides what that is.
+    if (event->key() == Qt::Key_Space) {
+        event->ignore();
+        return;
+    }
+    // The keys that open a drop-down list open the chooser of the row's word.
+    const bool opensChooser = (event->key() == Qt::Key_F4 && modifiers == Qt::NoModifier)
+                           || (event->key() == Qt::Key_Down && modifiers == Qt::AltModifier);
+    if (opensChooser) {
+        OpenFirstSlot();
+        event->accept();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
 void CMyListBox::mouseReleaseEvent(QMouseEvent* event)
 {
     // Without an owner the view is unknown, so the list offers no alternatives.
@@ -181,6 +273,8 @@ void CMyListBox::ShowChooser(const SlotHit& hit)
     if (!slotChooser) {
         slotChooser = new SlotChooser(viewport());
         SetControlId(slotChooser, resources::kSlotChooser);
+        slotChooser->setAccessibleName(QStringLiteral("Other words"));
+        slotChooser->setAccessibleDescription(QStringLiteral("Another word for the one in brackets"));
         QPalette palette = slotChooser->palette();
         for (QPalette::ColorRole role : {QPalette::Base, QPalette::Window, QPalette::Button})
             palette.setBrush(role, chooserBrush);
@@ -207,8 +301,12 @@ void CMyListBox::ShowChooser(const SlotHit& hit)
 void CMyListBox::HideChooser()
 {
     if (slotChooser && slotChooser->isVisible()) {
+        // Hiding a focused chooser would hand the keyboard to the next control.
+        const bool hadFocus = slotChooser->hasFocus();
         slotChooser->hidePopup();
         slotChooser->hide();
+        if (hadFocus)
+            setFocus(Qt::OtherFocusReason);
     }
 }
 
@@ -222,7 +320,7 @@ void CMyListBox::ApplyChoice()
 {
     if (!slotChooser)
         return;
-    slotChooser->hide();
+    HideChooser();
     const int selected = SelectedRow();
     CItem* phrase = ItemAt(selected);
     if (!phrase || !lastHit)

@@ -42,9 +42,13 @@ public:
     const std::optional<SlotHit>& LastHit() const { return lastHit; }
     // The slot under `point` (viewport coordinates) in the selected row.
     std::optional<SlotHit> HitTest(QPoint point) const;
+    // Opens the chooser over the first bracketed word of the selected row, as
+    // a click on it would; false when the row has none.
+    bool OpenFirstSlot();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void updateGeometries() override;
 

@@ -92,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         job.output = output.data();
         job.outputSize = int32_t(output.size());
         MpaDecodeFrame(&job);
-        const int32_t step = info.padding ? info.frameSizePadded : info.frameSize;
+        const int32_t step = MpaFrameLength(&info);
         position += step > 0 ? step : 1;
     }
     return 0;

@@ -44,7 +44,7 @@ void PhraseBook::LoadMapRange(int first, int last)
 {
     FilePtr file = OpenFile("MapEngSpec.data", "rb");
     if (!file) {
-        ShowMessage(u"Can't read Map file");
+        ShowFailureOnce(u"Can't read Map file");
         return;
     }
     views.list.ClearRows();

@@ -1,12 +1,20 @@
 // The user's favourites: "favorite.dat", a flat array of phrase records in the
 // order they were added. Every add and remove ends with the store closed; the
-// next operation reopens it.
+// next operation reopens it. A store that cannot be written is still read, and
+// every write that fails is reported and undone, so the file on disk is either
+// the old store or the new one.
 
 #include "phrasebook.h"
 #include "text.h"
 
+#include <algorithm>
 #include <array>
+#include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <vector>
 
 namespace {
 
@@ -19,13 +27,75 @@ std::u16string FavouriteText(const std::u16string& text)
     return StripBrackets(text).substr(0, PhraseRecord::kTextUnits - 1);
 }
 
+// A record's text as a row shows it once selected: the selection holds 59 units.
+std::u16string SelectedForm(const std::u16string& text)
+{
+    return text.substr(0, PhraseBook::kSelectedTextUnits - 1);
+}
+
+std::u16string SystemReason(int error)
+{
+    return Utf8ToUtf16(std::strerror(error));
+}
+
+long WholeRecords(long size)
+{
+    return size > 0 ? size / long(PhraseRecord::kSize) : 0;
+}
+
+// Copies the bytes [from, to) of `source` to the end of `target`.
+bool CopyBytes(std::FILE* source, long from, long to, std::FILE* target)
+{
+    if (from >= to)
+        return true;
+    if (std::fseek(source, from, SEEK_SET) != 0)
+        return false;
+    // Large blocks: a damaged store can be tens of megabytes.
+    std::vector<char> block(1 << 20);
+    for (long left = to - from; left > 0;) {
+        const std::size_t part = std::size_t(std::min<long>(left, long(block.size())));
+        if (std::fread(block.data(), 1, part, source) != part || std::fwrite(block.data(), 1, part, target) != part)
+            return false;
+        left -= long(part);
+    }
+    return true;
+}
+
 } // namespace
+
+std::string PhraseBook::FavouritesPath(const char* name) const
+{
+    return favouritesFolder.empty() ? std::string(name) : (favouritesFolder / name).string();
+}
+
+FilePtr PhraseBook::OpenFavourites()
+{
+    favoritesReadOnly = false;
+    FilePtr file = OpenFile(FavouritesPath(kFavouritesName).c_str(), "a+b");
+    if (file)
+        return file;
+    // A folder or file the user may not write: the saved favourites are still
+    // listed, and a change says why it cannot be kept.
+    favoritesWriteError = SystemReason(errno);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(FavouritesPath(kFavouritesName), error))
+        return nullptr;
+    file = OpenFile(FavouritesPath(kFavouritesName).c_str(), "rb");
+    favoritesReadOnly = file != nullptr;
+    return file;
+}
 
 bool PhraseBook::EnsureFavouritesOpen()
 {
     if (!favoriteFileOpen) {
         favoriteFile.reset();
-        favoriteFile = OpenFile(kFavouritesName, "a+b");
+        // The user's own favourites folder is made on first use, never at start.
+        if (!favouritesFolder.empty()) {
+            // A failure shows as the store failing to open, just below.
+            std::error_code ignored;
+            std::filesystem::create_directories(favouritesFolder, ignored);
+        }
+        favoriteFile = OpenFavourites();
     }
     if (!favoriteFile)
         return false;
@@ -33,10 +103,24 @@ bool PhraseBook::EnsureFavouritesOpen()
     return true;
 }
 
+void PhraseBook::CloseFavourites()
+{
+    favoriteFile.reset();
+    favoriteFileOpen = false;
+}
+
+bool PhraseBook::ReportFavouritesNotSaved(const char* fileName, const std::u16string& reason)
+{
+    const std::u16string path = Utf8ToUtf16(std::filesystem::absolute(fileName).string());
+    ShowMessage(u"Your favourites cannot be saved in this folder: \"" + path + u"\" could not be written (" +
+                reason + u"). Your favourites are unchanged.");
+    return false;
+}
+
 bool PhraseBook::AddFavourite()
 {
     if (!EnsureFavouritesOpen())
-        return false;
+        return ReportFavouritesNotSaved(FavouritesPath(kFavouritesName).c_str(), favoritesWriteError);
     PhraseRecord added;
     added.text = FavouriteText(selectedText);
     added.phraseNumber = selectedPhrase;
@@ -49,10 +133,13 @@ bool PhraseBook::AddFavourite()
     while (!duplicate && ReadPhraseRecord(file, stored))
         duplicate = stored.text == added.text;
     if (duplicate) {
-        favoriteFile.reset();
-        favoriteFileOpen = false;
+        CloseFavourites();
         ShowMessage(u"This item has already existed in favorite category!");
         return false;
+    }
+    if (favoritesReadOnly) {
+        CloseFavourites();
+        return ReportFavouritesNotSaved(FavouritesPath(kFavouritesName).c_str(), favoritesWriteError);
     }
     // A store whose size is not a whole number of records (a write cut short)
     // gets its tail padded with zeros, so that the new record starts on a
@@ -65,44 +152,80 @@ bool PhraseBook::AddFavourite()
     const bool padded = tail == 0 || std::fwrite(zeros.data(), 1, zeros.size() - tail, file) == zeros.size() - tail;
     const bool written = padded && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     const bool flushed = std::fflush(file) == 0;
-    favoriteFile.reset();
-    favoriteFileOpen = false;
-    return written && flushed;
+    const int error = errno;
+    CloseFavourites();
+    if (written && flushed)
+        return true;
+    // Whatever part of the record reached the disk is cut off again.
+    std::error_code ignored;
+    if (size >= 0)
+        std::filesystem::resize_file(FavouritesPath(kFavouritesName), std::uintmax_t(size), ignored);
+    return ReportFavouritesNotSaved(FavouritesPath(kFavouritesName).c_str(), SystemReason(error));
+}
+
+long PhraseBook::FavouriteToRemove(std::FILE* file, long count)
+{
+    // The selected row of the favourites list is the record of the same
+    // index; its text confirms it. Otherwise the first record with the text.
+    const int row = views.list.SelectedRow();
+    PhraseRecord record;
+    if (row >= 0 && row < count && std::fseek(file, long(row) * long(PhraseRecord::kSize), SEEK_SET) == 0 &&
+        ReadPhraseRecord(file, record) && SelectedForm(record.text) == selectedText)
+        return row;
+    if (std::fseek(file, 0, SEEK_SET) != 0)
+        return -1;
+    for (long i = 0; i < count && ReadPhraseRecord(file, record); ++i)
+        if (SelectedForm(record.text) == selectedText)
+            return i;
+    return -1;
 }
 
 bool PhraseBook::RemoveFavourite()
 {
-    FilePtr work = OpenFile(kWorkName, "wb");
-    if (!work)
-        return false;
-    if (!EnsureFavouritesOpen())
-        return false;
+    if (EnsureFavouritesOpen() && favoritesReadOnly) {
+        CloseFavourites();
+        return ReportFavouritesNotSaved(FavouritesPath(kFavouritesName).c_str(), favoritesWriteError);
+    }
+    FilePtr work = OpenFile(FavouritesPath(kWorkName).c_str(), "wb");
+    if (!work) {
+        const std::u16string reason = SystemReason(errno);
+        CloseFavourites();
+        return ReportFavouritesNotSaved(FavouritesPath(kWorkName).c_str(), reason);
+    }
+    if (!EnsureFavouritesOpen()) {
+        work.reset();
+        std::remove(FavouritesPath(kWorkName).c_str());
+        return ReportFavouritesNotSaved(FavouritesPath(kFavouritesName).c_str(), favoritesWriteError);
+    }
     std::FILE* file = favoriteFile.get();
     std::fflush(file);
-    const long size = FileSize(file);
-    const long count = size > 0 ? size / long(PhraseRecord::kSize) : 0;
-    favoriteCount = int(count);
+    const long count = WholeRecords(FileSize(file));
+    favoriteCount = int(std::min<long>(count, INT_MAX));
 
-    bool copied = true;
-    bool removed = false;
-    std::array<std::uint8_t, PhraseRecord::kSize> bytes;
-    for (long i = 0; i < count && std::fread(bytes.data(), 1, bytes.size(), file) == bytes.size(); ++i) {
-        if (!removed && PhraseRecord::Decode(bytes.data()).text == selectedText) {
-            removed = true;
-            continue;
-        }
-        copied = copied && std::fwrite(bytes.data(), 1, bytes.size(), work.get()) == bytes.size();
-    }
-    copied = std::fflush(work.get()) == 0 && copied;
+    const long removed = FavouriteToRemove(file, count);
+    const long recordSize = long(PhraseRecord::kSize);
+    const bool copied = removed >= 0 && CopyBytes(file, 0, removed * recordSize, work.get()) &&
+                        CopyBytes(file, (removed + 1) * recordSize, count * recordSize, work.get());
+    const bool flushed = std::fflush(work.get()) == 0;
+    const int error = errno;
     work.reset();
-    favoriteFile.reset();
-    favoriteFileOpen = false;
+    CloseFavourites();
 
+    if (removed < 0) {
+        std::remove(FavouritesPath(kWorkName).c_str());
+        ShowMessage(u"The selected phrase was not found in \"favorite.dat\", so nothing was removed.");
+        return false;
+    }
+    if (!copied || !flushed) {
+        std::remove(FavouritesPath(kWorkName).c_str());
+        return ReportFavouritesNotSaved(FavouritesPath(kWorkName).c_str(), SystemReason(error));
+    }
     // The work file replaces the store in one step, so that a failure at any
     // point leaves either the old store or the new one, never neither.
-    if (!copied || std::rename(kWorkName, kFavouritesName) != 0) {
-        std::remove(kWorkName);
-        return false;
+    if (std::rename(FavouritesPath(kWorkName).c_str(), FavouritesPath(kFavouritesName).c_str()) != 0) {
+        const std::u16string reason = SystemReason(errno);
+        std::remove(FavouritesPath(kWorkName).c_str());
+        return ReportFavouritesNotSaved(FavouritesPath(kFavouritesName).c_str(), reason);
     }
     return true;
 }
@@ -115,13 +238,22 @@ void PhraseBook::ListFavourites()
         return;
     std::FILE* file = favoriteFile.get();
     std::fflush(file);
-    const long size = FileSize(file);
-    const long count = size > 0 ? size / long(PhraseRecord::kSize) : 0;
+    const long count = WholeRecords(FileSize(file));
+    // Favourites are distinct phrase texts, so a store far larger than the
+    // phrase book is damaged: the window lists what a user could have saved.
+    const long listed = std::min<long>(count, kFavouritesListed);
     PhraseRecord record;
-    for (long i = 0; i < count && ReadPhraseRecord(file, record); ++i) {
+    for (long i = 0; i < listed && ReadPhraseRecord(file, record); ++i) {
         phraseIds[RemoveLineBreaks(record.text)] = DecimalText(record.phraseNumber);
         views.list.AddPlainRow(record.text);
     }
+    // Said once, however the count changes as rows are removed.
+    if (listed < count)
+        ShowFailureOnce(u"\"favorite.dat\" holds " + DecimalText(int(std::min<long>(count, INT_MAX))) +
+                            u" records, far more than the phrase book has phrases, so it is damaged. Only the first " +
+                            DecimalText(int(kFavouritesListed)) +
+                            u" are listed; the rest was left out of the list and is kept in the file.",
+                        kProgramCaption, u"favorite.dat listed in part");
     favoriteButtonAdds = false;
     views.window.SelectFirstRow();
 }

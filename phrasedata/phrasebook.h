@@ -9,10 +9,14 @@
 #include "windowviews.h"
 
 #include <cstdint>
+#include <filesystem>
+#include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 constexpr std::u16string_view kProgramCaption = u"Lexavant_French";
 // An empty caption: the message box shows the program's default title.
@@ -47,6 +51,9 @@ public:
     void LoadAllPhrases();
     void ShowPhrase();
     TranslationRecord ReadTranslation(int number);
+    // No phrase is shown: the translation is empty, the player holds no clip
+    // and the related-phrase lookup has nothing to start from.
+    void ForgetSelectedPhrase();
 
     // Category map.
     void FillSubcategories();
@@ -54,7 +61,9 @@ public:
     void LoadMapRange(int first, int last);
     void FitListWidth();
 
-    // Keyword search and related phrases.
+    // Keyword search and related phrases. After the phrases whose English
+    // holds the keyword come those whose French holds it, compared without
+    // case or accents, each family once.
     void SearchPhrases();
     bool FindRelatedPhrases();
     void AddPhraseByNumber(int first, int last);
@@ -68,6 +77,14 @@ public:
     // Sound archive.
     void LoadPhraseClip(int number);
 
+    // Shows a message about a file at most once per run: a damaged or missing
+    // file would otherwise say the same thing on every selection. The failure
+    // is known by its text, or by `failure` where the text varies.
+    void ShowFailureOnce(std::u16string_view text, std::u16string_view caption = kProgramCaption,
+                         std::u16string_view failure = {});
+    // Counts the message as shown, when the user has already been told.
+    void MarkFailureShown(std::u16string_view text);
+
     // The phrase number filed under a row's text, if any.
     std::optional<int> PhraseNumberOf(const std::u16string& rowText) const;
 
@@ -77,6 +94,9 @@ public:
     bool frenchOpenedFirst = false;
     FilePtr favoriteFile;
     bool favoriteFileOpen = false;
+    // The store could only be opened for reading, and the system's reason.
+    bool favoritesReadOnly = false;
+    std::u16string favoritesWriteError;
     int loadedPhrase = -1;
     int favoriteCount = 0;
     int captionMode = kBrowseMode;
@@ -89,13 +109,42 @@ public:
     std::u16string translationText;
     std::u16string keywordText;    // at most kKeywordUnits - 1 units
     bool exactMatch = false;
+    // The last related-phrase lookup failed because "Relate.dat" could not be read.
+    bool relatedTableUnreadable = false;
+
+    // Where "favorite.dat" and its work file "temp.dat" are kept; empty for
+    // the current folder, beside the phrase files. A folder given here is
+    // made the first time the favourites are used.
+    std::filesystem::path favouritesFolder;
 
     static constexpr std::size_t kSelectedTextUnits = 60;
     static constexpr std::size_t kKeywordUnits = 512;
+    // The most favourites listed: far more distinct phrase texts than the
+    // phrase book holds, and few enough for the list to stay quick.
+    static constexpr long kFavouritesListed = 4000;
 
 private:
+    // A run of map records listed as one row: the first phrase number, how
+    // many phrases it stands for, and the first record's text.
+    struct MapFamily {
+        int first;
+        int members;
+        std::string mapText;
+    };
+    bool ListFrenchMatches(const std::vector<MapFamily>& families);
+    // The English text of a phrase as the rows and phraseIds hold it.
+    std::u16string EnglishTextOf(int number);
+
     void StorePhraseId(const PhraseRecord& record);
+    std::string FavouritesPath(const char* name) const;
     void ShowMessage(std::u16string_view text, std::u16string_view caption = kProgramCaption);
+    FilePtr OpenFavourites();
+    void CloseFavourites();
+    long FavouriteToRemove(std::FILE* file, long count);
+    bool ReportFavouritesNotSaved(const char* fileName, const std::u16string& reason);
+    // Reads a phrase's clip from the archive; its length, or 0 when there is none.
+    std::uint32_t ReadClip(int number, std::unique_ptr<std::uint8_t[]>& clip);
 
     WindowViews views;
+    std::set<std::u16string, std::less<>> shownFailures;
 };

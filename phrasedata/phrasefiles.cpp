@@ -15,12 +15,23 @@ void PhraseBook::ShowMessage(std::u16string_view text, std::u16string_view capti
     views.messages.ShowMessage(text, caption);
 }
 
+void PhraseBook::ShowFailureOnce(std::u16string_view text, std::u16string_view caption, std::u16string_view failure)
+{
+    if (shownFailures.insert(std::u16string(failure.empty() ? text : failure)).second)
+        ShowMessage(text, caption);
+}
+
+void PhraseBook::MarkFailureShown(std::u16string_view text)
+{
+    shownFailures.insert(std::u16string(text));
+}
+
 void PhraseBook::OpenDataFiles()
 {
     CloseDataFiles();
     englishFile = OpenFile("English.dat", "rb");
     frenchFile = OpenFile("French.dat", "rb");
-    favoriteFile = OpenFile("favorite.dat", "a+b");
+    favoriteFile = OpenFavourites();
     frenchOpenedFirst = true;
     favoriteFileOpen = favoriteFile != nullptr;
     if (!englishFile)
@@ -77,7 +88,7 @@ void PhraseBook::LoadAllPhrases()
     phraseIds.clear();
     FilePtr file = OpenFile("English.dat", "rb");
     if (!file) {
-        ShowMessage(u"Can't read file");
+        ShowFailureOnce(u"Can't read file");
         return;
     }
     PhraseRecord record;
@@ -88,20 +99,37 @@ void PhraseBook::LoadAllPhrases()
 void PhraseBook::ShowPhrase()
 {
     const int row = views.list.SelectedRow();
-    if (views.list.RowCount() == 0 || row < 0)
-        return;
-    // The selection buffer holds 59 units and a terminator; a longer row text
-    // is cut, and then simply not found.
-    selectedText = views.list.RowText(row).substr(0, kSelectedTextUnits - 1);
-    const std::optional<int> number = PhraseNumberOf(selectedText);
-    if (!number) {
-        ShowMessage(u"This phrase not found");
+    if (views.list.RowCount() == 0 || row < 0) {
+        ForgetSelectedPhrase();
         return;
     }
+    // The selection buffer holds 59 units and a terminator; a longer row text
+    // is cut, and then simply not found.
+    const std::u16string rowText = views.list.RowText(row).substr(0, kSelectedTextUnits - 1);
+    const std::optional<int> number = PhraseNumberOf(rowText);
+    if (!number) {
+        // Neither the translation nor the sound of the phrase shown before
+        // may pass for this one.
+        ForgetSelectedPhrase();
+        selectedText = rowText;
+        ShowFailureOnce(u"This phrase not found");
+        return;
+    }
+    selectedText = rowText;
     selectedPhrase = *number;
     LoadPhraseClip(selectedPhrase);
     translation = ReadTranslation(selectedPhrase);
     translationText = DropLineEnd(DropByteOrderMark(translation.text));
+}
+
+void PhraseBook::ForgetSelectedPhrase()
+{
+    selectedText.clear();
+    selectedPhrase = 0;
+    translation = TranslationRecord{};
+    translationText.clear();
+    loadedPhrase = -1;
+    views.player.Close();
 }
 
 TranslationRecord PhraseBook::ReadTranslation(int number)

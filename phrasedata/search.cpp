@@ -25,13 +25,15 @@ void PhraseBook::SearchPhrases()
         return;
     FilePtr file = OpenFile("MapEngSpec.data", "rb");
     if (!file) {
-        ShowMessage(u"Can't read data file");
+        ShowFailureOnce(u"Can't read data file");
         return;
     }
     views.list.ClearRows();
     const std::u16string key = ToLower(keywordText);
     bool found = false;
+    std::vector<MapFamily> unmatched;
     MapRecord record;
+    int number = 1;
     while (ReadMapRecord(file.get(), record)) {
         const std::u16string text = ToLower(WidenMapText(record.text));
         const bool matches = exactMatch ? text == key : text.find(key) != std::u16string::npos;
@@ -40,25 +42,67 @@ void PhraseBook::SearchPhrases()
             views.list.AddPhraseItem(std::make_unique<CItem>(Windows1252ToUtf16(record.text)));
         }
         // A family of alternatives is examined once, by its first record.
+        MapFamily family{number, 1, record.text};
         MapRecord covered;
-        for (int k = 1; k < record.variantCount && ReadMapRecord(file.get(), covered); ++k) {
-        }
+        for (int k = 1; k < record.variantCount && ReadMapRecord(file.get(), covered); ++k)
+            ++family.members;
+        number += family.members;
+        if (!matches)
+            unmatched.push_back(std::move(family));
     }
+    if (ListFrenchMatches(unmatched))
+        found = true;
     if (!found)
         ShowMessage(u"This item can't be found");
+}
+
+bool PhraseBook::ListFrenchMatches(const std::vector<MapFamily>& families)
+{
+    const std::u16string key = FoldForSearch(keywordText);
+    bool found = false;
+    for (const MapFamily& family : families) {
+        for (int member = family.first; member < family.first + family.members; ++member) {
+            const std::u16string french = FoldForSearch(DropLineEnd(DropByteOrderMark(ReadTranslation(member).text)));
+            if (french.empty() || (exactMatch ? french != key : french.find(key) == std::u16string::npos))
+                continue;
+            auto item = std::make_unique<CItem>(Windows1252ToUtf16(family.mapText));
+            // The row shows the member whose French matched, as if its word
+            // had been chosen in the list; the chooser still offers the others.
+            if (member != family.first) {
+                const std::u16string english = EnglishTextOf(member);
+                if (english.find(u'[') != std::u16string::npos)
+                    item->displayText = english;
+            }
+            views.list.AddPhraseItem(std::move(item));
+            found = true;
+            break;
+        }
+    }
+    return found;
+}
+
+std::u16string PhraseBook::EnglishTextOf(int number)
+{
+    std::uint8_t bytes[PhraseRecord::kSize];
+    if (number < 1 || !englishFile
+        || !ReadAt(englishFile.get(), long(number - 1) * long(PhraseRecord::kSize), bytes, sizeof bytes))
+        return {};
+    return PhraseKey(PhraseRecord::Decode(bytes).text);
 }
 
 bool PhraseBook::FindRelatedPhrases()
 {
     views.window.RefreshControls();
+    relatedTableUnreadable = false;
+    if (loadedPhrase < 1 || loadedPhrase > kPhraseCount)
+        return false;
     FilePtr file = OpenFile("Relate.dat", "rb");
-    if (!file)
-        return false;
-    // A short file simply has no rows for the later phrases.
+    // A missing file, or a short one without this phrase's row.
     std::array<std::uint8_t, kRelateRowBytes> row{};
-    if (loadedPhrase < 1 || loadedPhrase > kPhraseCount ||
-        !ReadAt(file.get(), long(loadedPhrase - 1) * long(kRelateRowBytes), row.data(), row.size()))
+    if (!file || !ReadAt(file.get(), long(loadedPhrase - 1) * long(kRelateRowBytes), row.data(), row.size())) {
+        relatedTableUnreadable = true;
         return false;
+    }
     const std::vector<int> related = RelatedPhraseNumbers(row);
     if (related.empty())
         return false;

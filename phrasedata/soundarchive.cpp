@@ -21,26 +21,41 @@ void PhraseBook::LoadPhraseClip(int number)
 {
     if (number == loadedPhrase)
         return;
+    // From here on the player holds this phrase's clip or none: a lookup that
+    // fails leaves it silent rather than speaking the phrase shown before.
+    loadedPhrase = -1;
+    views.player.Close();
+    std::unique_ptr<std::uint8_t[]> clip;
+    const std::uint32_t length = ReadClip(number, clip);
+    if (length == 0)
+        return;
+    loadedPhrase = number;
+    views.player.Open(clip, length);
+    views.player.Prepare(0, 400000);
+}
+
+std::uint32_t PhraseBook::ReadClip(int number, std::unique_ptr<std::uint8_t[]>& clip)
+{
     FilePtr clips = OpenFile("data.dat", "rb");
     if (!clips) {
-        ShowMessage(u"Can't find sound file!");
-        return;
+        ShowFailureOnce(u"Can't find sound file!");
+        return 0;
     }
     FilePtr index = OpenFile("data.idx", "rb");
     if (!index)
-        return;
+        return 0;
     const long indexSize = FileSize(index.get());
     const long entries = indexSize > 0 ? indexSize / long(SoundIndexEntry::kSize) : 0;
     if (number < 1 || number > entries)
-        return;
+        return 0;
     std::uint8_t header[SoundArchiveHeader::kSize];
     if (!ReadAt(clips.get(), 0, header, sizeof header) || !SoundArchiveHeader::IsValid(header)) {
-        ShowMessage(u"This file is not in right format!");
-        return;
+        ShowFailureOnce(u"This file is not in right format!");
+        return 0;
     }
     std::uint8_t entryBytes[SoundIndexEntry::kSize];
     if (!ReadAt(index.get(), long(number - 1) * long(SoundIndexEntry::kSize), entryBytes, sizeof entryBytes))
-        return;
+        return 0;
     const SoundIndexEntry entry = SoundIndexEntry::Decode(entryBytes);
 
     // An entry that is empty or reaches past the end of the clips is refused
@@ -49,15 +64,9 @@ void PhraseBook::LoadPhraseClip(int number)
     const long clipsSize = FileSize(clips.get());
     const std::uint64_t start = std::uint64_t(entry.offset) + SoundArchiveHeader::kSize;
     if (entry.length == 0 || clipsSize < 0 || start + entry.length > std::uint64_t(clipsSize))
-        return;
-    std::unique_ptr<std::uint8_t[]> clip(new (std::nothrow) std::uint8_t[entry.length]);
+        return 0;
+    clip.reset(new (std::nothrow) std::uint8_t[entry.length]);
     if (!clip || !ReadAt(clips.get(), long(start), clip.get(), entry.length))
-        return;
-    clips.reset();
-    index.reset();
-
-    loadedPhrase = number;
-    views.player.Close();
-    views.player.Open(clip, entry.length);
-    views.player.Prepare(0, 400000);
+        return 0;
+    return entry.length;
 }

@@ -56,6 +56,49 @@ std::u16string ToLower(std::u16string text)
     return text;
 }
 
+namespace {
+
+struct FoldRow {
+    std::u16string_view from; // every letter that folds to `to`
+    std::u16string_view to;
+};
+
+// What French text needs: its accented letters in both cases, its ligatures,
+// the spaces it puts before "?" and the curly apostrophe.
+constexpr FoldRow kFolds[] = {
+    {u"àáâãäåÀÁÂÃÄÅ", u"a"},
+    {u"çÇ", u"c"},
+    {u"èéêëÈÉÊË", u"e"},
+    {u"ìíîïÌÍÎÏ", u"i"},
+    {u"ñÑ", u"n"},
+    {u"òóôõöøÒÓÔÕÖØ", u"o"},
+    {u"ùúûüÙÚÛÜ", u"u"},
+    {u"ýÿÝŸ", u"y"},
+    {u"æÆ", u"ae"},
+    {u"œŒ", u"oe"},
+    {u"\u00A0\u202F", u" "},
+    {u"\u2018\u2019", u"'"},
+};
+
+} // namespace
+
+std::u16string FoldForSearch(std::u16string_view text)
+{
+    std::u16string folded;
+    folded.reserve(text.size());
+    for (char16_t c : text) {
+        const FoldRow* row = nullptr;
+        for (const FoldRow& candidate : kFolds)
+            if (candidate.from.find(c) != std::u16string_view::npos)
+                row = &candidate;
+        if (row)
+            folded += row->to;
+        else
+            folded += c >= u'A' && c <= u'Z' ? char16_t(c + 0x20) : c;
+    }
+    return folded;
+}
+
 std::u16string DecimalText(int number)
 {
     const std::string digits = std::to_string(number);

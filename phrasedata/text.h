@@ -26,6 +26,11 @@ std::u16string StripBrackets(std::u16string text);
 // Letters to lower case: A-Z and the Latin-1 capitals.
 std::u16string ToLower(std::u16string text);
 
+// A text as the French search compares it: lower case, accents dropped
+// ("CAFÉ" and "café" both give "cafe"), the ligatures spelled out, no-break
+// spaces as plain spaces and typographic apostrophes as plain ones.
+std::u16string FoldForSearch(std::u16string_view text);
+
 std::u16string DecimalText(int number);
 // The number a decimal text stands for; nothing for anything but digits.
 std::optional<int> ParseDecimal(std::u16string_view text);

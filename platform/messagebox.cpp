@@ -26,8 +26,13 @@ void ShowMessageBox(const QString& text, const QString& caption)
         activeRecorder->boxes.push_back({text, title});
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, QApplication::activeWindow());
+    QWidget* owner = QApplication::activeWindow();
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, owner);
     box.exec();
+    // The keyboard goes back to the window the box came from, also where no
+    // window manager hands it back.
+    if (owner)
+        owner->activateWindow();
 }
 
 MessageBoxRecorder::MessageBoxRecorder() : previous(activeRecorder)

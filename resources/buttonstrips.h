@@ -34,6 +34,7 @@ inline constexpr ButtonStrip kButtonStrips[] = {
     {kRelatedButton, 148, 258, 13, u"Related phrases"},
     {kFavouritesViewButton, 150, 270, 13, u"Favorite phrases"},
     {kPlayButton, 1139, 90, 28, u"Play sound"},
+    {kSlowPlayButton, 1131, 72, 24, u"Play slowly"},
     {kSupportButton, 164, 486, 13, u"Technical Support"},
     {kBugReportButton, 165, 576, 13, u"Report a bug or comments"},
     {kNewVersionButton, 163, 354, 13, u"Check for new version"},

@@ -23,6 +23,7 @@ inline constexpr int kRelatedButton = 1022;
 inline constexpr int kFavouriteToggleButton = 1116;
 inline constexpr int kRunSearchButton = 1023;
 inline constexpr int kPlayButton = 1031;
+inline constexpr int kSlowPlayButton = 1032; // plays the phrase at a learner's pace
 inline constexpr int kNewVersionButton = 1035;
 inline constexpr int kSupportButton = 1036;
 inline constexpr int kBugReportButton = 1037;

@@ -36,6 +36,7 @@ constexpr TemplateControl kMainControls[] = {
     {kFavouriteToggleButton, OwnerDrawButton, u"", 300, 63, 29, 15, 0},
     {kRunSearchButton, OwnerDrawButton, u"", 267, 63, 26, 14, 0},
     {kPlayButton, OwnerDrawButton, u"", 105, 274, 14, 12, 0},
+    {kSlowPlayButton, OwnerDrawButton, u"", 107, 291, 16, 15, 0},
     {kNewVersionButton, OwnerDrawButton, u"Checkupdate", 32, 314, 72, 10, 0},
     {kSupportButton, OwnerDrawButton, u"Technical Support", 113, 314, 97, 10, 0},
     {kBugReportButton, OwnerDrawButton, u"Report a bug or comments", 223, 314, 119, 10, 0},

@@ -50,6 +50,7 @@ inline constexpr BitmapSpec kBitmaps[] = {
     {148, 258, 13, BitmapLayout::Strip},
     {150, 270, 13, BitmapLayout::Strip},
     {1139, 90, 28, BitmapLayout::Strip},
+    {1131, 72, 24, BitmapLayout::Strip},
     {164, 486, 13, BitmapLayout::Strip},
     {165, 576, 13, BitmapLayout::Strip},
     {163, 354, 13, BitmapLayout::Strip},

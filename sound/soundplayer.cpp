@@ -3,6 +3,7 @@
 
 #include "soundplayer.h"
 #include "playertime.h"
+#include "tempo.h"
 
 #include <algorithm>
 #include <cstring>
@@ -20,22 +21,6 @@ static_assert(kReadAhead >= 160u * 144000 / 8000);
 std::uint32_t SaturatingAdd(std::uint32_t a, std::uint64_t b)
 {
     return std::uint32_t(std::min<std::uint64_t>(a + b, std::numeric_limits<std::uint32_t>::max()));
-}
-
-void CopyHeaderFields(const MpaFrameInfo& from, MpaFrameJob& to)
-{
-    to.version = from.version;
-    to.layer = from.layer;
-    to.crcProtected = from.crcProtected;
-    to.bitrateIndex = from.bitrateIndex;
-    to.sampleRateIndex = from.sampleRateIndex;
-    to.padding = from.padding;
-    to.privateBit = from.privateBit;
-    to.mode = from.mode;
-    to.modeExtension = from.modeExtension;
-    to.copyright = from.copyright;
-    to.original = from.original;
-    to.emphasis = from.emphasis;
 }
 
 } // namespace
@@ -142,6 +127,7 @@ int CSoundPlayer::Prepare(std::uint32_t newStartMs, std::uint32_t newEndMs)
     position = SaturatingAdd(position, std::uint64_t(framesSkipped) * FrameLength());
     DecodeFrames(0, framesInBlock / 4);
     restDecoded = false;
+    slowBlock.reset();
     return 0;
 }
 
@@ -150,9 +136,7 @@ std::uint32_t CSoundPlayer::FrameLength() const
     // A frame that carries a variable-bitrate header describes the stream's
     // shortest and longest frames in its sizes; stepping by either would land
     // inside it, so it is stepped by its own length.
-    if (info.headerFrameSize > 0)
-        return std::uint32_t(info.headerFrameSize);
-    return std::uint32_t(info.padding ? info.frameSizePadded : info.frameSize);
+    return std::uint32_t(MpaFrameLength(&info));
 }
 
 void CSoundPlayer::DecodeFrames(std::uint32_t from, std::uint32_t to)
@@ -173,7 +157,7 @@ void CSoundPlayer::DecodeFrame(std::uint32_t slot)
     MpaGetStreamInfo(frame, first.nominalFrameSize, &info, 1);
     const std::uint32_t length = FrameLength();
 
-    CopyHeaderFields(info, job);
+    MpaCopyHeaderFields(&info, &job);
     job.bitrate = info.bitrate;
     job.frame = frame;
     job.length = std::int32_t(length);
@@ -192,13 +176,37 @@ void CSoundPlayer::Play()
 {
     if (state == kClosed)
         return;
-    if (!restDecoded) {
-        DecodeFrames(framesInBlock / 4, framesInBlock);
-        restDecoded = true;
-    }
-    state = kPlaying;
+    DecodeRest();
+    const std::span<const std::uint8_t> played = PlayedPart();
+    WriteToDevice(played.data(), std::uint32_t(played.size()));
+}
 
-    header = platform::WaveBlock{};
+void CSoundPlayer::PlaySlowly(double tempo)
+{
+    if (state == kClosed || !IsStretchableTempo(tempo))
+        return;
+    DecodeRest();
+    // Made once per clip and tempo, from the very samples Play writes; a
+    // replay writes it again as it stands.
+    if (!slowBlock || slowTempo != tempo) {
+        const std::span<const std::uint8_t> played = PlayedPart();
+        slowBlock = StretchTempo(played.data(), std::uint32_t(played.size()), format.channels,
+                                 format.samplesPerSecond, tempo);
+        slowTempo = tempo;
+    }
+    WriteToDevice(slowBlock->data(), std::uint32_t(slowBlock->size()));
+}
+
+void CSoundPlayer::DecodeRest()
+{
+    if (restDecoded)
+        return;
+    DecodeFrames(framesInBlock / 4, framesInBlock);
+    restDecoded = true;
+}
+
+std::span<const std::uint8_t> CSoundPlayer::PlayedPart() const
+{
     // The block begins at the start point's byte inside its first frame. The
     // offset is kept inside the block and on a whole sample of every channel,
     // so no start point sends the device outside the buffer or out of step.
@@ -207,8 +215,15 @@ void CSoundPlayer::Play()
                           std::int64_t(framesSkipped) * frameBytes;
     offset = std::clamp<std::int64_t>(offset, 0, blockBytes);
     offset -= offset % std::max<std::int64_t>(format.blockAlign, 1);
-    header.data = pcm.get() + offset;
-    header.length = std::uint32_t(blockBytes - offset);
+    return {pcm.get() + offset, std::size_t(blockBytes - offset)};
+}
+
+void CSoundPlayer::WriteToDevice(const std::uint8_t* data, std::uint32_t length)
+{
+    state = kPlaying;
+    header = platform::WaveBlock{};
+    header.data = data;
+    header.length = length;
     device.Prepare(header);
     device.Write(header);
 }
@@ -268,4 +283,6 @@ void CSoundPlayer::ResetFields()
     frameBytes = 0;
     framesSkipped = 0;
     framesStepped = 0;
+    slowBlock.reset();
+    slowTempo = 0;
 }

@@ -14,6 +14,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <span>
+#include <vector>
 
 class CSoundPlayer {
 public:
@@ -32,6 +35,7 @@ public:
     };
 
     static constexpr std::uint32_t kBlockFrames = 300;
+    static constexpr double kSlowTempo = 0.7;
     // A frame header is examined against this many bytes (the decoder's
     // minimum for stream information).
     static constexpr std::uint32_t kMinimumFrameSize = 156;
@@ -51,6 +55,11 @@ public:
     // quarter of the block. Only when open and stopped; result 0.
     int Prepare(std::uint32_t startMs, std::uint32_t endMs);
     void Play();
+    // Plays the same part of the block at `tempo` times its speed with its
+    // pitch kept (the default is a learner's pace, 70 %). In the player's
+    // states it is a Play: Stop ends it, and Stop then PlaySlowly replays it.
+    // A tempo outside kMinTempo..kMaxTempo plays nothing.
+    void PlaySlowly(double tempo = kSlowTempo);
     void Pause();
     void Resume();
     void Stop();
@@ -72,6 +81,10 @@ public:
 
 private:
     int Refuse(OpenResult why);
+    void DecodeRest();
+    // The bytes of the block from the start point on: what Play writes.
+    std::span<const std::uint8_t> PlayedPart() const;
+    void WriteToDevice(const std::uint8_t* data, std::uint32_t length);
     void DecodeFrames(std::uint32_t from, std::uint32_t to);
     void DecodeFrame(std::uint32_t slot);
     std::uint32_t FrameLength() const;
@@ -102,4 +115,7 @@ private:
     std::uint32_t frameBytes = 0;
     std::uint32_t framesSkipped = 0;
     std::uint32_t framesStepped = 0;
+    // The played part stretched to `slowTempo`, once PlaySlowly has made it.
+    std::optional<std::vector<std::uint8_t>> slowBlock;
+    double slowTempo = 0;
 };

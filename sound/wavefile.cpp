@@ -25,14 +25,14 @@ void Put32(std::vector<std::uint8_t>& out, std::uint32_t value)
 
 } // namespace
 
-std::vector<std::uint8_t> PcmWaveFile(const platform::WaveFormat& format, const std::uint8_t* pcm,
-                                      std::uint32_t length)
+std::optional<std::vector<std::uint8_t>> PcmWaveHeader(const platform::WaveFormat& format, std::uint64_t length)
 {
+    if (length > kMostWaveDataBytes)
+        return std::nullopt;
     constexpr std::uint32_t kHeaderAfterRiffSize = 36;
     std::vector<std::uint8_t> out;
-    out.reserve(kHeaderAfterRiffSize + 8 + length);
     Put(out, "RIFF");
-    Put32(out, kHeaderAfterRiffSize + length);
+    Put32(out, kHeaderAfterRiffSize + std::uint32_t(length));
     Put(out, "WAVE");
     Put(out, "fmt ");
     Put32(out, 16);
@@ -43,7 +43,16 @@ std::vector<std::uint8_t> PcmWaveFile(const platform::WaveFormat& format, const 
     Put16(out, format.blockAlign);
     Put16(out, format.bitsPerSample);
     Put(out, "data");
-    Put32(out, length);
-    out.insert(out.end(), pcm, pcm + length);
+    Put32(out, std::uint32_t(length));
     return out;
+}
+
+std::vector<std::uint8_t> PcmWaveFile(const platform::WaveFormat& format, const std::uint8_t* pcm,
+                                      std::uint32_t length)
+{
+    std::optional<std::vector<std::uint8_t>> out = PcmWaveHeader(format, length);
+    if (!out)
+        return {};
+    out->insert(out->end(), pcm, pcm + length);
+    return *out;
 }

@@ -41,7 +41,10 @@ bool CUpdateChecker::HandOver(const QString&, const QString& folderAddress, cons
     const QByteArray text = (currentVersion + u'\n' + versionFileName + u'\n' + folderAddress).toLocal8Bit();
     std::fwrite(text.constData(), 1, std::size_t(text.size()), file);
     std::fclose(file);
-    startProgram(QStringLiteral("AutoUpdate.exe"), tempFileName);
+    // The file is meant for the updater alone: without one to read it, it
+    // would only pile up in the temporary folder, one per start.
+    if (!startProgram(QStringLiteral("AutoUpdate.exe"), tempFileName))
+        QFile::remove(tempFileName);
     return false;
 }
 

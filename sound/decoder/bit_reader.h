@@ -1,7 +1,7 @@
 #pragma once
 // Reads a buffer as a stream of bits, most significant bit first. It never
-// loads a byte at or past its end: past the end it reads zero bits, and
-// Overran() tells the caller that the data it asked for was not there.
+// loads a byte at or past its end: past the end it reads zero bits, which
+// BitsRead() counts like any others.
 
 #include <cstdint>
 #include <cstring>
@@ -95,5 +95,4 @@ struct BitReader {
         Get(int(n % 8));
     }
     int64_t BitsRead() const { return (next - start + zerosFed) * 8 - held; }
-    bool Overran() const { return zerosFed * 8 > held; }
 };

@@ -17,7 +17,8 @@ namespace {
 // Equaliser bands: the first subband of each of the ten gains.
 constexpr int kEqualiserBandStart[11] = {0, 1, 2, 3, 4, 5, 6, 8, 12, 20, 32};
 
-void DoNothing(const MpaFrameJob&, uint8_t*) {}
+// Writes nothing, so it refuses every frame.
+int32_t DoNothing(const MpaFrameJob&, uint8_t*) { return kMpaErrorBadHeader; }
 
 LayerDecoder DecoderForLayer(int layer)
 {
@@ -133,9 +134,7 @@ int32_t MpaDecodeFrame(MpaFrameJob* job)
     MpaFrameInfo header{};
     if (!MpaParseHeader(job->frame, &header))
         return 0;
-    int32_t* fields = &job->version;
-    const int32_t* parsed = &header.version;
-    std::copy(parsed, parsed + 12, fields);
+    MpaCopyHeaderFields(&header, job);
     job->bitrate = FrameBitrate(header.version, header.layer, header.bitrateIndex);
 
     // Frames of another version, layer, rate or channel count than the
@@ -151,7 +150,10 @@ int32_t MpaDecodeFrame(MpaFrameJob* job)
         SetError(kMpaErrorTooLittleData);
         return 0;
     }
-    core.layerDecoder(*job, job->output);
+    if (const int32_t refused = core.layerDecoder(*job, job->output)) {
+        SetError(refused);
+        return 0;
+    }
     job->length = core.frameSize;
     job->outputSize = core.outBytesPerFrame;
     return 1;

@@ -6,15 +6,15 @@
 
 #include <cstdint>
 
-// One frame decoder per layer; writes the frame's PCM at `output`.
-using LayerDecoder = void (*)(const MpaFrameJob& job, uint8_t* output);
+// One frame decoder per layer: writes the frame's PCM at `output` and returns
+// kMpaErrorNone, or writes nothing and returns the error code of its refusal.
+using LayerDecoder = int32_t (*)(const MpaFrameJob& job, uint8_t* output);
 
 struct DecoderCore {
     MpaOptions options{0, 0, 24000};
     int32_t lastError = kMpaErrorNone;
     // Set by a primary stream-information call.
     int32_t streamRate = 0;
-    int32_t streamOutBytes = 0;
     // Fixed by MpaStartStream for the whole stream: what the layer decoder
     // writes per frame, whatever a later (perhaps damaged) header says.
     int32_t startedVersion = 0;

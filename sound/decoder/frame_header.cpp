@@ -12,9 +12,6 @@ uint32_t BigEndian32(const uint8_t* p)
     return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3];
 }
 
-// Bytes of Layer III side information by [MPEG-1?][single channel?].
-constexpr int kSideInfoBytes[2][2] = {{17, 9}, {32, 17}};
-
 struct VbrHeader {
     bool present = false;
     int32_t frames = 0;
@@ -27,7 +24,7 @@ bool ReadVbrHeader(const uint8_t* bytes, int32_t length, const MpaFrameInfo& inf
 {
     int offset = 4 + (info.crcProtected ? 2 : 0);
     if (info.layer == 3)
-        offset += kSideInfoBytes[info.version == 1][info.mode == 3];
+        offset += Layer3SideInfoBytes(info.version, info.mode);
     const auto has = [&](int from, int count) { return offset + from + count <= length; };
     if (has(0, 8) && std::memcmp(bytes + offset, "Xing", 4) == 0) {
         const uint32_t flags = BigEndian32(bytes + offset + 4);
@@ -170,10 +167,8 @@ int32_t MpaGetStreamInfo(const uint8_t* bytes, int32_t length, MpaFrameInfo* inf
     const bool eightBit = (core.options.outputFlags & kMpaOutput8Bit) != 0;
     info->outBits = eightBit ? 8 : 16;
     info->outBytesPerFrame = samples * info->outChannels * (eightBit ? 1 : 2);
-    if (primary) {
+    if (primary)
         core.streamRate = rate;
-        core.streamOutBytes = info->outBytesPerFrame;
-    }
     info->outRate = rate >> shift;
     if (vbr.present)
         info->bitrate = 0;

@@ -26,6 +26,13 @@ inline constexpr int32_t kSampleRateHz[3][4] = {
     {11025, 12000, 8000, 0},
 };
 
+// Bytes of Layer III side information after the header (and its CRC).
+inline int32_t Layer3SideInfoBytes(int32_t version, int32_t mode)
+{
+    constexpr int32_t bytes[2][2] = {{17, 9}, {32, 17}}; // [MPEG-1?][single channel?]
+    return bytes[version == 1][mode == 3];
+}
+
 int32_t FrameBitrate(int32_t version, int32_t layer, int32_t index);
 int32_t FrameSampleRate(int32_t version, int32_t index);
 // The frame's length in bytes, padding slot included, at `rate` Hz.

@@ -47,6 +47,120 @@ void StartReader(BitReader& reader, const MpaFrameJob& job)
     reader.Start(job.frame + 4 + (job.crcProtected ? 2 : 0), job.frame + core.frameSize);
 }
 
+// Layer II bit allocation: the quantisation class of each subband and
+// channel; the subbands from the bound up share one.
+void ReadLayer2Allocation(BitReader& reader, const AllocationTable& table, int bound)
+{
+    auto& allocation = state.allocation;
+    const int channels = state.channels;
+    int sb = 0;
+    for (const AllocationGroup& group : table.groups) {
+        for (int n = 0; n < group.subbands; ++n, ++sb) {
+            if (sb < bound) {
+                for (int ch = 0; ch < channels; ++ch)
+                    allocation[sb][ch] = group.classes[reader.Get(group.bits)];
+            } else {
+                allocation[sb][0] = allocation[sb][1] = group.classes[reader.Get(group.bits)];
+            }
+        }
+    }
+}
+
+// Layer II scale factors: the selection information of every allocated
+// subband, then one, two or three scale factors for the three parts of the
+// frame, as the selection says which parts share one.
+void ReadLayer2ScaleFactors(BitReader& reader)
+{
+    const auto next = [&reader] { return scaleFactorMultiplier[reader.Get(6)]; };
+    const int channels = state.channels, sblimit = state.codedSubbands;
+    for (int sb = 0; sb < sblimit; ++sb)
+        for (int ch = 0; ch < channels; ++ch)
+            if (state.allocation[sb][ch])
+                state.scfsi[sb][ch] = int(reader.Get(2));
+    for (int sb = 0; sb < sblimit; ++sb) {
+        for (int ch = 0; ch < channels; ++ch) {
+            if (!state.allocation[sb][ch])
+                continue;
+            float* scale = state.scale[sb][ch];
+            switch (state.scfsi[sb][ch]) {
+            case 0:
+                for (int part = 0; part < 3; ++part)
+                    scale[part] = next();
+                break;
+            case 1:
+                scale[0] = scale[1] = next();
+                scale[2] = next();
+                break;
+            case 2:
+                scale[0] = scale[1] = scale[2] = next();
+                break;
+            default:
+                scale[0] = next();
+                scale[1] = scale[2] = next();
+                break;
+            }
+        }
+    }
+}
+
+// The three samples of one Layer II code (grouped in one word or coded one
+// by one), requantised but not yet scaled.
+void ReadLayer2Triple(BitReader& reader, int quantClass, float values[3])
+{
+    const QuantClass& quant = kQuantClasses[quantClass];
+    const float factor = classFactor[quantClass];
+    if (quant.grouped) {
+        const int code = int(reader.Get(quant.bits));
+        const int8_t* digits = quant.steps == 3   ? ungroup3[code & 31]
+                               : quant.steps == 5 ? ungroup5[code & 127]
+                                                  : ungroup9[code & 1023];
+        for (int s = 0; s < 3; ++s)
+            values[s] = float(digits[s]) * factor;
+    } else if (quant.bits) {
+        const int centre = (1 << (quant.bits - 1)) - 1;
+        for (int s = 0; s < 3; ++s)
+            values[s] = float(int(reader.Get(quant.bits)) - centre) * factor;
+    } else {
+        values[0] = values[1] = values[2] = 0.0f;
+    }
+}
+
+// One Layer II granule: three slots of samples for every subband, scaled by
+// the scale factor of the frame's part the granule lies in. The subbands at
+// and above the limit are read past; those above the coded ones are zero.
+void ReadLayer2Granule(BitReader& reader, int granule, int bound)
+{
+    const int channels = state.channels;
+    const int sblimit = state.codedSubbands;
+    const int limit = state.subbandLimit;
+    const int part = granule / 4;
+    float(*slots[3])[32] = {state.samples[3 * granule], state.samples[3 * granule + 1],
+                            state.samples[3 * granule + 2]};
+    int skipped = 0;
+    for (int sb = 0; sb < sblimit; ++sb) {
+        const int coded = sb >= bound ? 1 : channels;
+        const bool sharedBand = coded == 1 && channels == 2;
+        for (int ch = 0; ch < coded; ++ch) {
+            const int quantClass = state.allocation[sb][ch];
+            const QuantClass& quant = kQuantClasses[quantClass];
+            if (sb >= limit) {
+                skipped += quant.grouped ? quant.bits : 3 * quant.bits;
+                continue;
+            }
+            float values[3];
+            ReadLayer2Triple(reader, quantClass, values);
+            const int first = sharedBand ? 0 : ch, last = sharedBand ? 1 : ch;
+            for (int c = first; c <= last; ++c)
+                for (int s = 0; s < 3; ++s)
+                    slots[s][c][sb] = values[s] * state.scale[sb][c][part];
+        }
+    }
+    reader.Skip(skipped);
+    for (int s = 0; s < 3; ++s)
+        for (int ch = 0; ch < channels; ++ch)
+            std::fill(slots[s][ch] + std::min(limit, sblimit), slots[s][ch] + 32, 0.0f);
+}
+
 } // namespace
 
 void Layer12SetUp(const MpaFrameInfo& info)
@@ -76,10 +190,10 @@ void Layer12SetUp(const MpaFrameInfo& info)
     std::memset(state.samples, 0, sizeof state.samples);
 }
 
-void DecodeLayer1Frame(const MpaFrameJob& job, uint8_t* output)
+int32_t DecodeLayer1Frame(const MpaFrameJob& job, uint8_t* output)
 {
     if (!Fits(job, 1))
-        return;
+        return kMpaErrorBadHeader;
     BitReader reader;
     StartReader(reader, job);
     const int channels = state.channels;
@@ -132,100 +246,20 @@ void DecodeLayer1Frame(const MpaFrameJob& job, uint8_t* output)
             std::fill(out[ch] + std::min(limit, 32), out[ch] + 32, 0.0f);
     }
     state.synthesis(&state.samples[0][0][0], 12, output);
+    return kMpaErrorNone;
 }
 
-void DecodeLayer2Frame(const MpaFrameJob& job, uint8_t* output)
+int32_t DecodeLayer2Frame(const MpaFrameJob& job, uint8_t* output)
 {
     if (!Fits(job, 2))
-        return;
+        return kMpaErrorBadHeader;
     BitReader reader;
     StartReader(reader, job);
-    const int channels = state.channels;
-    const int sblimit = state.codedSubbands;
-    const int bound = std::min(Bound(job), sblimit);
-    const AllocationTable& table = Layer2AllocationTable(state.table);
-    auto& allocation = state.allocation; // holds the quantisation class
-
-    int sb = 0;
-    for (const AllocationGroup& group : table.groups) {
-        for (int n = 0; n < group.subbands; ++n, ++sb) {
-            if (sb < bound) {
-                for (int ch = 0; ch < channels; ++ch)
-                    allocation[sb][ch] = group.classes[reader.Get(group.bits)];
-            } else {
-                allocation[sb][0] = allocation[sb][1] = group.classes[reader.Get(group.bits)];
-            }
-        }
-    }
-    for (sb = 0; sb < sblimit; ++sb)
-        for (int ch = 0; ch < channels; ++ch)
-            if (allocation[sb][ch])
-                state.scfsi[sb][ch] = int(reader.Get(2));
-    for (sb = 0; sb < sblimit; ++sb) {
-        for (int ch = 0; ch < channels; ++ch) {
-            if (!allocation[sb][ch])
-                continue;
-            float* scale = state.scale[sb][ch];
-            switch (state.scfsi[sb][ch]) {
-            case 0:
-                for (int part = 0; part < 3; ++part)
-                    scale[part] = scaleFactorMultiplier[reader.Get(6)];
-                break;
-            case 1:
-                scale[0] = scale[1] = scaleFactorMultiplier[reader.Get(6)];
-                scale[2] = scaleFactorMultiplier[reader.Get(6)];
-                break;
-            case 2:
-                scale[0] = scale[1] = scale[2] = scaleFactorMultiplier[reader.Get(6)];
-                break;
-            default:
-                scale[0] = scaleFactorMultiplier[reader.Get(6)];
-                scale[1] = scale[2] = scaleFactorMultiplier[reader.Get(6)];
-                break;
-            }
-        }
-    }
-
-    const int limit = state.subbandLimit;
-    for (int granule = 0; granule < 12; ++granule) {
-        const int part = granule / 4;
-        float(*slots[3])[32] = {state.samples[3 * granule], state.samples[3 * granule + 1],
-                                state.samples[3 * granule + 2]};
-        int skipped = 0;
-        for (sb = 0; sb < sblimit; ++sb) {
-            const int shared = sb >= bound ? 1 : channels;
-            for (int ch = 0; ch < shared; ++ch) {
-                const QuantClass& quant = kQuantClasses[allocation[sb][ch]];
-                const int bits = quant.grouped ? quant.bits : 3 * quant.bits;
-                if (sb >= limit) {
-                    skipped += bits;
-                    continue;
-                }
-                float values[3] = {0.0f, 0.0f, 0.0f};
-                if (quant.grouped) {
-                    const int code = int(reader.Get(quant.bits));
-                    const int8_t* digits = quant.steps == 3 ? ungroup3[code & 31]
-                                         : quant.steps == 5 ? ungroup5[code & 127]
-                                                            : ungroup9[code & 1023];
-                    for (int s = 0; s < 3; ++s)
-                        values[s] = float(digits[s]) * classFactor[allocation[sb][ch]];
-                } else if (quant.bits) {
-                    const int centre = (1 << (quant.bits - 1)) - 1;
-                    for (int s = 0; s < 3; ++s)
-                        values[s] = float(int(reader.Get(quant.bits)) - centre) * classFactor[allocation[sb][ch]];
-                }
-                const bool silent = quant.bits == 0;
-                const int first = shared == 1 && channels == 2 ? 0 : ch;
-                const int last = shared == 1 && channels == 2 ? 1 : ch;
-                for (int c = first; c <= last; ++c)
-                    for (int s = 0; s < 3; ++s)
-                        slots[s][c][sb] = silent ? 0.0f : values[s] * state.scale[sb][c][part];
-            }
-        }
-        reader.Skip(skipped);
-        for (int s = 0; s < 3; ++s)
-            for (int ch = 0; ch < channels; ++ch)
-                std::fill(slots[s][ch] + std::min(limit, sblimit), slots[s][ch] + 32, 0.0f);
-    }
+    const int bound = std::min(Bound(job), state.codedSubbands);
+    ReadLayer2Allocation(reader, Layer2AllocationTable(state.table), bound);
+    ReadLayer2ScaleFactors(reader);
+    for (int granule = 0; granule < 12; ++granule)
+        ReadLayer2Granule(reader, granule, bound);
     state.synthesis(&state.samples[0][0][0], 36, output);
+    return kMpaErrorNone;
 }

@@ -41,5 +41,5 @@ extern float classFactor[18];
 extern int8_t ungroup3[32][3], ungroup5[128][3], ungroup9[1024][3];
 
 void Layer12SetUp(const MpaFrameInfo& info);
-void DecodeLayer1Frame(const MpaFrameJob& job, uint8_t* output);
-void DecodeLayer2Frame(const MpaFrameJob& job, uint8_t* output);
+int32_t DecodeLayer1Frame(const MpaFrameJob& job, uint8_t* output);
+int32_t DecodeLayer2Frame(const MpaFrameJob& job, uint8_t* output);

@@ -96,8 +96,5 @@ void ClearHybridState();
 
 // Stream set-up and frame decoder.
 void Layer3SetUp(const MpaFrameInfo& info);
-void DecodeLayer3Frame(const MpaFrameJob& job, uint8_t* output);
+int32_t DecodeLayer3Frame(const MpaFrameJob& job, uint8_t* output);
 void ClearLayer3Reservoir();
-
-// The line limit of the current stream (nothing at or above it is decoded).
-int Layer3LineLimit();

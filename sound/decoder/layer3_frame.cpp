@@ -2,6 +2,7 @@
 // granule loop that takes each channel from Huffman data to PCM.
 
 #include "bit_reader.h"
+#include "frame_tables.h"
 #include "layer3.h"
 #include "layer3_spectrum.h"
 #include "synthesis.h"
@@ -16,9 +17,6 @@ namespace {
 // largest frame; the slack lets the bit reader's look-ahead stay inside.
 constexpr int kReservoirBytes = 8192;
 constexpr int kCompactAbove = 6692;
-
-// Bytes of side information by [MPEG-1?][single channel?].
-constexpr int kSideInfoBytes[2][2] = {{17, 9}, {32, 17}};
 
 // Which channels reach the output, and how.
 enum class Combine { First, Second, Both, Mix };
@@ -173,8 +171,6 @@ void ClearLayer3Reservoir()
     state.reservoirFill = 0;
 }
 
-int Layer3LineLimit() { return state.lineLimit; }
-
 void Layer3SetUp(const MpaFrameInfo& info)
 {
     ClearLayer3Reservoir();
@@ -208,28 +204,30 @@ void Layer3SetUp(const MpaFrameInfo& info)
     ClearHybridState();
 }
 
-void DecodeLayer3Frame(const MpaFrameJob& job, uint8_t* output)
+int32_t DecodeLayer3Frame(const MpaFrameJob& job, uint8_t* output)
 {
     // Only frames of the stream the tables were set up for.
     const int channels = job.mode == 3 ? 1 : 2;
     if (state.bands == nullptr || job.version != state.version || job.sampleRateIndex != state.rateIndex ||
         channels != state.channels)
-        return;
+        return kMpaErrorBadHeader;
 
     const int sideInfoStart = 4 + (job.crcProtected ? 2 : 0);
-    const int mainDataStart = sideInfoStart + kSideInfoBytes[job.version == 1][channels == 1];
+    const int mainDataStart = sideInfoStart + Layer3SideInfoBytes(job.version, job.mode);
     if (core.frameSize < mainDataStart)
-        return;
+        return kMpaErrorTooLittleData;
     BitReader reader;
     reader.Start(job.frame + sideInfoStart, job.frame + mainDataStart);
     const int granules = ReadSideInfo(reader, job, channels);
     const int start = FillReservoir(job.frame + mainDataStart, core.frameSize - mainDataStart,
                                     state.side.mainDataBegin);
+    // The frame's main data began before the first frame given: it is gone.
     if (start < 0)
-        return;
+        return kMpaErrorTooLittleData;
 
     int64_t bitPosition = int64_t(start) * 8;
     const int granuleBytes = core.outBytesPerFrame / granules;
     for (int gr = 0; gr < granules; ++gr)
         DecodeGranule(job, gr, bitPosition, output + gr * granuleBytes);
+    return kMpaErrorNone;
 }

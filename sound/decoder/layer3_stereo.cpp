@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -22,9 +23,19 @@ struct Band {
     int illegal;      // the position that means "not intensity coded"
 };
 
-void MidSide(float* left, float* right, int from, int to)
+// The bands of the right channel above its intensity boundary, at most
+// 3 x 12 short and 21 long ones.
+struct IntensityBands {
+    Band band[64];
+    int count = 0;
+};
+
+// Mid/side on the lines [from, to), except those `skip` marks.
+void MidSide(float* left, float* right, int from, int to, const bool* skip = nullptr)
 {
     for (int i = from; i < to; ++i) {
+        if (skip && skip[i])
+            continue;
         const float mid = left[i], side = right[i];
         left[i] = (mid + side) * kInverseRoot2;
         right[i] = (mid - side) * kInverseRoot2;
@@ -57,67 +68,60 @@ void IntensityRatios(int version, int position, int intensityScale, float& toLef
         toLeft = toRight = 1.0f;
 }
 
-} // namespace
+// The position that marks a band as not intensity coded.
+int IllegalPosition(int version, uint8_t limit) { return version == 1 ? 7 : int(limit); }
 
-void ProcessStereo(int version, const BandTable& bands, const GranuleChannel gc[2], const ScaleFactors sf[2],
-                   bool msStereo, bool intensityStereo, ChannelSpectrum spectrum[2])
+// Short blocks: per window, the bands above the window's last non-zero one
+// (from band 3 up in a mixed block). Returns whether every window is zero
+// down to its first short band, which leaves a mixed block's long part open.
+bool GatherShortBands(int version, const BandTable& bands, const GranuleChannel& rightInfo,
+                      const ScaleFactors& rightSf, const float* right, IntensityBands& found)
 {
-    float* left = spectrum[0].lines;
-    float* right = spectrum[1].lines;
-    const int extent = std::max(spectrum[0].nonzero, spectrum[1].nonzero);
-    if (!intensityStereo) {
-        if (msStereo)
-            MidSide(left, right, 0, extent);
-        spectrum[0].nonzero = spectrum[1].nonzero = extent;
-        return;
-    }
-
-    // Gather the bands of the right channel above its boundary.
-    const GranuleChannel& rightInfo = gc[1];
-    Band found[64];
-    int count = 0;
-    const int intensityScale = rightInfo.scalefacCompress & 1;
-    const int mpeg1Illegal = 7;
-    const auto positionLimit = [&](uint8_t limit) { return version == 1 ? mpeg1Illegal : int(limit); };
-    const bool shortBlocks = rightInfo.blockType == 2;
+    const int firstShort = rightInfo.mixedBlock ? 3 : 0;
     bool longPartOpen = true;
-    if (shortBlocks) {
-        const int firstShort = rightInfo.mixedBlock ? 3 : 0;
-        for (int window = 0; window < 3; ++window) {
-            // The boundary of this window: above its last non-zero band.
-            int boundary = 12;
-            while (boundary > firstShort) {
-                const int band = boundary - 1;
-                const int width = bands.shortBound[band + 1] - bands.shortBound[band];
-                const int from = 3 * bands.shortBound[band] + window * width;
-                if (!AllZero(right, from, from + width))
-                    break;
-                boundary = band;
-            }
-            if (boundary > firstShort)
-                longPartOpen = false;
-            for (int band = boundary; band < 12; ++band) {
-                const int width = bands.shortBound[band + 1] - bands.shortBound[band];
-                const int from = 3 * bands.shortBound[band] + window * width;
-                found[count++] = {from, from + width, sf[1].shortBands[band][window],
-                                  positionLimit(sf[1].shortLimit[band])};
-            }
+    for (int window = 0; window < 3; ++window) {
+        const auto lines = [&](int band) {
+            const int width = bands.shortBound[band + 1] - bands.shortBound[band];
+            const int from = 3 * bands.shortBound[band] + window * width;
+            return std::pair{from, from + width};
+        };
+        int boundary = 12;
+        while (boundary > firstShort) {
+            const auto [from, to] = lines(boundary - 1);
+            if (!AllZero(right, from, to))
+                break;
+            --boundary;
+        }
+        if (boundary > firstShort)
+            longPartOpen = false;
+        for (int band = boundary; band < 12; ++band) {
+            const auto [from, to] = lines(band);
+            found.band[found.count++] = {from, to, rightSf.shortBands[band][window],
+                                         IllegalPosition(version, rightSf.shortLimit[band])};
         }
     }
-    if (!shortBlocks || (rightInfo.mixedBlock && longPartOpen)) {
-        const int longBands = shortBlocks ? (version == 1 ? 8 : 6) : 21;
-        int boundary = longBands;
-        while (boundary > 0 && AllZero(right, bands.longBound[boundary - 1], bands.longBound[boundary]))
-            --boundary;
-        for (int band = boundary; band < longBands; ++band)
-            found[count++] = {bands.longBound[band], bands.longBound[band + 1], sf[1].longBands[band],
-                              positionLimit(sf[1].longLimit[band])};
-    }
+    return longPartOpen;
+}
 
-    // Mid/side below the boundary and in bands whose position is illegal.
-    bool coded[576] = {};
-    for (int b = 0; b < count; ++b) {
-        const Band& band = found[b];
+// Long bands above the last non-zero one, up to `longBands`.
+void GatherLongBands(int version, const BandTable& bands, int longBands, const ScaleFactors& rightSf,
+                     const float* right, IntensityBands& found)
+{
+    int boundary = longBands;
+    while (boundary > 0 && AllZero(right, bands.longBound[boundary - 1], bands.longBound[boundary]))
+        --boundary;
+    for (int band = boundary; band < longBands; ++band)
+        found.band[found.count++] = {bands.longBound[band], bands.longBound[band + 1], rightSf.longBands[band],
+                                     IllegalPosition(version, rightSf.longLimit[band])};
+}
+
+// Splits each band with a legal position between the channels and marks
+// its lines in `coded`.
+void ApplyIntensity(int version, int intensityScale, const IntensityBands& found, float* left, float* right,
+                    bool* coded)
+{
+    for (int b = 0; b < found.count; ++b) {
+        const Band& band = found.band[b];
         // MPEG-1 has ratios for positions 0..6 only.
         if (band.position == band.illegal || (version == 1 && band.position > 6))
             continue;
@@ -130,14 +134,35 @@ void ProcessStereo(int version, const BandTable& bands, const GranuleChannel gc[
             coded[i] = true;
         }
     }
-    if (msStereo) {
-        for (int i = 0; i < extent; ++i) {
-            if (coded[i])
-                continue;
-            const float mid = left[i], side = right[i];
-            left[i] = (mid + side) * kInverseRoot2;
-            right[i] = (mid - side) * kInverseRoot2;
-        }
-    }
+}
+
+} // namespace
+
+void ProcessStereo(int version, const BandTable& bands, const GranuleChannel gc[2], const ScaleFactors sf[2],
+                   bool msStereo, bool intensityStereo, ChannelSpectrum spectrum[2])
+{
+    float* left = spectrum[0].lines;
+    float* right = spectrum[1].lines;
+    const int extent = std::max(spectrum[0].nonzero, spectrum[1].nonzero);
     spectrum[0].nonzero = spectrum[1].nonzero = extent;
+    if (!intensityStereo) {
+        if (msStereo)
+            MidSide(left, right, 0, extent);
+        return;
+    }
+
+    const GranuleChannel& rightInfo = gc[1];
+    IntensityBands found;
+    const bool shortBlocks = rightInfo.blockType == 2;
+    const bool longPartOpen = shortBlocks && GatherShortBands(version, bands, rightInfo, sf[1], right, found);
+    if (!shortBlocks || (rightInfo.mixedBlock && longPartOpen)) {
+        const int longBands = shortBlocks ? (version == 1 ? 8 : 6) : 21;
+        GatherLongBands(version, bands, longBands, sf[1], right, found);
+    }
+
+    // Mid/side below the boundary and in bands whose position is illegal.
+    bool coded[576] = {};
+    ApplyIntensity(version, rightInfo.scalefacCompress & 1, found, left, right, coded);
+    if (msStereo)
+        MidSide(left, right, 0, extent, coded);
 }

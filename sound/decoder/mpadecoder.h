@@ -107,8 +107,38 @@ int32_t MpaGetStreamInfo(const uint8_t* bytes, int32_t length, MpaFrameInfo* inf
 // Prepares the decoder for the stream whose first frame is at `bytes`.
 void MpaStartStream(const uint8_t* bytes, int32_t length);
 
-// Decodes one frame into job->output. Result 1, or 0 with the last error set.
+// Decodes one frame into job->output. Result 1 once the frame's PCM is
+// written; 0 with the last error set when nothing was written: too little
+// data or room (5), a header that does not parse or does not fit the stream
+// started (3, 4), or Layer III main data that lies before the first frame
+// the decoder was given (5).
 int32_t MpaDecodeFrame(MpaFrameJob* job);
+
+// The bytes a frame occupies: a frame that carries a VBR header has a length
+// of its own; any other frame is long or short by its padding bit.
+inline int32_t MpaFrameLength(const MpaFrameInfo* info)
+{
+    if (info->headerFrameSize)
+        return info->headerFrameSize;
+    return info->padding ? info->frameSizePadded : info->frameSize;
+}
+
+// Copies the twelve header fields of `from` into a work order.
+inline void MpaCopyHeaderFields(const MpaFrameInfo* from, MpaFrameJob* to)
+{
+    to->version = from->version;
+    to->layer = from->layer;
+    to->crcProtected = from->crcProtected;
+    to->bitrateIndex = from->bitrateIndex;
+    to->sampleRateIndex = from->sampleRateIndex;
+    to->padding = from->padding;
+    to->privateBit = from->privateBit;
+    to->mode = from->mode;
+    to->modeExtension = from->modeExtension;
+    to->copyright = from->copyright;
+    to->original = from->original;
+    to->emphasis = from->emphasis;
+}
 
 // Chooses the frame decoder for info->layer without other set-up (Layer III:
 // the reservoir is emptied); the second one selects a decoder that does nothing.

@@ -83,8 +83,7 @@ const FloatLanes (*Window())[kSynthesisAges]
     else return window8;
 }
 
-// Where a routine reads slot s's subband k from, and whether the
-// equaliser's gains apply on the way.
+// Where a routine reads slot s's subband k from.
 struct Source {
     const float* first;  // subband 0 of slot 0
     const float* second; // for a mix: the other channel's, else null

@@ -2,10 +2,13 @@
 
 #include "mylistbox.h"
 #include "resources/controlids.h"
+#include "soundplayer.h"
 #include "windowfixture.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <functional>
 #include <QTest>
 
 using namespace resources;
@@ -59,6 +62,37 @@ TEST_F(WindowTest, SearchFindsFamiliesByTheirFirstRecordAndReportsMisses)
     Click(kRunSearchButton);
     EXPECT_EQ(window->PhraseList()->count(), 0);
     EXPECT_EQ(Boxes(), (Boxed{{"This item can't be found", "Lexavant_French"}}));
+}
+
+TEST_F(WindowTest, AViewWithoutASelectedPhraseShowsSpeaksAndRelatesNothing)
+{
+    if (!TestClip())
+        GTEST_SKIP() << "sox and lame are needed to make a clip";
+    OpenWindow();
+    auto* edit = qobject_cast<QLineEdit*>(window->Control(kKeywordBox));
+    // Each way to a view with nothing selected, from phrase 2 on screen with its clip loaded.
+    const std::vector<std::pair<const char*, std::function<void()>>> emptied = {
+        {"search without results", [&] { edit->setText("no such words"); Click(kRunSearchButton); }},
+        {"selection cleared", [&] { window->PhraseList()->setCurrentRow(-1); }},
+    };
+    for (const auto& [what, empty] : emptied) {
+        SCOPED_TRACE(what);
+        Click(kSearchModeButton);
+        edit->setText("three");
+        Click(kRunSearchButton);
+        ASSERT_EQ(window->Book().loadedPhrase, 2);
+        boxes->Clear();
+        empty();
+        EXPECT_TRUE(window->Book().translationText.empty());
+        EXPECT_EQ(qobject_cast<QLabel*>(window->Control(kTranslationText))->text(), "");
+        EXPECT_EQ(window->Player().CurrentState(), CSoundPlayer::kClosed);
+        Click(kPlayButton);
+        EXPECT_TRUE(device->Written().empty());
+        Click(kRelatedButton);
+        EXPECT_EQ(window->Book().captionMode, kSearchMode);
+        EXPECT_EQ(window->PhraseList()->count(), what == emptied[0].first ? 0 : 1);
+        EXPECT_LE(Boxes().size(), 1u);   // only the search's own "This item can't be found"
+    }
 }
 
 TEST_F(WindowTest, SearchButtonOutsideSearchModeDoesNothing)
@@ -118,8 +152,9 @@ TEST_F(WindowTest, RelatedPhrasesBeforeAnyClipDoNothing)
     std::remove("data.idx");   // no clip is ever loaded
     OpenWindow();
     EXPECT_EQ(window->Book().loadedPhrase, -1);
+    ASSERT_EQ(Boxes().size(), 1u);   // the start-up notice of the missing index
     Click(kRelatedButton);
-    EXPECT_TRUE(Boxes().empty());
+    EXPECT_EQ(Boxes().size(), 1u);
     EXPECT_EQ(window->Book().captionMode, kBrowseMode);
     EXPECT_FALSE(window->Control(kKeywordBox)->isEnabled());
     EXPECT_EQ(window->PhraseList()->count(), 169);
@@ -189,4 +224,39 @@ TEST_F(WindowTest, PlayNeedsAPhraseOnScreen)
     emit window->PhraseList()->itemDoubleClicked(window->PhraseList()->item(0));
     ASSERT_EQ(device->Written().size(), 2u);
     EXPECT_EQ(device->Written()[0], device->Written()[1]);
+}
+
+TEST_F(WindowTest, PlaySlowlyByItsButtonOrShiftWithAPlayKeyInTheList)
+{
+    if (!TestClip())
+        GTEST_SKIP() << "sox and lame are needed to make a clip";
+    OpenWindow();
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    EXPECT_EQ(TipOf(kSlowPlayButton), "Play slowly");
+    // Under the play button, clear of it and of the translation.
+    const QRect slow = window->Control(kSlowPlayButton)->geometry();
+    EXPECT_EQ(slow.size(), QSize(24, 24));
+    for (int neighbour : {kPlayButton, kTranslationText})
+        EXPECT_FALSE(slow.intersects(window->Control(neighbour)->geometry())) << neighbour;
+
+    Click(kPlayButton);
+    Click(kSlowPlayButton);
+    CMyListBox* list = window->PhraseList();
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClick(list, Qt::Key_Space, Qt::ShiftModifier);
+    QTest::keyClick(list, Qt::Key_Enter, Qt::ShiftModifier | Qt::KeypadModifier);
+    const auto& written = device->Written();
+    ASSERT_EQ(written.size(), 5u);
+    EXPECT_NEAR(double(written[1].size()) * 0.7 / double(written[0].size()), 1.0, 0.03);
+    for (std::size_t i = 2; i < written.size(); ++i)
+        EXPECT_EQ(written[i], written[1]) << i;
+    EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_EQ(window->Player().CurrentState(), CSoundPlayer::kPlaying);
+
+    // Another phrase stops it.
+    list->setCurrentRow(1);
+    EXPECT_EQ(window->Player().CurrentState(), CSoundPlayer::kOpen);
+    EXPECT_EQ(written.size(), 5u);
 }

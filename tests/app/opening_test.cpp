@@ -95,6 +95,64 @@ TEST_F(WindowTest, WithoutPhraseFilesTheWindowStillOpens)
     EXPECT_EQ(window->PhraseList()->count(), 0);
 }
 
+TEST_F(WindowTest, DamagedOrMissingFilesAreNamedOnceAndNothingWrongIsSpoken)
+{
+    if (!TestClip())
+        GTEST_SKIP() << "sox and lame are needed to make a clip";
+    struct Case {
+        const char* what;
+        std::vector<const char*> missing;
+        std::size_t englishBytes;   // 0: whole
+        std::vector<std::string> named;
+        QString translation;        // of the fifth Shopping phrase
+    };
+    const Case cases[] = {
+        {"English cut short", {}, 51522, {"\"English.dat\" is damaged (51522 bytes where 103044 are expected"}, ""},
+        {"clips missing", {"data.dat"}, 0, {"\"data.dat\" is missing: no phrase can be spoken, nor its related phrases listed."}, "Phrase 665 fr"},
+        {"texts missing",
+         {"French.dat", "MapEngSpec.data", "Relate.dat"},
+         0,
+         {"\"French.dat\" is missing: translations cannot be shown.",
+          "\"MapEngSpec.data\" is missing: the phrase lists and the keyword search stay empty.",
+          "\"Relate.dat\" is missing: related phrases cannot be listed."},
+         ""},
+    };
+    const QString folder = QString::fromStdString(dir.path().string());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        window.reset();
+        boxes->Clear();
+        WriteWindowBook();
+        for (const char* name : c.missing)
+            std::remove(name);
+        if (c.englishBytes) {
+            Bytes english = ReadFile("English.dat");
+            english.resize(c.englishBytes);
+            WriteFile("English.dat", english);
+        }
+        OpenWindow();
+        // One message at start names the files, the folder and what will not work.
+        ASSERT_EQ(Boxes().size(), 1u);
+        EXPECT_EQ(Boxes()[0].second, "Lexavant_French");
+        EXPECT_TRUE(Boxes()[0].first.contains("\"" + folder + "\"")) << Boxes()[0].first.toStdString();
+        for (const std::string& named : c.named)
+            EXPECT_TRUE(Boxes()[0].first.contains(QString::fromStdString(named))) << named;
+
+        // Food's first phrase, 331, loads; Shopping's, from 661, lie past a cut English file.
+        Click(kFoodButton);
+        Click(kShoppingButton);
+        for (int step = 0; step < 4; ++step)
+            QTest::keyClick(window->PhraseList(), Qt::Key_Down);
+        EXPECT_EQ(QString::fromStdU16String(window->Book().translationText), c.translation);
+        Click(kPlayButton);
+        Click(kRelatedButton);
+        EXPECT_TRUE(device->Written().empty());
+        EXPECT_EQ(window->Book().captionMode, kBrowseMode);
+        // Nothing more is said: not once per selection, nor for the sound or the related phrases.
+        EXPECT_EQ(Boxes().size(), 1u) << Boxes().back().first.toStdString();
+    }
+}
+
 TEST_F(WindowTest, ClosingReleasesFilesAndTheFont)
 {
     OpenWindow();

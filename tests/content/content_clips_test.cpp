@@ -1,5 +1,4 @@
-// The sound archive: one clip per phrase, each in the one form the player
-// takes, and each one audible.
+// The sound archive: one clip per phrase, each in the one form the player takes, and each one audible.
 
 #include "contentdata.h"
 

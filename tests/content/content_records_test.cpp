@@ -1,6 +1,5 @@
-// The phrase files, the category map and the related-phrase table hold one
-// well-formed record per phrase, in the sizes and conventions their readers
-// rely on.
+// The phrase files, the category map and the related-phrase table hold one well-formed record per phrase, in the sizes
+// and conventions their readers rely on.
 
 #include "contentdata.h"
 

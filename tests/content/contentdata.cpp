@@ -74,11 +74,10 @@ std::vector<int> ListedPhrases(int first, int last)
     return listed;
 }
 
-ContentWindow::ContentWindow(ClipPlayer* clipPlayer)
-    : book(WindowViews{list, subcategories, messages, hooks, clipPlayer ? *clipPlayer : player})
+ContentWindow::ContentWindow(ClipPlayer* clipPlayer) : FakeWindowSet(clipPlayer)
 {
     for (const char* name : {"English.dat", "French.dat", "MapEngSpec.data", "Relate.dat", "data.idx", "data.dat"})
         std::filesystem::create_symlink(DataPath(name), name);
-    hooks.book = &book;   // reads the keyword; selecting the first row is left to the tests
+    window.list = nullptr;
     book.OpenDataFiles();
 }

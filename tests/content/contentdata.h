@@ -42,17 +42,9 @@ constexpr int kSpeechPeak = 3277;
 // The phrases a listing from `first` to `last` shows, a family by its first.
 std::vector<int> ListedPhrases(int first, int last);
 
-// The window's phrase data with fakes for its views, in a fresh current folder
-// linked to the committed files, where it also makes its favourites file.
-struct ContentWindow {
-    // Clips go to `clipPlayer` when one is given, else to `player`.
+// The window's phrase data with fakes for its views, in a fresh current folder linked to the committed files, where
+// it also makes its favourites file; selecting the first row is left to the tests.
+struct ContentWindow : FakeWindowSet {
     explicit ContentWindow(ClipPlayer* clipPlayer = nullptr);
-
     ScopedTempDir dir;
-    FakeList list;
-    FakeSubcategories subcategories;
-    FakeMessages messages;
-    FakeWindow hooks;
-    FakePlayer player;
-    PhraseBook book;
 };

@@ -6,6 +6,8 @@
 #include "testapp.h"
 
 #include <QScrollBar>
+#include <QTest>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
@@ -46,10 +48,10 @@ struct PhraseListBox : ::testing::Test {
         const int x = list.fontMetrics().horizontalAdvance(before) + list.fontMetrics().horizontalAdvance(word) / 2;
         return QPoint(row.left() + CMyListBox::kTextIndent + x, row.center().y());
     }
-    // Releases the button there; what the open chooser offers, if it opened.
-    QStringList ReleaseOn(const QString& before, const QString& word)
+    // Clicks there; what the open chooser offers, if it opened.
+    QStringList ClickOn(const QString& before, const QString& word)
     {
-        SendMouse(list.viewport(), QEvent::MouseButtonRelease, PointOn(before, word));
+        Click(list.viewport(), PointOn(before, word));
         QStringList offered;
         for (int i = 0; list.Chooser() && list.Chooser()->isVisible() && i < list.Chooser()->count(); ++i)
             offered << list.Chooser()->itemText(i);
@@ -77,9 +79,11 @@ const QString kRaw = "I need [one|two|three] tickets.";
 
 } // namespace
 
-TEST_F(PhraseListBox, ClickingASlotWordOpensItsAlternativesOverTheWordDrawnThere)
+TEST_F(PhraseListBox, OneClickOnASlotWordOfAnyRowOpensItsAlternativesOverTheWordDrawnThere)
 {
-    EXPECT_EQ(ReleaseOn("I need [", "one"), QStringList({"one", "two", "three"}));
+    list.setCurrentRow(0);   // a click on a word of another row selects that row and opens the chooser at once
+    EXPECT_EQ(ClickOn("I need [", "one"), QStringList({"one", "two", "three"}));
+    EXPECT_EQ(list.SelectedRow(), 1);
     EXPECT_EQ(list.Chooser()->currentIndex(), 0);
     EXPECT_EQ(list.Chooser()->x(), CMyListBox::kTextIndent + list.fontMetrics().horizontalAdvance("I need ["));
     ASSERT_TRUE(list.LastHit());
@@ -96,14 +100,14 @@ TEST_F(PhraseListBox, ClickingASlotWordOpensItsAlternativesOverTheWordDrawnThere
 
 TEST_F(PhraseListBox, PickingAnAlternativeRewritesTheWordAndShowsThePhrase)
 {
-    EXPECT_EQ(ReleaseOn("I need [one] tickets, [", "please"), QStringList({"please", "now"}));
+    EXPECT_EQ(ClickOn("I need [one] tickets, [", "please"), QStringList({"please", "now"}));
     Pick(1);
     EXPECT_FALSE(list.Chooser()->isVisible());
     EXPECT_EQ(list.item(1)->text(), "I need [one] tickets, [now].");
     EXPECT_EQ(list.ItemAt(1)->displayText, u"I need [one] tickets, [now].");
     EXPECT_EQ(list.ItemAt(1)->rawText, u"I need [one|two|three] tickets, [please|now].");
     EXPECT_TRUE(list.SelectedRow() == 1 && owner.shown == 1);
-    ReleaseOn("I need [", "one");   // the first slot, after the second changed
+    ClickOn("I need [", "one");   // the first slot, after the second changed
     Pick(2);
     EXPECT_EQ(list.item(1)->text(), "I need [three] tickets, [now].");
     EXPECT_EQ(owner.shown, 2);
@@ -111,25 +115,24 @@ TEST_F(PhraseListBox, PickingAnAlternativeRewritesTheWordAndShowsThePhrase)
 
 TEST_F(PhraseListBox, StrayClicksThePlainRowTheFavouritesViewTheWheelAndACancelChangeNothing)
 {
-    ASSERT_FALSE(ReleaseOn("I need [", "one").isEmpty());
-    EXPECT_TRUE(ReleaseOn("I ", "need").isEmpty());   // outside every slot: the open chooser goes
-    EXPECT_TRUE(ReleaseOn("I need ", "[").isEmpty());
+    ASSERT_FALSE(ClickOn("I need [", "one").isEmpty());
+    EXPECT_TRUE(ClickOn("I ", "need").isEmpty());   // outside every slot: the open chooser goes
+    EXPECT_TRUE(ClickOn("I need ", "[").isEmpty());
     owner.adds = false;
-    EXPECT_TRUE(ReleaseOn("I need [", "one").isEmpty());
+    EXPECT_TRUE(ClickOn("I need [", "one").isEmpty());
     owner.adds = true;
     list.setCurrentRow(0);
     SendMouse(list.viewport(), QEvent::MouseButtonRelease, QPoint(10, list.visualItemRect(list.item(0)).center().y()));
     EXPECT_FALSE(list.Chooser()->isVisible());
-    list.setCurrentRow(1);
     // While its list is dropped down, Qt gives the wheel to nothing else; the
     // list's wheel handling matters once the drop-down has closed.
-    ASSERT_FALSE(ReleaseOn("I need [", "one").isEmpty());
+    ASSERT_FALSE(ClickOn("I need [", "one").isEmpty());
     list.Chooser()->hidePopup();
     QWheelEvent wheel(QPointF(10, 10), list.viewport()->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120),
                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(list.viewport(), &wheel);
     EXPECT_FALSE(list.Chooser()->isVisible());
-    ASSERT_FALSE(ReleaseOn("I need [", "one").isEmpty());   // closed without a pick
+    ASSERT_FALSE(ClickOn("I need [", "one").isEmpty());   // closed without a pick
     list.Chooser()->hidePopup();
     QCoreApplication::processEvents();
     EXPECT_FALSE(list.Chooser()->isVisible());
@@ -137,14 +140,62 @@ TEST_F(PhraseListBox, StrayClicksThePlainRowTheFavouritesViewTheWheelAndACancelC
     EXPECT_EQ(list.item(1)->text(), "I need [one] tickets, [please].");
 }
 
-TEST_F(PhraseListBox, HorizontalScrollingMovesTheSlotsLeft)
+TEST_F(PhraseListBox, HorizontalScrollingMovesTheSlotsLeftAndARowCutAtAnEdgeShowsItsWholeTextAsATip)
 {
     const QPoint unscrolled = PointOn("I need [", "one");
+    const QString longRow = "Where can I find an inexpensive restaurant near the station, please?";
+    list.AddPlainRow(longRow.toStdU16String());
     list.SetHorizontalExtent(2000);
-    list.horizontalScrollBar()->setValue(40);
+    const struct { int row, scroll; QString tip; } cases[] = {   // an empty tip: none shown
+        {0, 0, ""}, {1, 0, ""}, {2, 0, longRow}, {0, 40, "Hello."}};   // the last scrolled past its start
+    for (const auto& c : cases) {
+        QToolTip::hideText();
+        QCoreApplication::processEvents();
+        list.horizontalScrollBar()->setValue(c.scroll);
+        const QPoint at = list.visualItemRect(list.item(c.row)).center();
+        QHelpEvent help(QEvent::ToolTip, at, list.viewport()->mapToGlobal(at));
+        QApplication::sendEvent(list.viewport(), &help);
+        EXPECT_EQ(QToolTip::isVisible() ? QToolTip::text() : QString(), c.tip) << "row " << c.row;
+    }
+    QToolTip::hideText();
     EXPECT_EQ(list.HitTest(unscrolled - QPoint(40, 0)).value_or(SlotHit{}).slotWord, "one");
     EXPECT_NE(list.HitTest(unscrolled).value_or(SlotHit{}).slotWord, "one");
     EXPECT_EQ(PointOn("I need [", "one"), unscrolled - QPoint(40, 0));   // drawn where the hit test finds it
+}
+
+TEST_F(PhraseListBox, TheDropDownKeysOpenTheChooserAndAPickGivesTheKeyboardBack)
+{
+    list.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&list));
+    const struct { int row; Qt::Key key; Qt::KeyboardModifiers modifiers; bool opens; } cases[] = {
+        {1, Qt::Key_F4, Qt::NoModifier, true}, {1, Qt::Key_Down, Qt::AltModifier, true},
+        {1, Qt::Key_F4, Qt::ShiftModifier, false}, {0, Qt::Key_F4, Qt::NoModifier, false},   // row 0 has no slot
+    };
+    for (const auto& c : cases) {
+        list.setCurrentRow(c.row);
+        list.setFocus();
+        QTest::keyClick(&list, c.key, c.modifiers);
+        EXPECT_EQ(list.Chooser()->isVisible(), c.opens) << c.key << " on row " << c.row;
+        if (!c.opens)
+            continue;
+        EXPECT_TRUE(list.Chooser()->itemText(0) == "one" && list.Chooser()->count() == 3);   // the first slot's words
+        const QWidget* focus = QApplication::focusWidget();
+        ASSERT_TRUE(list.Chooser()->view() == focus || list.Chooser()->view()->isAncestorOf(focus));
+        // A drop-down that is a window of its own may be told of the focus moving into it as a change of window.
+        QFocusEvent intoDropDown(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        QApplication::sendEvent(list.Chooser(), &intoDropDown);
+        EXPECT_TRUE(list.Chooser()->isVisible());
+        Pick(c.key == Qt::Key_F4 ? 1 : 2);   // rewrites the row and gives the keyboard back to the list
+        EXPECT_TRUE(!list.Chooser()->isVisible() && list.hasFocus());
+    }
+    EXPECT_EQ(list.item(1)->text(), "I need [three] tickets, [please].");
+    list.resize(60, 234);   // a word beyond the list's edge is scrolled into sight under its chooser
+    list.SetHorizontalExtent(400);
+    list.setCurrentRow(1);
+    QTest::keyClick(&list, Qt::Key_F4);
+    ASSERT_TRUE(list.Chooser()->isVisible());
+    EXPECT_GT(list.horizontalScrollBar()->value(), 0);
+    EXPECT_TRUE(list.viewport()->rect().contains(list.LastHit()->slotRect.topLeft()));
 }
 
 TEST(PhraseListRows, RowsOwnTheirItemsAndAnswerTheirQuestions)

@@ -3,35 +3,41 @@
 #include "label.h"
 #include "platform/fontfiles.h"
 #include "resources/controlids.h"
+#include "resources/dialogtemplate.h"
 #include "resources/resourceids.h"
 #include "skinneddialog.h"
 #include "testapp.h"
+#include "transparentstatic.h"
 
+#include <QPainter>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct CountingWindow : SkinnedDialog {
-    int clicks = 0;
-    void SurfaceClicked() override { ++clicks; }
-};
+// A parent painted one plain colour, standing in for the skin, with one text on it.
+struct Backdrop : QWidget {
+    CTransparentStatic* text = new CTransparentStatic(this);
+    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), QColor(20, 90, 60)); }
 
-// `local` is taken relative to where the window was when the test began, as
-// the pointer's screen position does not move with the window.
-void SendFromStart(QWidget* target, QEvent::Type type, QPoint local)
-{
-    const QPointF global(QPoint(100, 100) + local);
-    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, global - QPointF(target->pos()), global, Qt::LeftButton, held, Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
-}
+    // The columns and rows holding `colour`, or anything but the backdrop.
+    QRect Ink(QColor colour = QColor())
+    {
+        const QImage image = grab().toImage();
+        QRect ink;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (colour.isValid() ? image.pixelColor(x, y) == colour : image.pixelColor(x, y) != QColor(20, 90, 60))
+                    ink |= QRect(x, y, 1, 1);
+        return ink;
+    }
+};
 
 } // namespace
 
 TEST(SkinnedDialog, TheSkinIsTheWholeBackgroundEveryTimeAndGivesTheShape)
 {
     TestApp();
-    CountingWindow window;
+    SkinnedDialog window;
     ASSERT_TRUE(window.LoadSkin(resources::kAboutSkin));
     EXPECT_EQ(window.size(), QSize(496, 412));
     ASSERT_TRUE(window.WindowShape());
@@ -42,7 +48,7 @@ TEST(SkinnedDialog, TheSkinIsTheWholeBackgroundEveryTimeAndGivesTheShape)
     for (int repaint = 0; repaint < 2; ++repaint)
         EXPECT_EQ(window.grab().toImage().convertToFormat(QImage::Format_RGB32),
                   window.Skin().convertToFormat(QImage::Format_RGB32));
-    CountingWindow plain;   // without its skin a window keeps its rectangle and background
+    SkinnedDialog plain;   // without its skin a window keeps its rectangle and background
     plain.resize(200, 100);
     EXPECT_FALSE(plain.LoadSkin(4242) || plain.WindowShape());
     plain.ApplyShape();
@@ -51,53 +57,71 @@ TEST(SkinnedDialog, TheSkinIsTheWholeBackgroundEveryTimeAndGivesTheShape)
     EXPECT_EQ(plain.grab().toImage().pixelColor(100, 50), plain.palette().color(QPalette::Window));
 }
 
-TEST(SkinnedDialog, ADragMovesTheWindowAndAClickWithoutOneIsAClick)
-{
-    TestApp();
-    CountingWindow window;
-    window.LoadSkin(resources::kAboutSkin);
-    window.move(100, 100);
-    window.show();
-    SendFromStart(&window, QEvent::MouseButtonPress, QPoint(50, 50));
-    SendFromStart(&window, QEvent::MouseMove, QPoint(80, 70));
-    SendFromStart(&window, QEvent::MouseMove, QPoint(90, 75));
-    SendFromStart(&window, QEvent::MouseButtonRelease, QPoint(90, 75));
-    EXPECT_EQ(std::pair(window.pos(), window.clicks), std::pair(QPoint(140, 125), 0));
-    SendFromStart(&window, QEvent::MouseButtonPress, QPoint(90, 75));
-    SendFromStart(&window, QEvent::MouseMove, QPoint(91, 75));   // within the drag distance
-    SendFromStart(&window, QEvent::MouseButtonRelease, QPoint(91, 75));
-    EXPECT_EQ(std::pair(window.pos(), window.clicks), std::pair(QPoint(140, 125), 1));
-}
-
-TEST(AboutBox, ItsTextsArePaintedOnNothingButTheSkin)
-{
-    TestApp();
-    CAboutDlg box;
-    EXPECT_EQ(box.Label(resources::kAboutProductName)->text(), "Lexavant_French");
-    EXPECT_EQ(box.Label(resources::kAboutVersion)->text(), "Version 1.5.2");
-    box.show();
-    const QImage shown = box.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage skin = box.Skin().convertToFormat(QImage::Format_RGB32);
-    for (int id : {resources::kAboutProductName, resources::kAboutVersion, resources::kAboutNoticeFirst,
-                   resources::kAboutNoticeSecond}) {
-        ASSERT_NE(box.Label(id), nullptr) << id;
-        const QPoint corner = box.Label(id)->geometry().bottomRight() - QPoint(1, 1);   // beside the letters
-        EXPECT_EQ(shown.pixel(corner), skin.pixel(corner)) << id;
-    }
-}
-
-TEST(AboutBox, TheCloseButtonOrAClickOnALabelClosesItAndLeavesTheMainWindowsFont)
+TEST(AboutBox, ItsTextsLieOnTheSkinOnlyItsButtonClosesItADragMovesItAndItLeavesTheMainWindowsFont)
 {
     TestApp();
     platform::FontFiles::Add(platform::kArialFontFile);   // the main window's
-    for (bool onLabel : {false, true}) {
+    {
         CAboutDlg box;
         EXPECT_EQ(platform::FontFiles::UseCount(platform::kArialFontFile), 2);
+        EXPECT_EQ(box.Label(resources::kAboutProductName)->text(), "Lexavant_French");
+        EXPECT_EQ(box.Label(resources::kAboutVersion)->text(), "Version 1.5.2");
+        box.move(100, 100);
         box.show();
-        onLabel ? Click(box.Label(resources::kAboutVersion), QPoint(5, 5)) : box.CloseButton()->click();
-        EXPECT_EQ(box.result(), QDialog::Accepted) << onLabel;
-        EXPECT_FALSE(box.isVisible()) << onLabel;
+        const QImage shown = box.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage skin = box.Skin().convertToFormat(QImage::Format_RGB32);
+        for (int id : {0, resources::kAboutProductName, resources::kAboutVersion, resources::kAboutNoticeFirst,
+                       resources::kAboutNoticeSecond}) {
+            QWidget* target = id ? box.Label(id) : static_cast<QWidget*>(&box);
+            ASSERT_NE(target, nullptr) << id;
+            const QPoint corner = target->geometry().bottomRight() - QPoint(1, 1);   // beside the letters
+            EXPECT_TRUE(id == 0 || shown.pixel(corner) == skin.pixel(corner)) << id;
+            // A click, on the panel or a label, that moves less than the drag distance leaves it open and in place.
+            SendMouse(target, QEvent::MouseButtonPress, QPoint(5, 5));
+            SendMouse(target, QEvent::MouseMove, QPoint(6, 5));
+            SendMouse(target, QEvent::MouseButtonRelease, QPoint(6, 5));
+            EXPECT_TRUE(box.isVisible() && box.result() == QDialog::Rejected && box.pos() == QPoint(100, 100)) << id;
+        }
+        for (QWidget* target : std::initializer_list<QWidget*>{&box, box.Label(resources::kAboutVersion)}) {
+            SendMouse(target, QEvent::MouseButtonPress, QPoint(5, 5));   // a drag on the panel or a label moves it
+            SendMouse(target, QEvent::MouseMove, QPoint(45, 25));
+            SendMouse(target, QEvent::MouseButtonRelease, QPoint(45, 25));
+        }
+        EXPECT_TRUE(box.pos() == QPoint(180, 140) && box.isVisible());
+        box.CloseButton()->click();
+        EXPECT_TRUE(box.result() == QDialog::Accepted && !box.isVisible());
     }
     EXPECT_EQ(platform::FontFiles::UseCount(platform::kArialFontFile), 1);
     platform::FontFiles::Remove(platform::kArialFontFile);
+}
+
+TEST(TransparentStatic, OnlyTheLettersArePaintedInTheirColour)
+{
+    TestApp();
+    Backdrop backdrop;
+    backdrop.resize(300, 80);
+    backdrop.text->setGeometry(10, 10, 280, 60);
+    backdrop.text->setText("Bonjour");
+    backdrop.text->textColour = Qt::white;
+    backdrop.show();
+    EXPECT_FALSE(backdrop.Ink().contains(QPoint(285, 65)));   // beside the letters the backdrop shows
+    EXPECT_FALSE(backdrop.Ink(Qt::white).isEmpty());   // the letters are white
+    backdrop.text->setText("");
+    EXPECT_TRUE(backdrop.Ink().isEmpty());
+}
+
+TEST(TransparentStatic, CentredTextIsCentredFromTheTopAndWraps)
+{
+    TestApp();
+    Backdrop backdrop;
+    backdrop.resize(200, 120);
+    backdrop.text->setGeometry(0, 0, 200, 120);
+    backdrop.text->SetStaticStyle(resources::style::kStaticCentre);
+    backdrop.text->setText("Merci");
+    backdrop.show();
+    const QRect ink = backdrop.Ink();
+    EXPECT_NEAR(ink.left(), 200 - 1 - ink.right(), 3);
+    EXPECT_LT(ink.top(), 10);   // from the top
+    backdrop.text->setText("Je voudrais une chambre pour deux nuits, s'il vous plait.");
+    EXPECT_GT(backdrop.Ink().height(), 25);   // wrapped onto more than one line
 }

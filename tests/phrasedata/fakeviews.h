@@ -15,10 +15,7 @@
 
 using Texts = std::vector<std::string>;
 
-struct FakeRow {
-    std::u16string text;
-    std::unique_ptr<CItem> item;
-};
+struct FakeRow { std::u16string text; std::unique_ptr<CItem> item; };
 
 class FakeList : public PhraseListRows {
 public:
@@ -79,21 +76,18 @@ public:
     Shown shown;
 };
 
-// ReadControls hands the controls to the book; SelectFirstRow selects row 0
-// and shows it, as the window's do.
+// ReadControls hands the controls to the book; SelectFirstRow selects row 0 and shows it, as the window's do.
 class FakeWindow : public WindowHooks {
 public:
     void RefreshControls() override {}
     void ReadControls() override
     {
-        if (book) {
-            book->keywordText = keywordControl;
-            book->exactMatch = exactMatchControl;
-        }
+        book->keywordText = keywordControl;
+        book->exactMatch = exactMatchControl;
     }
     void SelectFirstRow() override
     {
-        if (list && list->RowCount() > 0 && book) {
+        if (list && list->RowCount() > 0) {
             list->selected = 0;
             book->ShowPhrase();
         }
@@ -107,7 +101,7 @@ public:
 
 class FakePlayer : public ClipPlayer {
 public:
-    void Close() override {}
+    void Close() override { ++closes; }
     int Open(std::unique_ptr<std::uint8_t[]>& clip, std::uint32_t length) override
     {
         ++opens;
@@ -117,19 +111,21 @@ public:
     int Prepare(std::uint32_t, std::uint32_t) override { return 0; }
 
     int opens = 0;
+    int closes = 0;
     std::vector<std::uint8_t> opened;
 };
 
-// A phrase book wired to fakes.
+// A phrase book wired to fakes; its clips go to `clips` when one is given, else to `player`.
 struct FakeWindowSet {
+    explicit FakeWindowSet(ClipPlayer* clips = nullptr) : clips(clips) { window.book = &book; window.list = &list; }
+
     FakeList list;
     FakeSubcategories subcategories;
     FakeMessages messages;
     FakeWindow window;
     FakePlayer player;
-    PhraseBook book{WindowViews{list, subcategories, messages, window, player}};
-
-    FakeWindowSet() { window.book = &book; window.list = &list; }
+    ClipPlayer* clips;
+    PhraseBook book{WindowViews{list, subcategories, messages, window, clips ? *clips : player}};
 };
 
 // A phrase book wired to fakes, in a fresh current directory of its own.

@@ -1,11 +1,16 @@
 // The favourites store: adding, removing and listing, and what the file holds.
 
+#include "childprocess.h"
 #include "fakeviews.h"
 #include "phrasefixtures.h"
 #include "records.h"
 
+#include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <random>
+#include <sys/resource.h>
 
 class Favourites : public PhraseBookTest {
 protected:
@@ -23,6 +28,13 @@ protected:
     bool Remove(const std::u16string& text)
     {
         book.selectedText = text;
+        return book.RemoveFavourite();
+    }
+    // Removes the selected row of the listed favourites, as the window does.
+    bool RemoveRow(int row)
+    {
+        w.list.selected = row;
+        book.ShowPhrase();
         return book.RemoveFavourite();
     }
     // The stored records as "text #number".
@@ -52,16 +64,6 @@ TEST_F(Favourites, AddStoresTheTextWithoutBracketsOnceCutToTheRecord)
     EXPECT_EQ(ReadFile("favorite.dat").size(), 3u * 124);
 }
 
-TEST_F(Favourites, AStoreThatCannotBeOpenedTakesNothingAndListsNothing)
-{
-    book.CloseDataFiles();
-    std::remove("favorite.dat");
-    std::filesystem::create_directory("favorite.dat");
-    EXPECT_FALSE(book.EnsureFavouritesOpen() || Add(u"A", 1) || Remove(u"A"));
-    book.ListFavourites();
-    EXPECT_TRUE(w.list.rows.empty() && w.messages.shown.empty());
-}
-
 TEST_F(Favourites, RemoveTakesOutTheFirstMatchOnlyAndKeepsTheOthersBytes)
 {
     ASSERT_TRUE(Add(u"A", 1) && Add(u"B", 2) && Add(u"C", 3) && Remove(u"B"));
@@ -75,6 +77,11 @@ TEST_F(Favourites, RemoveTakesOutTheFirstMatchOnlyAndKeepsTheOthersBytes)
     WriteFile("favorite.dat", bytes);
     ASSERT_TRUE(Remove(u"A"));
     EXPECT_EQ(ReadFile("favorite.dat"), Bytes(bytes.begin() + 124, bytes.end()));
+    EXPECT_FALSE(Remove(u"not there"));   // removes nothing, and says so
+    EXPECT_EQ(w.messages.shown,
+              Shown{{"The selected phrase was not found in \"favorite.dat\", so nothing was removed."}});
+    ASSERT_TRUE(Remove(std::u16string(59, u'\uABAB')));   // the row an unterminated record lists as
+    EXPECT_EQ(ReadFile("favorite.dat"), Bytes(bytes.begin() + 124, bytes.end() - 124));
     // Removing the last one leaves an empty store, not a missing one.
     WriteFile("favorite.dat", Bytes{});
     ASSERT_TRUE(Add(u"Only", 4) && Remove(u"Only"));
@@ -86,19 +93,79 @@ TEST_F(Favourites, RemoveTakesOutTheFirstMatchOnlyAndKeepsTheOthersBytes)
     EXPECT_EQ(Stored(), Texts{"A #1"});
 }
 
-TEST_F(Favourites, ListShowsWholeStoredRecordsInOrderAndAddsAfterATornOne)
+TEST_F(Favourites, AStoreThatCannotBeWrittenIsListedAndNeverChanged)
 {
-    ASSERT_TRUE(Add(u"Second [one]", 2) && Add(u"First", 1));
-    Bytes bytes = ReadFile("favorite.dat");
-    bytes.resize(bytes.size() + 50, 0x41);   // a write cut short
-    WriteFile("favorite.dat", bytes);
+    WriteEmptySoundArchive();
+    ASSERT_TRUE(Add(u"One", 1) && Add(u"Two", 2) && Add(u"Three", 3) && Add(u"Four", 4));
+    book.CloseDataFiles();
+    const Bytes before = ReadFile("favorite.dat");
+    const Texts all{"One #1", "Two #2", "Three #3", "Four #4"}, withoutTwo{"One #1", "Three #3", "Four #4"};
+    const auto failed = [](const char* reason, const char* file = "favorite.dat") {
+        return "\nYour favourites cannot be saved in this folder: \"" + std::filesystem::absolute(file).string() +
+               "\" could not be written (" + reason + "). Your favourites are unchanged.";
+    };
+    const std::string denied = failed("Permission denied"), full = failed("File too large");
+    using std::filesystem::perms;
+    // What listing, adding "Five" and removing row 1 show; store perms::none: no store; sizeLimit: what files
+    // may grow to, in place of a full disk.
+    const struct { perms folder, store; long sizeLimit; std::string seen; } cases[] = {
+        {perms(0755), perms(0644), 0, "4 listed, added 0, removed 0" + denied + denied},   // read-only folder
+        {perms(0777), perms(0444), 0, "4 listed, added 0, removed 0" + denied + denied},   // read-only store
+        {perms(0755), perms::none, 0, "0 listed, added 0, removed 0" + denied},
+        {perms(0755), perms(0644), 4 * 124 + 60, "4 listed, added 0, removed 1" + full},
+        {perms(0755), perms(0644), 200, "4 listed, added 0, removed 0" + full + failed("File too large", "temp.dat")},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::permissions(".", c.folder);
+        std::filesystem::remove("favorite.dat");
+        if (c.store != perms::none) {
+            WriteFile("favorite.dat", before);
+            std::filesystem::permissions("favorite.dat", c.store);
+        }
+        const std::string seen = RunInChild(c.sizeLimit ? ChildUser::Same : ChildUser::Unprivileged, [&] {
+            const rlimit limit{rlim_t(c.sizeLimit), rlim_t(c.sizeLimit)};
+            if (c.sizeLimit && std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR)
+                setrlimit(RLIMIT_FSIZE, &limit);
+            book.ListFavourites();
+            const std::size_t listed = w.list.rows.size();
+            const bool added = Add(u"Five", 5), removed = listed > 1 && RemoveRow(1);
+            std::string text = std::to_string(listed) + " listed, added " + std::to_string(added) + ", removed " +
+                               std::to_string(removed);
+            for (const ShownMessage& message : w.messages.shown)
+                text += "\n" + message.text;
+            return text;
+        });
+        EXPECT_EQ(seen, c.seen);
+        EXPECT_TRUE(FileExists("favorite.dat") == (c.store != perms::none) && !FileExists("temp.dat")) << c.seen;
+        const bool removed = c.seen.find("removed 1") != std::string::npos;
+        EXPECT_EQ(Stored(), c.store == perms::none ? Texts{} : removed ? withoutTwo : all);
+    }
+    std::filesystem::permissions(".", perms(0700));
+}
+
+TEST_F(Favourites, AHostileStoreIsListedInPartOnceSaidSoTakesAddsAfterItsTornEndAndRemovesTheSelectedRecord)
+{
+    Bytes noise(40000 * 124 + 17);   // texts without terminators, repeated texts, any numbers
+    std::mt19937 random(11);
+    for (std::uint8_t& byte : noise)
+        byte = std::uint8_t(random() % 4 == 0 ? 0x41 : random());
+    std::copy_n(noise.begin() + 124, 124, noise.begin() + 3 * 124);   // record 3 repeats record 1
+    WriteFile("favorite.dat", noise);
+    book.CloseDataFiles();
     book.ListFavourites();
-    EXPECT_EQ(w.list.Texts(), (Texts{"Second one", "First"}));
-    EXPECT_EQ(book.phraseIds.at(u"Second one"), u"2");
-    EXPECT_EQ(book.selectedPhrase, 2);   // the first row is shown
-    ASSERT_TRUE(Add(u"Next", 3));   // starts on a record boundary
-    EXPECT_EQ(ReadFile("favorite.dat").size(), 4u * 124);
+    ASSERT_EQ(w.list.rows.size(), std::size_t(PhraseBook::kFavouritesListed));
+    ASSERT_TRUE(Add(u"Next", 3));   // after the torn record, padded with zeros to a record boundary
+    noise.resize(40001 * 124);
+    const auto next = PhraseRecord{u"Next", 3}.Encode();
+    noise.insert(noise.end(), next.begin(), next.end());
+    EXPECT_EQ(ReadFile("favorite.dat"), noise);
+    ASSERT_TRUE(RemoveRow(3));   // that row's record, though an earlier one has the same text
+    noise.erase(noise.begin() + 3 * 124, noise.begin() + 4 * 124);
+    EXPECT_EQ(ReadFile("favorite.dat"), noise);
     book.ListFavourites();
-    ASSERT_EQ(w.list.rows.size(), 4u);
-    EXPECT_EQ(w.list.Texts().back(), "Next");
+    const ShownMessage damaged{"\"favorite.dat\" holds 40000 records, far more than the phrase book has phrases, so it "
+                               "is damaged. Only the first 4000 are listed; the rest was left out of the list and is "
+                               "kept in the file."};
+    EXPECT_EQ(w.messages.shown.front(), damaged);   // said first and once, though listed twice
+    EXPECT_EQ(std::count(w.messages.shown.begin(), w.messages.shown.end(), damaged), 1);
 }

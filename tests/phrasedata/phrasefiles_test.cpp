@@ -1,8 +1,12 @@
-// Opening the phrase files, loading ranges into the text-to-number table, and
-// showing the selected phrase with its translation.
+// Opening the phrase files and the start-up look at them, loading ranges into
+// the text-to-number table, and showing the selected phrase with its translation.
 
+#include "childprocess.h"
+#include "datafilecheck.h"
 #include "fakeviews.h"
 #include "phrasefixtures.h"
+
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
@@ -61,7 +65,7 @@ TEST_F(PhraseFiles, RangeKeysItsOwnRecordsLaterDuplicatesWinAndOnlyABrowseFillsT
     EXPECT_EQ(book.phraseIds, (decltype(book.phraseIds){{u"Same", u"3"}, {u"Tabbed", u"2"}}));
 }
 
-TEST_F(PhraseFiles, UnknownOverlongOrMissingRowsChangeNothing)
+TEST_F(PhraseFiles, UnknownOverlongOrMissingRowsShowAndSpeakNothingAndSayItOnce)
 {
     WriteNumberedBook(2);
     WriteFrench({u"Phrase 1 fr\r", u"Phrase 2 fr"});   // no line end: the last letter stays
@@ -69,18 +73,70 @@ TEST_F(PhraseFiles, UnknownOverlongOrMissingRowsChangeNothing)
     book.ShowPhrase();   // no rows
     book.LoadPhraseRange(1, 2);
     SelectRow(-1);
-    EXPECT_TRUE(w.messages.shown.empty() && w.player.opens == 0);
-    SelectRow(1);
-    ASSERT_EQ(book.selectedPhrase, 2);
+    EXPECT_TRUE(w.messages.shown.empty() && w.player.opens == 0 && w.player.closes == 2);
     w.list.AddPlainRow(u"Not a phrase");
-    SelectRow(2);
+    w.list.AddPlainRow(u"Nor this");
+    for (int row : {2, 3}) {   // neither the translation nor the clip of phrase 2 passes for such a row
+        SelectRow(1);
+        ASSERT_EQ(book.translationText, u"Phrase 2 fr");
+        const int closes = w.player.closes;
+        SelectRow(row);
+        EXPECT_TRUE(book.selectedPhrase == 0 && book.translationText.empty() && book.loadedPhrase == -1) << row;
+        EXPECT_EQ(w.player.closes, closes + 1) << row;
+    }
     EXPECT_EQ(w.messages.shown, Shown{{"This phrase not found"}});
-    EXPECT_EQ(book.selectedPhrase, 2);
-    EXPECT_EQ(book.translationText, u"Phrase 2 fr");
     // A row longer than the selection buffer is cut, not copied whole.
     book.phraseIds.emplace(std::u16string(300, u'x'), DecimalText(1));
     w.list.AddPlainRow(std::u16string(300, u'x'));
-    SelectRow(3);
+    SelectRow(4);
     EXPECT_EQ(book.selectedText.size(), 59u);
-    EXPECT_EQ(w.messages.shown.size(), 2u);
+    EXPECT_EQ(w.messages.shown.size(), 1u);
+}
+
+namespace {
+
+std::string ProblemLines(const std::filesystem::path& folder)
+{
+    std::string text;
+    for (const DataFileProblem& problem : CheckDataFiles(folder))
+        text += problem.fileName + " " + Utf16ToUtf8(problem.fault) + ": " + Utf16ToUtf8(problem.consequence) + "\n";
+    return text;
+}
+
+} // namespace
+
+TEST(DataFileCheck, NamesEveryDamagedOrUnreadableFileAndWhatWillNotWork)
+{
+    ScopedTempDir dir;
+    const auto whole = [] {   // each phrase with a 10-byte clip
+        std::filesystem::remove_all("English.dat");
+        WriteNumberedBook(831);
+        WriteRelated({});
+        WriteSoundArchive(std::vector<Bytes>(831, Bytes(10, 0x55)));
+    };
+    whole();
+    EXPECT_EQ(ProblemLines(dir.path()), "");
+    std::filesystem::resize_file("MapEngSpec.data", 830 * 178);
+    std::filesystem::resize_file("Relate.dat", 86425);
+    std::filesystem::resize_file("data.dat", 12 + 8305);
+    EXPECT_EQ(ProblemLines(dir.path()),
+              "MapEngSpec.data is damaged (147740 bytes where 147918 are expected): phrases it does not hold are "
+              "missing from the lists and the keyword search\nRelate.dat is damaged (86425 bytes where 86424 are "
+              "expected, its last record torn): related phrases cannot be listed for the phrases it does not hold\n"
+              "data.dat is damaged (1 of its sounds lie past its end of 8317 bytes): phrases whose sounds lie outside "
+              "it cannot be spoken\n");
+    whole();
+    std::filesystem::remove("English.dat");
+    std::filesystem::create_directory("English.dat");
+    WriteFile("data.idx", {});
+    WriteFile("data.dat", {'q', 'o', 'r', 'v', 'a', 'm', 'u', 'l', 0x35, 0x08, 0, 0});   // version 2101, no clips
+    EXPECT_EQ(ProblemLines(dir.path()),
+              "English.dat is not a file: no phrase can be listed, translated or spoken\ndata.idx is damaged (0 bytes "
+              "where 6648 are expected): phrases it does not hold cannot be spoken\ndata.dat is damaged (its header "
+              "is not that of a sound archive): phrases whose sounds lie outside it cannot be spoken\n");
+    whole();   // a file the user may not read, checked as a user that really is denied
+    std::filesystem::permissions(dir.path(), std::filesystem::perms(0755));
+    std::filesystem::permissions("data.idx", std::filesystem::perms::none);
+    EXPECT_EQ(RunInChild(ChildUser::Unprivileged, [&] { return ProblemLines(dir.path()); }),
+              "data.idx cannot be read (Permission denied): no phrase can be spoken, nor its related phrases listed\n");
 }

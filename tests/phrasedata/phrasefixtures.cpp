@@ -65,10 +65,15 @@ void WriteNumberedBook(int count)
     WriteFrench(french);
 }
 
-void WriteEmptySoundArchive()
+void WriteSoundArchive(const std::vector<Bytes>& clips)
 {
-    Bytes header{'q', 'o', 'r', 'v', 'a', 'm', 'u', 'l', 0, 0, 0, 0};
-    WriteLE32(header.data() + 8, 2102);
-    WriteFile("data.dat", header);
-    WriteFile("data.idx", Bytes{});
+    Bytes archive{'q', 'o', 'r', 'v', 'a', 'm', 'u', 'l', 0, 0, 0, 0}, index(clips.size() * 8);
+    WriteLE32(archive.data() + 8, 2102);
+    for (std::size_t i = 0; i < clips.size(); ++i) {
+        WriteLE32(index.data() + 8 * i, std::uint32_t(archive.size() - 12));
+        WriteLE32(index.data() + 8 * i + 4, std::uint32_t(clips[i].size()));
+        Append(archive, clips[i]);
+    }
+    WriteFile("data.dat", archive);
+    WriteFile("data.idx", index);
 }

@@ -20,9 +20,10 @@ void WriteMap(const std::vector<MapEntry>& records);
 // One related-table row per phrase; `related[n - 1]` lists the phrases marked for phrase n.
 void WriteRelated(const std::vector<std::vector<int>>& related, int rows = 831);
 
-// A sound archive with a valid header and no clips: every lookup is refused
+// A sound archive with a valid header and its index, clip n-1 for phrase n. Without clips every lookup is refused
 // silently, so showing a phrase says nothing about sound.
-void WriteEmptySoundArchive();
+void WriteSoundArchive(const std::vector<Bytes>& clips);
+inline void WriteEmptySoundArchive() { WriteSoundArchive({}); }
 
 // The whole records a file holds.
 template <typename Record>
@@ -35,7 +36,6 @@ std::vector<Record> ReadRecords(const std::string& name)
     return records;
 }
 
-// Records of a text file of n phrases: "Phrase 1", "Phrase 2", ... (English,
-// map and French "Phrase n fr\r").
+// Records of a text file of n phrases: "Phrase 1", "Phrase 2", ... (English, map and French "Phrase n fr\r").
 void WriteNumberedBook(int count);
 std::u16string NumberedText(int number);

@@ -1,14 +1,14 @@
-// The record formats at their edges, the code page, the text helpers and the test-map loader.
+// The record formats at their edges, the code page, the text helpers, and the builders that make the phrase
+// files from their UTF-16 text sources.
 
+#include "builders.h"
 #include "citem.h"
 #include "codepage.h"
-#include "files.h"
+#include "fakeviews.h"
+#include "phrasefixtures.h"
 #include "records.h"
-#include "tempdir.h"
 #include "text.h"
-#include "tree.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
 
 TEST(Records, TextFieldsWithoutATerminatorAreReadToTheirEndOnly)
@@ -46,29 +46,51 @@ TEST(Text, ConversionsCodePageAndNumbersRefuseWhatTheyCannotRead)
     EXPECT_EQ(Utf16ToWindows1252(u"\u0100"), std::nullopt);
 }
 
-TEST(TestMap, LoadsWholeRecordsIntoAListNumberedFromFirst)
+namespace {
+
+using Texts16 = std::vector<std::u16string>;
+
+template <typename Record = TranslationRecord>
+Texts16 TextsOf(const std::string& name = "French.dat")
 {
-    ScopedTempDir dir;
-    std::unique_ptr<MapNode> head;
-    MapNode* tail = nullptr;
-    LoadTestMap(head, tail, 0, 10);   // no file: the list stays empty
-    EXPECT_FALSE(head);
-    std::filesystem::create_directories("My Documents/Test");
-    Bytes file;
-    for (char16_t i = 0; i < 5; ++i) {
-        for (Bytes field : {Utf16LE({u'a', char16_t(u'0' + i)}), Utf16LE(u"b"), Utf16LE(std::u16string(100, u'x'))}) {
-            field.resize(200, 0);   // the last text fills its field: no terminator
-            Append(file, field);
-        }
-    }
-    file.pop_back();   // the last record is torn
-    WriteFile("My Documents/Test/map.txt", file);
-    LoadTestMap(head, tail, 1, 100);
-    ASSERT_TRUE(head);
-    EXPECT_EQ(std::tuple(head->texts[0], head->id, head->texts[2].size()), std::tuple(u"a1", 1, 100u));
-    EXPECT_EQ(std::tuple(tail->texts[0], tail->id), std::tuple(u"a3", 3));
-    EXPECT_TRUE(head->next->next.get() == tail && !tail->next);
-    LoadTestMap(head, tail, 0, 1);   // a second load appends, numbering from its own first
-    EXPECT_EQ(std::tuple(tail->texts[0], tail->id), std::tuple(u"a0", 0));
-    EXPECT_EQ(head->next->next->next.get(), tail);
+    Texts16 texts;
+    for (const Record& record : ReadRecords<Record>(name))
+        texts.push_back(record.text);
+    return texts;
+}
+
+} // namespace
+
+using Builders = PhraseBookTest;
+
+TEST_F(Builders, EnglishGetsExactly831NumberedRecordsCutToTheirField)
+{
+    WriteFile("English.txt", Utf16LE(u"\uFEFFGood night\r\nA\ttab\r\n" + std::u16string(200, u'e') + u"\r\nno end"));
+    ASSERT_TRUE(BuildEnglishData(w.messages));
+    Texts16 texts = TextsOf<PhraseRecord>("English.dat");
+    ASSERT_EQ(texts.size(), 831u);
+    texts.resize(5);
+    EXPECT_EQ(texts, (Texts16{u"\uFEFFGood night\r", u"Atab\r", std::u16string(59, u'e'), u"no end", u""}));
+}
+
+TEST_F(Builders, FrenchKeepsItsLinesWholeCutToTheirField)
+{
+    WriteFile("Orlenic.txt", Utf16LE(u"\uFEFFUn\tonglet\r\n" + std::u16string(200, u'f') + u"\r\nFin"));
+    ASSERT_TRUE(BuildFrenchData());
+    EXPECT_EQ(TextsOf(), (Texts16{u"\uFEFFUn\tonglet\r", std::u16string(79, u'f'), u"Fin"}));
+}
+
+TEST_F(Builders, MissingOrOversizedSourcesLeaveTheOutputAlone)
+{
+    WriteFile("English.dat", Bytes{1, 2, 3});
+    WriteFile("French.dat", Bytes{4, 5});
+    EXPECT_FALSE(BuildEnglishData(w.messages) || BuildFrenchData());   // no sources
+    for (const char* source : {"English.txt", "Orlenic.txt"})
+        WriteFile(source, Bytes(kMaxSourceBytes + 2, 'a'));
+    EXPECT_FALSE(BuildEnglishData(w.messages) || BuildFrenchData());
+    EXPECT_EQ(ReadFile("English.dat"), (Bytes{1, 2, 3}));
+    EXPECT_EQ(ReadFile("French.dat"), (Bytes{4, 5}));
+    WriteFile("Orlenic.txt", Bytes{'a', 0, '\n', 0, 'b'});   // an odd last byte is not half a character
+    ASSERT_TRUE(BuildFrenchData());
+    EXPECT_EQ(TextsOf(), (Texts16{u"a"}));
 }

@@ -1,20 +1,13 @@
 // Finding a phrase's clip in the sound archive.
 
 #include "fakeviews.h"
-#include "files.h"
+#include "phrasefixtures.h"
 #include "records.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
-
-Bytes Archive(std::int32_t version, const Bytes& clips)
-{
-    Bytes bytes{'q', 'o', 'r', 'v', 'a', 'm', 'u', 'l', 0, 0, 0, 0};
-    WriteLE32(bytes.data() + 8, std::uint32_t(version));
-    Append(bytes, clips);
-    return bytes;
-}
 
 Bytes Index(const std::vector<std::pair<std::uint32_t, std::uint32_t>>& entries)
 {
@@ -36,7 +29,7 @@ protected:
     {
         for (std::size_t i = 0; i < clips.size(); ++i)
             clips[i] = std::uint8_t(i * 7 + 3);
-        WriteFile("data.dat", Archive(2102, clips));
+        WriteSoundArchive({clips});
     }
     Bytes Clip(long from, long length) { return Bytes(clips.begin() + from, clips.begin() + from + length); }
 };
@@ -46,7 +39,8 @@ TEST_F(SoundArchive, OnlyEntriesInsideTheArchiveAreReadAndTheSamePhraseOnce)
     WriteFile("data.idx", Index({{0, 0}, {7990, 11}, {0xFFFFFFF0u, 100}, {5, 0xFFFFFFFFu}, {7990, 10}, {4096, 100}}));
     for (int number : {1, 2, 3, 4, 7, 0, -1, 1000000})
         book.LoadPhraseClip(number);
-    EXPECT_TRUE(w.player.opens == 0);
+    EXPECT_EQ(w.player.opens, 0);
+    EXPECT_EQ(w.player.closes, 7);   // -1 is "no clip", which the player already holds
     book.LoadPhraseClip(5);
     EXPECT_EQ(w.player.opened, Clip(7990, 10));
     book.LoadPhraseClip(6);   // offset 4096 is position 4108 of the file
@@ -56,25 +50,26 @@ TEST_F(SoundArchive, OnlyEntriesInsideTheArchiveAreReadAndTheSamePhraseOnce)
     Bytes index = Index({{0, 10}, {10, 10}});
     index.resize(15);   // a torn last entry does not count
     WriteFile("data.idx", index);
+    book.LoadPhraseClip(1);
     book.LoadPhraseClip(2);
-    EXPECT_EQ(book.loadedPhrase, 6);
+    EXPECT_EQ(book.loadedPhrase, -1);
     EXPECT_TRUE(w.messages.shown.empty());
 }
 
-TEST_F(SoundArchive, MissingFilesAndWrongHeadersSaySo)
+TEST_F(SoundArchive, MissingFilesAndWrongHeadersSaySoOnceAndLeaveThePlayerSilent)
 {
-    WriteFile("data.idx", Index({{0, 10}}));
-    for (const Bytes& archive : {Archive(2101, clips), Bytes{'q', 'o', 'r'}}) {
-        WriteFile("data.dat", archive);
-        book.LoadPhraseClip(1);
+    const std::function<void()> faults[] = {
+        [] { WriteFile("data.dat", {'q', 'o', 'r', 'v', 'a', 'm', 'u', 'l', 0x35, 0x08, 0, 0}); },   // version 2101
+        [] { WriteFile("data.dat", Bytes{'q', 'o', 'r'}); },
+        [] { std::remove("data.dat"); }, [] { std::remove("data.dat"); }, [] { std::remove("data.idx"); }};
+    for (const auto& fault : faults) {
+        SetUp();
+        WriteFile("data.idx", Index({{0, 10}, {10, 10}}));
+        book.LoadPhraseClip(1);   // a clip loaded before must not be left to be played
+        const int closes = w.player.closes;
+        fault();
+        book.LoadPhraseClip(2);
+        EXPECT_TRUE(book.loadedPhrase == -1 && w.player.closes == closes + 1);
     }
-    std::remove("data.dat");
-    book.LoadPhraseClip(1);
-    SetUp();
-    std::remove("data.idx");
-    book.LoadPhraseClip(1);
-    EXPECT_EQ(w.messages.shown, (Shown{{"This file is not in right format!"}, {"This file is not in right format!"},
-                                       {"Can't find sound file!"}}));
-    EXPECT_TRUE(w.player.opens == 0);
-    EXPECT_EQ(book.loadedPhrase, -1);
+    EXPECT_EQ(w.messages.shown, (Shown{{"This file is not in right format!"}, {"Can't find sound file!"}}));
 }

@@ -1,6 +1,6 @@
 // The SDL 2 wave output, driven through SDL's own drivers: "disk" writes what
-// would be played to a file, and an unknown driver stands for a machine with
-// no sound device.
+// would be played to a file, "dummy" plays into nothing, and an unknown driver
+// stands for a machine with no sound device.
 
 #include "sdlwaveout.h"
 #include "files.h"
@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <thread>
 
@@ -32,22 +33,68 @@ Bytes Ramp(std::size_t size)
     return bytes;
 }
 
-TEST(SdlWaveOut, WithoutASoundDeviceOpenFailsAndEveryCallIsHarmless)
+TEST(SdlWaveOut, WithoutASoundDeviceOpenFailsEveryCallIsHarmlessAndItSaysSoOnce)
 {
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     SdlWaveOut device;
-    EXPECT_FALSE(device.Open(kStereo));
-    Bytes pcm = Ramp(64);
+    testing::internal::CaptureStderr();
+    for (int clip = 0; clip < 3; ++clip) {
+        EXPECT_FALSE(device.Open(kStereo));
+        Bytes pcm = Ramp(64);
+        WaveBlock block{pcm.data(), std::uint32_t(pcm.size())};
+        device.Prepare(block);
+        EXPECT_FALSE(block.prepared);
+        device.Write(block);
+        device.Pause();
+        device.Restart();
+        device.Reset();
+        device.Unprepare(block);
+        device.Close();
+        EXPECT_EQ(device.QueuedBytes(), 0u);
+    }
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("No sound output"), std::string::npos) << said;
+    EXPECT_EQ(said.find("No sound output"), said.rfind("No sound output")) << said;
+}
+
+TEST(SdlWaveOut, KeepsOneDeviceAcrossClipsOfAFormatAndLeavesTheSignalsToTheProgram)
+{
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    const WaveFormat mono{1, 1, 11025, 22050, 2, 16, 0};
+    SdlWaveOut device;
+    ASSERT_TRUE(device.Open(kStereo)) << SDL_GetError();
+    const std::uint32_t first = device.DeviceId();
+    EXPECT_LE(device.BufferFrames(), 1024u);
+    // SDL catches neither signal: they are the program's to handle.
+    for (const int signal : {SIGTERM, SIGINT}) {
+        struct sigaction action {};
+        sigaction(signal, nullptr, &action);
+        EXPECT_EQ(action.sa_handler, SIG_DFL) << signal;
+    }
+
+    const Bytes pcm = Ramp(88200 * 4);
     WaveBlock block{pcm.data(), std::uint32_t(pcm.size())};
     device.Prepare(block);
-    EXPECT_FALSE(block.prepared);
     device.Write(block);
-    device.Pause();
-    device.Restart();
-    device.Reset();
-    device.Unprepare(block);
     device.Close();
-    EXPECT_EQ(device.QueuedBytes(), 0u);
+    // Closing stops the device and empties it, and keeps it for the next
+    // clip of the same format.
+    EXPECT_EQ(SDL_GetAudioDeviceStatus(first), SDL_AUDIO_PAUSED);
+    EXPECT_EQ(SDL_GetQueuedAudioSize(first), 0u);
+    ASSERT_TRUE(device.Open(kStereo));
+    EXPECT_EQ(device.DeviceId(), first);
+    device.Write(block);
+    EXPECT_EQ(SDL_GetAudioDeviceStatus(first), SDL_AUDIO_PLAYING);
+    device.Close();
+    // Another format gets a device of its own (the dummy driver has room for
+    // one only, so this also waits for the first one's close).
+    ASSERT_TRUE(device.Open(mono));
+    EXPECT_LE(device.BufferFrames(), 1024u);
+    WaveBlock monoBlock{pcm.data(), 22050};
+    device.Prepare(monoBlock);
+    device.Write(monoBlock);
+    EXPECT_EQ(device.QueuedBytes(), 22050u);
+    EXPECT_EQ(SDL_GetAudioDeviceStatus(device.DeviceId()), SDL_AUDIO_PLAYING);
 }
 
 TEST(SdlWaveOut, RefusesFormatsItCannotGiveSdl)

@@ -85,12 +85,14 @@ TEST_F(ArchiveToPlayer, SelectingAPhraseOpensAndPreparesItsClipOnce)
     EXPECT_TRUE(device.Calls().empty());
     EXPECT_EQ(player.FramesStepped(), 20u);
 
-    // Empty and overlong entries are refused silently; the previous clip stays.
+    // Empty and overlong entries are refused silently, and the previous clip
+    // goes: the refused phrase must not speak phrase 2.
     for (int refused : {4, 5, 6, 0}) {
+        book.LoadPhraseClip(2);
+        ASSERT_EQ(player.CurrentState(), CSoundPlayer::kOpen) << refused;
         book.LoadPhraseClip(refused);
-        EXPECT_EQ(book.loadedPhrase, 2) << refused;
-        EXPECT_EQ(player.CurrentState(), CSoundPlayer::kOpen) << refused;
-        EXPECT_EQ(player.FramesInBlock(), 80u) << refused;
+        EXPECT_EQ(book.loadedPhrase, -1) << refused;
+        EXPECT_EQ(player.CurrentState(), CSoundPlayer::kClosed) << refused;
     }
     // A clip the player refuses: the phrase counts as loaded, nothing plays.
     book.LoadPhraseClip(3);
@@ -152,6 +154,9 @@ TEST(ClipTool, SaysWhyWhereTheProgramWouldStaySilent)
     expectFailure({"clip 5 out.wav", "no bitrate"});
     EXPECT_EQ(RunTool("clip one out.wav").first, 2);
     EXPECT_EQ(RunTool("clip 1").first, 2);
+    for (const char* refused : {"--tempo 0.2", "--tempo 4.5", "--tempo fast", "--tempo nan", "--tempo", "--speed 0.7"})
+        EXPECT_EQ(RunTool(std::string("clip 1 out.wav ") + refused).first, 2) << refused;   // tempos it cannot play
+    EXPECT_FALSE(FileExists("out.wav"));
 
     const auto [status, errors] = RunTool("clip 1 out.wav");
     EXPECT_EQ(status, 0) << errors;

@@ -33,7 +33,7 @@ Bytes DecodeDirectly(const Bytes& stream, std::uint32_t frames)
         MpaGetStreamInfo(stream.data() + position, length - position, &info, 1);
         MpaFrameJob job{};
         job.frame = stream.data() + position;
-        job.length = info.padding ? info.frameSizePadded : info.frameSize;
+        job.length = MpaFrameLength(&info);
         job.output = pcm.data() + std::size_t(i) * info.outBytesPerFrame;
         job.outputSize = info.outBytesPerFrame;
         MpaDecodeFrame(&job);

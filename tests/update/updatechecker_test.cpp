@@ -1,5 +1,6 @@
 // The hand-over to the updater and the checker's file operations.
 
+#include "platform/shell.h"
 #include "tempdir.h"
 #include "updatechecker.h"
 
@@ -9,6 +10,7 @@
 #include <QFileInfo>
 #include <QUrl>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -61,6 +63,23 @@ TEST_F(UpdateChecker, HandOverWritesAFreshFileOfThreeLinesAndStartsTheUpdater)
     qputenv("TMPDIR", "/nonexistent/tessaly");   // no temporary folder: no updater
     EXPECT_FALSE(checker.HandOver("Lexavant_French", address, "version.dat", "1.5.2"));
     EXPECT_EQ(started.size(), 4u);
+}
+
+TEST_F(UpdateChecker, TheHandOverFileStaysOnlyWhenTheUpdaterStarted)
+{
+    const QByteArray previousPath = qgetenv("PATH");   // the real starter, on a path with and then without an updater
+    qputenv("PATH", QFile::encodeName(folder));
+    checker.startProgram = platform::StartProgram;
+    for (bool installed : {false, true}) {
+        if (installed) {
+            WriteAll(folder + "/AutoUpdate.exe", "#!/bin/sh\nexit 0\n");
+            QFile::setPermissions(folder + "/AutoUpdate.exe", QFile::ReadOwner | QFile::ExeOwner);
+        }
+        EXPECT_FALSE(checker.HandOver("Lexavant_French", "http://x", "version.dat", "1.5.2"));
+        EXPECT_EQ(QFileInfo::exists(checker.tempFileName), installed) << installed;
+        EXPECT_EQ(QDir(folder).entryList({"CUAD*"}, QDir::Files).size(), installed ? 1 : 0) << installed;
+    }
+    qputenv("PATH", previousPath);
 }
 
 TEST_F(UpdateChecker, ParsesAVersionFileAndComparesVersions)

@@ -4,12 +4,20 @@
 #include <QImage>
 #include <QRect>
 
+class QDir;
+class QPainter;
+
 namespace art {
 
 QImage DrawMainSkin(QSize size);
 QImage DrawAboutSkin(QSize size);
 QImage DrawListPattern(QSize size);
 QImage DrawIcon(QSize size);
+// The icon's drawing on any painter: a bitmap, or a scalable picture.
+void PaintIcon(QPainter& p, QSize size);
+// The icon in the sizes a desktop's menus and launchers ask for, one file
+// each, named after its hicolor theme folder ("48x48.png" ... "scalable.svg").
+bool WriteDesktopIcons(const QDir& out);
 // The strip of `bitmapId`; each picture lies on `skin` at `place` and takes
 // its background from there, so the button sits seamlessly on the window.
 QImage DrawStrip(int bitmapId, QSize size, const QImage& skin, QPoint place);

@@ -101,6 +101,41 @@ void PlayGlyph(QPainter& p, const QRectF& r, const QColor& colour)
     p.restore();
 }
 
+void SnailGlyph(QPainter& p, const QRectF& r, const QColor& colour)
+{
+    const qreal s = std::min(r.width(), r.height());
+    const QPointF c = r.center();
+    const qreal stroke = std::max(1.3, s * 0.07);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(colour, stroke, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    // The foot along the ground, rising at the front into the head.
+    QPainterPath body;
+    body.moveTo(c + QPointF(s * 0.34, s * 0.24));
+    body.lineTo(c + QPointF(-s * 0.2, s * 0.24));
+    body.quadTo(c + QPointF(-s * 0.32, s * 0.24), c + QPointF(-s * 0.32, s * 0.06));
+    p.drawPath(body);
+    // Two feelers.
+    p.drawLine(c + QPointF(-s * 0.32, s * 0.06), c + QPointF(-s * 0.40, -s * 0.10));
+    p.drawLine(c + QPointF(-s * 0.32, s * 0.06), c + QPointF(-s * 0.22, -s * 0.10));
+    // The shell on its back, one turn of a spiral inside it.
+    const qreal radius = s * 0.2;
+    const QPointF shell = c + QPointF(s * 0.1, s * 0.24 - radius - stroke / 2);
+    p.drawEllipse(shell, radius, radius);
+    QPainterPath spiral;
+    spiral.moveTo(shell);
+    for (int i = 1; i <= 16; ++i) {
+        const qreal turn = i / 16.0;
+        const qreal angle = M_PI + turn * 2 * M_PI;
+        const qreal distance = radius * 0.55 * turn;
+        spiral.lineTo(shell + QPointF(distance * std::cos(angle), distance * std::sin(angle)));
+    }
+    p.setPen(QPen(colour, stroke * 0.75, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(spiral);
+    p.restore();
+}
+
 void CrossGlyph(QPainter& p, const QRectF& r, const QColor& colour)
 {
     const QPointF c = r.center();

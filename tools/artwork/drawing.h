@@ -19,6 +19,8 @@ void Text(QPainter& p, const QRectF& r, const QString& text, const QFont& font, 
 void StarGlyph(QPainter& p, const QRectF& r, const QColor& colour, bool filled);
 void MagnifierGlyph(QPainter& p, const QRectF& r, const QColor& colour);
 void PlayGlyph(QPainter& p, const QRectF& r, const QColor& colour);
+// A snail, for playing slowly.
+void SnailGlyph(QPainter& p, const QRectF& r, const QColor& colour);
 void CrossGlyph(QPainter& p, const QRectF& r, const QColor& colour);
 void DashGlyph(QPainter& p, const QRectF& r, const QColor& colour);
 void SpeechBubble(QPainter& p, const QRectF& r, const QColor& fill);

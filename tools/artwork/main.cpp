@@ -1,5 +1,7 @@
-// Draws every bitmap of the program into a folder, one <id>.png each.
-// Re-running it over resources/bitmaps reproduces the committed files.
+// Draws every bitmap of the program into a folder, one <id>.png each, and,
+// when a second folder is given, the desktop icons into it. Re-running it as
+//   tessaly-artwork resources/bitmaps packaging/icons
+// reproduces the committed files.
 
 #include "artwork.h"
 #include "style.h"
@@ -34,8 +36,8 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: tessaly-artwork <output folder>\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: tessaly-artwork <bitmap folder> [<desktop icon folder>]\n");
         return 2;
     }
     for (const char* file : kFontFiles) {
@@ -44,11 +46,13 @@ int main(int argc, char** argv)
             return 1;
         }
     }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    if (!out.exists() && !QDir().mkpath(out.path())) {
-        std::fprintf(stderr, "tessaly-artwork: cannot make %s\n", argv[1]);
-        return 1;
+    for (int i = 1; i < argc; ++i) {
+        if (!QDir().mkpath(QString::fromLocal8Bit(argv[i]))) {
+            std::fprintf(stderr, "tessaly-artwork: cannot make %s\n", argv[i]);
+            return 1;
+        }
     }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
 
     const QImage mainSkin = art::DrawMainSkin(QSize(723, 558));
     const QImage aboutSkin = art::DrawAboutSkin(QSize(496, 412));
@@ -83,6 +87,10 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "tessaly-artwork: failed on bitmap %d\n", bitmap.id);
             ++failures;
         }
+    }
+    if (argc == 3 && !art::WriteDesktopIcons(QDir(QString::fromLocal8Bit(argv[2])))) {
+        std::fprintf(stderr, "tessaly-artwork: failed on the desktop icons\n");
+        ++failures;
     }
     return failures == 0 ? 0 : 1;
 }

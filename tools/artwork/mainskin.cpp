@@ -3,6 +3,7 @@
 #include "style.h"
 
 #include "platform/dialogunits.h"
+#include "resources/buttonstrips.h"
 #include "resources/controlids.h"
 #include "resources/dialogtemplate.h"
 
@@ -16,6 +17,17 @@ QRect TemplateRect(const resources::DialogTemplate& dialog, int controlId)
 {
     const resources::TemplateControl* row = resources::FindTemplateControl(dialog, controlId);
     return row ? platform::DialogUnitsToPixels(QRect(row->x, row->y, row->width, row->height)) : QRect();
+}
+
+// A picture button takes the size of one picture of its strip, from the
+// place its template gives it; the mark beside it must clear that.
+QRect ButtonRect(int controlId)
+{
+    const QRect place = TemplateRect(resources::kMainTemplate, controlId);
+    for (const resources::ButtonStrip& strip : resources::kButtonStrips)
+        if (strip.controlId == controlId)
+            return QRect(place.topLeft(), QSize(strip.width / 3, strip.height));
+    return place;
 }
 
 // Everything below is laid out around the controls of the main template.
@@ -101,7 +113,7 @@ void PhraseCard(QPainter& p)
     const QRect list = TemplateRect(resources::kMainTemplate, resources::kPhraseList);
     const QRect caption = TemplateRect(resources::kMainTemplate, resources::kFirstCaption);
     const QRect translation = TemplateRect(resources::kMainTemplate, resources::kTranslationText);
-    const QRect play = TemplateRect(resources::kMainTemplate, resources::kPlayButton);
+    const QRect play = ButtonRect(resources::kPlayButton);
 
     Text(p, QRectF(list.left(), 108, 200, 24), QStringLiteral("PHRASES"), Sans(12, true), kInkSoft,
          Qt::AlignLeft | Qt::AlignVCenter);
@@ -118,11 +130,11 @@ void PhraseCard(QPainter& p)
     p.restore();
     p.fillRect(QRectF(card.left() + 1, list.top() - 2, card.width() - 2, 1), kCardLine);
 
-    // The translation panel under the list, with the play button at its left.
+    // The translation panel under the list, with the play buttons at its left.
+    // The slow-play button stands under the play button, where a language mark
+    // would otherwise go: no mark is drawn, so no button ever covers one.
     const QRectF panel(card.left(), play.top() - 8, card.width(), translation.bottom() - play.top() + 4);
     Panel(p, panel, 10, QColor(0xf0, 0xf5, 0xfb), QColor(0xe3, 0xec, 0xf5), kCardLine);
-    Text(p, QRectF(panel.left() + 8, play.bottom() + 2, play.right() - panel.left() - 6, 14),
-         QStringLiteral("FR"), Sans(10, true), kInkSoft, Qt::AlignCenter);
 }
 
 void CategoryColumn(QPainter& p)

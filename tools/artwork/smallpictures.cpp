@@ -8,13 +8,10 @@ namespace art {
 
 QImage DrawListPattern(QSize size)
 {
-    // White, with a dot so faint it only keeps the list from looking bare.
+    // Plain white: the rows and the word chooser lie on it, and any pattern
+    // would show between their letters.
     QImage tile(size, QImage::Format_RGB32);
     tile.fill(Qt::white);
-    const QRgb dot = qRgb(0xf1, 0xf4, 0xf8);
-    for (int y = 0; y < size.height(); y += 6)
-        for (int x = (y / 6) % 2 * 3; x < size.width(); x += 6)
-            tile.setPixel(x, y, dot);
     return tile;
 }
 
@@ -23,6 +20,12 @@ QImage DrawIcon(QSize size)
     QImage icon(size, QImage::Format_ARGB32);
     icon.fill(Qt::transparent);
     QPainter p(&icon);
+    PaintIcon(p, size);
+    return icon;
+}
+
+void PaintIcon(QPainter& p, QSize size)
+{
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF square(2, 2, size.width() - 4, size.height() - 4);
     QLinearGradient fill(square.topLeft(), square.bottomLeft());
@@ -34,7 +37,6 @@ QImage DrawIcon(QSize size)
     const qreal s = size.width();
     SpeechBubble(p, QRectF(s * 0.16, s * 0.2, s * 0.68, s * 0.62), kOnDark);
     Ribbon(p, QRectF(s * 0.3, s * 0.3, s * 0.4, s * 0.26));
-    return icon;
 }
 
 } // namespace art

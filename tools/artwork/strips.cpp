@@ -19,7 +19,7 @@ enum class Face {
     Link,         // a word on the dark band
 };
 
-enum class Glyph { None, Star, Magnifier, Play, Cross, Dash };
+enum class Glyph { None, Star, Magnifier, Play, Snail, Cross, Dash };
 
 enum class State { Normal = 0, Pressed = 1, Hover = 2 };
 
@@ -52,6 +52,7 @@ const Design kDesigns[] = {
     {157, Face::Action, "Go", Glyph::None, QColor()},
     {1136, Face::Action, "", Glyph::Star, QColor()},
     {1139, Face::Round, "", Glyph::Play, QColor()},
+    {1131, Face::Round, "", Glyph::Snail, QColor()},
     {163, Face::Link, "Check for new version", Glyph::None, QColor()},
     {164, Face::Link, "Technical Support", Glyph::None, QColor()},
     {165, Face::Link, "Report a bug or comments", Glyph::None, QColor()},
@@ -63,6 +64,7 @@ void DrawGlyph(QPainter& p, Glyph glyph, const QRectF& r, const QColor& colour, 
     case Glyph::Star: StarGlyph(p, r, colour, emphasised); break;
     case Glyph::Magnifier: MagnifierGlyph(p, r, colour); break;
     case Glyph::Play: PlayGlyph(p, r, colour); break;
+    case Glyph::Snail: SnailGlyph(p, r, colour); break;
     case Glyph::Cross: CrossGlyph(p, r, colour); break;
     case Glyph::Dash: DashGlyph(p, r, colour); break;
     case Glyph::None: break;

@@ -1,5 +1,6 @@
-// tessaly-tool clip NUMBER OUTPUT.wav: what selecting phrase NUMBER and
-// pressing play does, with the recording device in place of the sound card.
+// tessaly-tool clip NUMBER OUTPUT.wav [--tempo T]: what selecting phrase
+// NUMBER and pressing play does (with --tempo, play slowly at that tempo), with
+// the recording device in place of the sound card.
 // The sound archive is read from the current directory, as the program does;
 // the block the device was given is written as a PCM WAVE file in the
 // device's format. Where the program would stay silent, this says why and
@@ -12,11 +13,14 @@
 #include "playeradapter.h"
 #include "recordingwaveout.h"
 #include "soundplayer.h"
+#include "tempo.h"
 #include "wavefile.h"
 
 #include <charconv>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace {
@@ -74,15 +78,33 @@ int Fail(const char* format, int number)
     return 1;
 }
 
+bool ParseNumber(const std::string& text, int& number)
+{
+    return std::from_chars(text.data(), text.data() + text.size(), number).ptr == text.data() + text.size();
+}
+
+// The tempo after --tempo: a plain decimal within what the player stretches to.
+bool ParseTempo(const std::string& text, double& tempo)
+{
+    char* end = nullptr;
+    tempo = std::strtod(text.c_str(), &end);
+    return !text.empty() && end == text.c_str() + text.size() && IsStretchableTempo(tempo);
+}
+
 } // namespace
 
 int RunClip(const Arguments& args)
 {
     int number = 0;
-    const std::string* text = args.size() == 2 ? &args[0] : nullptr;
-    if (text == nullptr ||
-        std::from_chars(text->data(), text->data() + text->size(), number).ptr != text->data() + text->size()) {
-        std::fprintf(stderr, "usage: tessaly-tool clip NUMBER OUTPUT.wav\n");
+    std::optional<double> tempo;
+    const bool withTempo = args.size() == 4 && args[2] == "--tempo";
+    if (withTempo && !ParseTempo(args[3], tempo.emplace())) {
+        std::fprintf(stderr, "tessaly-tool clip: the tempo must be a number from %g to %g, not '%s'\n",
+                     kMinTempo, kMaxTempo, args[3].c_str());
+        return 2;
+    }
+    if ((args.size() != 2 && !withTempo) || !ParseNumber(args[0], number)) {
+        std::fprintf(stderr, "usage: tessaly-tool clip NUMBER OUTPUT.wav [--tempo T]\n");
         return 2;
     }
 
@@ -112,7 +134,10 @@ int RunClip(const Arguments& args)
     }
 
     player.Stop();
-    player.Play();
+    if (tempo)
+        player.PlaySlowly(*tempo);
+    else
+        player.Play();
     if (device.Written().empty())
         return Fail("nothing was written to the device for phrase %d", number);
     const std::vector<std::uint8_t>& block = device.Written().back();

@@ -1,14 +1,20 @@
 // decode: turns a whole MPEG audio file (bare, or in one of the RIFF layouts
 // the player accepts) into a WAV file, frame after frame, with the decoder's
 // output options. Damaged stretches are skipped by searching for the next
-// frame header; only a file with nothing decodable in it is an error.
+// frame header; only a file with nothing decodable in it is an error. Each
+// frame's PCM goes to the file as soon as it is decoded, so memory holds the
+// input and one frame, however long the sound.
 
 #include "container.h"
+#include "decode_wave_writer.h"
 #include "mpadecoder.h"
 #include "subcommands.h"
+#include "wavefile.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
-#include <cstring>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -76,22 +82,42 @@ std::optional<std::vector<uint8_t>> ReadFile(const std::string& path)
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file)
         return std::nullopt;
+    // Sized first where the file can say its size, so that nothing is copied
+    // as it grows; a pipe is read as it comes.
     std::vector<uint8_t> bytes;
+    const long size = std::fseek(file, 0, SEEK_END) == 0 ? std::ftell(file) : -1;
+    std::rewind(file);
+    if (size > 0)
+        bytes.reserve(size_t(size));
     uint8_t block[65536];
     size_t got;
     while ((got = std::fread(block, 1, sizeof block, file)) > 0)
         bytes.insert(bytes.end(), block, block + got);
+    const bool read = !std::ferror(file);
     std::fclose(file);
-    return bytes;
+    return read ? std::optional(std::move(bytes)) : std::nullopt;
 }
 
-// The bytes a frame occupies: a frame that carries a VBR header has a length
-// of its own; any other frame is long or short by its padding bit.
-int32_t FrameLength(const MpaFrameInfo& info)
+// MPEG audio in memory. The decoder takes lengths in 32 bits and never
+// needs more than a frame and its successor's header, so it is offered at
+// most a window at a time, however long the file.
+struct Audio {
+    const uint8_t* bytes = nullptr;
+    size_t size = 0;
+
+    static constexpr size_t kWindow = size_t(1) << 20;
+    int32_t ReadableAt(size_t position) const { return int32_t(std::min(size - position, kWindow)); }
+};
+
+// The MPEG audio inside the file: the player's layouts, or the whole file.
+Audio AudioOf(const std::vector<uint8_t>& file)
 {
-    if (info.headerFrameSize)
-        return info.headerFrameSize;
-    return info.padding ? info.frameSizePadded : info.frameSize;
+    // A RIFF layout describes itself in 32 bits: a larger file is bare audio.
+    const auto described = uint32_t(std::min<size_t>(file.size(), std::numeric_limits<uint32_t>::max()));
+    const std::optional<ClipAudio> located = LocateAudio(file.data(), described);
+    if (!located)
+        return {file.data(), file.size()};
+    return {file.data() + located->start, located->length};
 }
 
 bool SameStream(const MpaFrameInfo& a, const MpaFrameInfo& b)
@@ -103,22 +129,26 @@ bool SameStream(const MpaFrameInfo& a, const MpaFrameInfo& b)
 // The first position at or after `from` where a frame header stands whose
 // successor is a header of the same stream: one lone sync pattern in damaged
 // data is not taken for a frame.
-std::optional<size_t> FindFrame(const std::vector<uint8_t>& audio, size_t from, const MpaFrameInfo* stream)
+std::optional<size_t> FindFrame(const Audio& audio, size_t from, const MpaFrameInfo* stream)
 {
-    while (from + 4 <= audio.size()) {
+    while (from + 4 <= audio.size) {
         int32_t offset = 0;
-        const uint8_t* at = audio.data() + from;
-        if (!MpaFindSync(at, int32_t(audio.size() - from), &offset))
-            return std::nullopt;
+        const int32_t window = audio.ReadableAt(from);
+        if (!MpaFindSync(audio.bytes + from, window, &offset)) {
+            if (from + size_t(window) >= audio.size)
+                return std::nullopt;
+            from += size_t(window) - 3; // a pattern may straddle the window's end
+            continue;
+        }
         const size_t position = from + size_t(offset);
-        const int32_t remaining = int32_t(audio.size() - position);
+        const int32_t remaining = audio.ReadableAt(position);
         MpaFrameInfo info{}, next{};
-        if (MpaGetStreamInfo(audio.data() + position, remaining, &info, 0) && (!stream || SameStream(info, *stream))) {
+        if (MpaGetStreamInfo(audio.bytes + position, remaining, &info, 0) && (!stream || SameStream(info, *stream))) {
             // A frame with no room for a successor is taken only where the
             // data starts with it or where it continues a known stream.
-            const int32_t length = FrameLength(info);
+            const int32_t length = MpaFrameLength(&info);
             const bool last = length + 4 > remaining && (stream || position == 0);
-            if (last || (MpaGetStreamInfo(audio.data() + position + length, remaining - length, &next, 0) &&
+            if (last || (MpaGetStreamInfo(audio.bytes + position + length, remaining - length, &next, 0) &&
                          SameStream(info, next)))
                 return position;
         }
@@ -127,45 +157,85 @@ std::optional<size_t> FindFrame(const std::vector<uint8_t>& audio, size_t from, 
     return std::nullopt;
 }
 
-void PutLittleEndian(std::vector<uint8_t>& out, uint32_t value, int bytes)
+platform::WaveFormat WaveFormatOf(const MpaFrameInfo& stream)
 {
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(uint8_t(value >> (8 * i)));
+    const auto blockAlign = uint16_t(stream.outChannels * stream.outBits / 8);
+    return {platform::kWaveFormatPcm, uint16_t(stream.outChannels),     uint32_t(stream.outRate),
+            uint32_t(stream.outRate) * blockAlign, blockAlign, uint16_t(stream.outBits), 0};
 }
 
-bool WriteWave(const std::string& path, const std::vector<uint8_t>& pcm, const MpaFrameInfo& format)
-{
-    const uint32_t blockAlign = uint32_t(format.outChannels * format.outBits / 8);
-    std::vector<uint8_t> header;
-    header.insert(header.end(), {'R', 'I', 'F', 'F'});
-    PutLittleEndian(header, uint32_t(36 + pcm.size()), 4);
-    header.insert(header.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
-    PutLittleEndian(header, 16, 4);
-    PutLittleEndian(header, 1, 2); // integer PCM
-    PutLittleEndian(header, uint32_t(format.outChannels), 2);
-    PutLittleEndian(header, uint32_t(format.outRate), 4);
-    PutLittleEndian(header, uint32_t(format.outRate) * blockAlign, 4);
-    PutLittleEndian(header, blockAlign, 2);
-    PutLittleEndian(header, uint32_t(format.outBits), 2);
-    header.insert(header.end(), {'d', 'a', 't', 'a'});
-    PutLittleEndian(header, uint32_t(pcm.size()), 4);
+// One pass over the stream from its first frame, each frame's PCM straight
+// into the WAV file.
+class FrameLoop {
+public:
+    FrameLoop(const Audio& audio, const MpaFrameInfo& stream, DecodeWaveWriter& out, bool eightBit)
+        : audio(audio), stream(stream), out(out), pcm(size_t(stream.outBytesPerFrame)),
+          silence(pcm.size(), eightBit ? 0x80 : 0)
+    {
+    }
 
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
-        return false;
-    const bool written = std::fwrite(header.data(), 1, header.size(), file) == header.size() &&
-                         std::fwrite(pcm.data(), 1, pcm.size(), file) == pcm.size();
-    return std::fclose(file) == 0 && written;
-}
+    // False when the file could not take the PCM.
+    bool Run(size_t position)
+    {
+        while (position + 4 <= audio.size) {
+            MpaFrameInfo info{};
+            const bool parsed = MpaGetStreamInfo(audio.bytes + position, audio.ReadableAt(position), &info, 1);
+            if (!parsed || !SameStream(info, stream)) {
+                const std::optional<size_t> next = FindFrame(audio, position + 1, &stream);
+                if (!next)
+                    break;
+                position = *next;
+                continue;
+            }
+            const int32_t length = MpaFrameLength(&info);
+            // A VBR header frame carries no sound.
+            if (!info.headerFrameSize && !DecodeFrame(position, length))
+                return false;
+            position += size_t(length);
+        }
+        return true;
+    }
 
-// The MPEG audio inside the file: the player's layouts, or the whole file.
-std::vector<uint8_t> AudioOf(const std::vector<uint8_t>& file)
+    size_t framesDecoded = 0;
+
+private:
+    // A frame of the stream that the decoder refuses (its main data lies
+    // before the first frame) still takes its time: it is written as silence.
+    bool DecodeFrame(size_t position, int32_t length)
+    {
+        MpaFrameJob job{};
+        job.frame = WholeFrame(position, length);
+        job.length = length;
+        job.output = pcm.data();
+        job.outputSize = int32_t(pcm.size());
+        const bool decoded = MpaDecodeFrame(&job) != 0;
+        framesDecoded += decoded;
+        return out.Append(decoded ? pcm.data() : silence.data(), pcm.size());
+    }
+
+    // The last frame may be cut short: what it has is decoded, the rest of
+    // it reads as zeros.
+    const uint8_t* WholeFrame(size_t position, int32_t length)
+    {
+        const uint8_t* frame = audio.bytes + position;
+        const size_t remaining = audio.size - position;
+        if (size_t(length) <= remaining)
+            return frame;
+        shortFrame.assign(frame, frame + remaining);
+        shortFrame.resize(size_t(length), 0);
+        return shortFrame.data();
+    }
+
+    const Audio& audio;
+    const MpaFrameInfo& stream;
+    DecodeWaveWriter& out;
+    std::vector<uint8_t> pcm, silence, shortFrame;
+};
+
+int Fail(const char* message, const std::string& path)
 {
-    const std::optional<ClipAudio> located = LocateAudio(file.data(), uint32_t(file.size()));
-    if (!located)
-        return file;
-    const auto start = file.begin() + located->start;
-    return std::vector<uint8_t>(start, start + located->length);
+    std::fprintf(stderr, "tessaly-tool: %s %s\n", message, path.c_str());
+    return 1;
 }
 
 } // namespace
@@ -179,76 +249,35 @@ int RunDecode(const Arguments& args)
         return 2;
     }
     const std::optional<std::vector<uint8_t>> file = ReadFile(options->input);
-    if (!file) {
-        std::fprintf(stderr, "tessaly-tool: cannot read %s\n", options->input.c_str());
-        return 1;
-    }
-    std::vector<uint8_t> audio = AudioOf(*file);
+    if (!file)
+        return Fail("cannot read", options->input);
+    const Audio audio = AudioOf(*file);
 
     MpaInit();
     MpaSetOptions(&options->decoder);
     const std::optional<size_t> first = FindFrame(audio, 0, nullptr);
     MpaFrameInfo stream{};
-    if (!first || !MpaGetStreamInfo(audio.data() + *first, int32_t(audio.size() - *first), &stream, 1)) {
-        std::fprintf(stderr, "tessaly-tool: no MPEG audio frame in %s\n", options->input.c_str());
+    if (!first || !MpaGetStreamInfo(audio.bytes + *first, audio.ReadableAt(*first), &stream, 1))
+        return Fail("no MPEG audio frame in", options->input);
+    MpaStartStream(audio.bytes + *first, audio.ReadableAt(*first));
+
+    DecodeWaveWriter out(options->output, WaveFormatOf(stream));
+    if (!out.Open())
+        return Fail("cannot write", options->output);
+    FrameLoop loop(audio, stream, out, (options->decoder.outputFlags & kMpaOutput8Bit) != 0);
+    const bool written = loop.Run(*first);
+    if (out.tooLong) {
+        std::fprintf(stderr, "tessaly-tool: the sound in %s is too long for a WAV file (at most %llu bytes of PCM)\n",
+                     options->input.c_str(), static_cast<unsigned long long>(kMostWaveDataBytes));
         return 1;
     }
-    MpaStartStream(audio.data() + *first, int32_t(audio.size() - *first));
-
-    std::vector<uint8_t> pcm;
-    size_t frames = 0;
-    size_t position = *first;
-    while (position + 4 <= audio.size()) {
-        const int32_t remaining = int32_t(audio.size() - position);
-        MpaFrameInfo info{};
-        const bool parsed = MpaGetStreamInfo(audio.data() + position, remaining, &info, 1);
-        if (!parsed || !SameStream(info, stream)) {
-            const std::optional<size_t> next = FindFrame(audio, position + 1, &stream);
-            if (!next)
-                break;
-            position = *next;
-            continue;
-        }
-        const int32_t length = FrameLength(info);
-        if (info.headerFrameSize) { // a VBR header frame carries no sound
-            position += size_t(length);
-            continue;
-        }
-        // The last frame may be cut short: what it has is decoded, the rest
-        // of it reads as zeros.
-        std::vector<uint8_t> shortFrame;
-        const uint8_t* frame = audio.data() + position;
-        if (length > remaining) {
-            shortFrame.assign(frame, frame + remaining);
-            shortFrame.resize(size_t(length), 0);
-            frame = shortFrame.data();
-        }
-        const size_t at = pcm.size();
-        pcm.resize(at + size_t(stream.outBytesPerFrame), options->decoder.outputFlags & kMpaOutput8Bit ? 0x80 : 0);
-        MpaFrameJob job{};
-        job.frame = frame;
-        job.length = length;
-        job.output = pcm.data() + at;
-        job.outputSize = stream.outBytesPerFrame;
-        if (!MpaDecodeFrame(&job)) {
-            pcm.resize(at);
-            const std::optional<size_t> next = FindFrame(audio, position + 1, &stream);
-            if (!next)
-                break;
-            position = *next;
-            continue;
-        }
-        ++frames;
-        position += size_t(length);
-    }
-
-    if (frames == 0) {
+    if (!written)
+        return Fail("cannot write", options->output);
+    if (loop.framesDecoded == 0) {
         std::fprintf(stderr, "tessaly-tool: nothing in %s could be decoded\n", options->input.c_str());
         return 1;
     }
-    if (!WriteWave(options->output, pcm, stream)) {
-        std::fprintf(stderr, "tessaly-tool: cannot write %s\n", options->output.c_str());
-        return 1;
-    }
+    if (!out.Finish())
+        return Fail("cannot write", options->output);
     return 0;
 }

@@ -18,7 +18,8 @@ const Subcommand subcommands[] = {
      RunBuildEnglish},
     {"build-french", "build-french             Orlenic.txt -> French.dat, in the current directory",
      RunBuildFrench},
-    {"clip", "clip NUMBER OUTPUT.wav   phrase NUMBER's clip as the play button sounds it, from the archive in the current directory",
+    {"clip", "clip NUMBER OUTPUT.wav [--tempo T]: phrase NUMBER's clip as the play button sounds it, "
+             "or with --tempo as slow play does (T = 0.7 there), from the archive in the current directory",
      RunClip},
     {"decode", "decode INPUT OUTPUT.wav [--rate full|half|quarter] [--channels both|mix|left|right] [--bits 16|8]: every frame of an MPEG audio file",
      RunDecode},
@@ -26,24 +27,40 @@ const Subcommand subcommands[] = {
      RunMakePhrasebook},
 };
 
-int PrintUsage()
+void PrintUsage(std::FILE* to)
 {
-    std::fprintf(stderr, "usage: tessaly-tool COMMAND [ARGUMENTS]\n\ncommands:\n");
+    std::fprintf(to, "usage: tessaly-tool COMMAND [ARGUMENTS]\n"
+                     "       tessaly-tool --help | --version\n\ncommands:\n");
     for (const Subcommand& s : subcommands)
-        std::fprintf(stderr, "  %s\n", s.usage);
-    return 2;
+        std::fprintf(to, "  %s\n", s.usage);
+}
+
+bool IsOption(const char* argument, const char* shortName, const char* longName)
+{
+    return std::strcmp(argument, shortName) == 0 || std::strcmp(argument, longName) == 0;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc < 2)
-        return PrintUsage();
+    if (argc < 2) {
+        PrintUsage(stderr);
+        return 2;
+    }
+    if (IsOption(argv[1], "-h", "--help")) {
+        PrintUsage(stdout);
+        return 0;
+    }
+    if (IsOption(argv[1], "-v", "--version")) {
+        std::printf("tessaly-tool %s\n", TESSALY_VERSION);
+        return 0;
+    }
     for (const Subcommand& s : subcommands) {
         if (std::strcmp(argv[1], s.name) == 0)
             return s.run(Arguments(argv + 2, argv + argc));
     }
     std::fprintf(stderr, "tessaly-tool: unknown command '%s'\n", argv[1]);
-    return PrintUsage();
+    PrintUsage(stderr);
+    return 2;
 }

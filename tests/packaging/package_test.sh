@@ -1,0 +1,208 @@
+#!/usr/bin/env bash
+# Builds the Debian package, unpacks it into a scratch folder, checks what it
+# installs, and runs the unpacked program as a user would: on a private X
+# server, driven by clicks, from a folder unrelated to it, with its data folder
+# read-only and HOME and XDG_DATA_HOME in the scratch folder. Run as root (as
+# in CI) the program runs as nobody, so that the read-only folder really is.
+#   package_test.sh BUILD_FOLDER SOURCE_FOLDER
+# Exits 77 (skipped) when a tool it needs is missing.
+set -euo pipefail
+
+build=$(realpath "$1")
+source=$(realpath "$2")
+version=1.5.2
+app_id=example.lexavant.tessaly
+caption=Lexavant_French
+
+for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli Xvfb xdotool setpriv od; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "skipped: $tool is missing (tools/install-packages installs it)"
+    exit 77
+  fi
+done
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+scratch=$(mktemp -d)
+chmod 755 "$scratch"
+server=
+program=
+cleanup() {
+  [[ -n $program ]] && kill -KILL "$program" 2>/dev/null
+  [[ -n $server ]] && kill "$server" 2>/dev/null
+  chmod -R u+w "$scratch"
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+# --- The package -------------------------------------------------------------
+(cd "$scratch" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/package") >"$scratch/cpack.log" 2>&1 ||
+  fail "cpack: $(cat "$scratch/cpack.log")"
+deb=$scratch/package/tessaly_${version}_$(dpkg --print-architecture).deb
+[[ -f $deb ]] || fail "no package $deb"
+depends=$(dpkg-deb -f "$deb" Depends)
+for package in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libsdl2-2.0-0; do
+  [[ $depends =~ (^|, )$package\  ]] || fail "Depends lacks $package: $depends"
+done
+
+root=$scratch/root
+dpkg-deb -x "$deb" "$root"
+expected="usr/bin/tessaly
+usr/bin/tessaly-tool
+usr/share/applications/$app_id.desktop
+usr/share/icons/hicolor/128x128/apps/$app_id.png
+usr/share/icons/hicolor/256x256/apps/$app_id.png
+usr/share/icons/hicolor/48x48/apps/$app_id.png
+usr/share/icons/hicolor/scalable/apps/$app_id.svg
+usr/share/metainfo/$app_id.metainfo.xml
+usr/share/tessaly/English.dat
+usr/share/tessaly/French.dat
+usr/share/tessaly/MapEngSpec.data
+usr/share/tessaly/Relate.dat
+usr/share/tessaly/data.dat
+usr/share/tessaly/data.idx"
+installed=$(cd "$root" && find . -type f -printf '%P\n' | LC_ALL=C sort)
+[[ $installed == "$(LC_ALL=C sort <<<"$expected")" ]] || fail "the package holds:"$'\n'"$installed"
+for file in English.dat French.dat MapEngSpec.data Relate.dat data.dat data.idx; do
+  cmp -s "$root/usr/share/tessaly/$file" "$source/data/$file" || fail "$file differs from the bundled phrase book"
+done
+for size in 48 128 256; do
+  # A PNG's width and height are big-endian words at bytes 16 and 20.
+  read -r w0 w1 w2 w3 h0 h1 h2 h3 < <(od -An -tu1 -j16 -N8 "$root/usr/share/icons/hicolor/${size}x$size/apps/$app_id.png")
+  (( (w0 << 24 | w1 << 16 | w2 << 8 | w3) == size && (h0 << 24 | h1 << 16 | h2 << 8 | h3) == size )) ||
+    fail "the ${size}x$size icon is not $size pixels square"
+done
+
+report=$(desktop-file-validate "$root/usr/share/applications/$app_id.desktop" 2>&1) ||
+  fail "desktop-file-validate: $report"
+[[ -z $report ]] || fail "desktop-file-validate: $report"
+report=$(appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml" 2>&1) ||
+  fail "appstreamcli: $report"
+! grep -q '^[EW]:' <<<"$report" || fail "appstreamcli: $report"
+metainfo=$(cat "$root/usr/share/metainfo/$app_id.metainfo.xml")
+for part in "<release version=\"$version\"" '<screenshot type="default">' '<content_rating ' '<project_license>' \
+  "<launchable type=\"desktop-id\">$app_id.desktop<"; do
+  [[ $metainfo == *"$part"* ]] || fail "the metadata lacks $part"
+done
+
+# --- The programs' own texts, without a display ------------------------------
+headless=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
+[[ $("${headless[@]}" "$root/usr/bin/tessaly" --version) == "tessaly $version" ]] || fail "tessaly --version"
+[[ $("$root/usr/bin/tessaly-tool" --version) == "tessaly-tool $version" ]] || fail "tessaly-tool --version"
+for program_help in "$root/usr/bin/tessaly" "$root/usr/bin/tessaly-tool"; do
+  "${headless[@]}" "$program_help" --help >"$scratch/help"
+  grep -q -- '--help' "$scratch/help" && [[ $(tail -c1 "$scratch/help" | od -An -c) == *'\n'* ]] ||
+    fail "$program_help --help: $(cat "$scratch/help")"
+done
+grep -q -- '--data' <("${headless[@]}" "$root/usr/bin/tessaly" --help) || fail "tessaly --help does not offer --data"
+status=0
+QT_QPA_PLATFORM=offscreen "$root/usr/bin/tessaly" --data "$scratch/package" 2>"$scratch/error" || status=$?
+[[ $status -eq 2 ]] && grep -qF "$scratch/package holds no phrase book" "$scratch/error" ||
+  fail "tessaly --data on a folder without a phrase book: status $status, $(cat "$scratch/error")"
+
+# --- Running the unpacked program --------------------------------------------
+data=$root/usr/share/tessaly
+chmod -R a-w "$data"
+home=$scratch/home
+favourites=$home/xdg-data/tessaly/favorite.dat
+sound=$home/sound.raw
+elsewhere=$scratch/elsewhere
+mkdir -p "$home" "$elsewhere" "$scratch/runtime"
+chmod 700 "$scratch/runtime"
+as_user=()
+if [[ $(id -u) -eq 0 ]]; then
+  as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+  chown nobody:nogroup "$home" "$scratch/runtime"
+fi
+
+exec 3>"$scratch/display"
+Xvfb -displayfd 3 -ac -nolisten tcp -screen 0 1024x768x24 >"$scratch/xvfb.log" 2>&1 &
+server=$!
+exec 3>&-
+for _ in $(seq 100); do
+  [[ -s $scratch/display ]] && break
+  sleep 0.1
+done
+[[ -s $scratch/display ]] || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
+export DISPLAY=:$(cat "$scratch/display")
+
+# Centres of the window's controls in pixels, from their dialog units.
+exit_button=(668 31)
+play_button=(168 455)
+favourite_button=(472 115)
+favourites_view=(247 63)
+
+windows() { xdotool search --onlyvisible --name "^$caption\$" 2>/dev/null || true; }
+# Waits up to twenty seconds for a command to succeed.
+wait_until() {
+  for _ in $(seq 200); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+window_count_is() { [[ $(windows | wc -l) -eq $1 ]]; }
+# A process that has ended stays a zombie until it is waited for.
+ended() { [[ ! -e /proc/$1 || $(cut -d ' ' -f 3 "/proc/$1/stat") == Z ]]; }
+size_is() { [[ -f $1 && $(stat -c %s "$1") -eq $2 ]]; }
+# Whether some 16-bit sample in the file is not silence.
+sounds() { [[ -s $1 ]] && od -An -v -td2 -w2 "$1" | grep -qv '^ *0$'; }
+
+start() { # folder [arguments...]
+  (cd "$1" && exec "${as_user[@]}" env -i PATH=/usr/bin:/bin HOME="$home" XDG_DATA_HOME="$home/xdg-data" \
+    XDG_RUNTIME_DIR="$scratch/runtime" DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb \
+    SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$sound" "$root/usr/bin/tessaly" "${@:2}") >>"$scratch/tessaly.log" 2>&1 &
+  program=$!
+  wait_until window_count_is 1 || fail "no window: $(cat "$scratch/tessaly.log")"
+  window=$(windows)
+}
+click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
+# The program confirms adding and removing with a message box; OK closes it.
+confirm() {
+  wait_until window_count_is 2 || fail "no message box after $1"
+  xdotool key Return
+  wait_until window_count_is 1 || fail "the message box after $1 stays"
+}
+finish() {
+  click "${exit_button[@]}"
+  wait_until ended "$program" || fail "the exit button did not end the program"
+  wait "$program" || fail "the program ended with status $?: $(cat "$scratch/tessaly.log")"
+  program=
+}
+
+# From an unrelated folder the program finds the installed phrase book: the
+# first phrase speaks, and adding it lands in the user's data folder.
+start "$elsewhere"
+click "${play_button[@]}"
+wait_until sounds "$sound" || fail "the play button gave no sound"
+click "${favourite_button[@]}"
+confirm "adding a favourite"
+wait_until size_is "$favourites" 124 || fail "no favourite in $favourites"
+# The record: "Hello." in UTF-16, zero-filled to 120 bytes, then phrase number 1.
+[[ $(od -An -v -tx1 "$favourites" | tr -d ' \n') == "480065006c006c006f002e00$(printf '0%.0s' {1..216})01000000" ]] ||
+  fail "the favourite is not phrase 1: $(od -c "$favourites")"
+finish
+[[ -z $(ls -A "$elsewhere") ]] || fail "the program wrote into its current folder: $(ls -A "$elsewhere")"
+
+# Moved away from the installation and named with --data, the read-only phrase
+# book is found there, and the favourites are the same: the one added above is
+# listed, speaks, and is removed.
+book=$scratch/book
+chmod u+w "$data"
+mv "$data" "$book"
+chmod a-w "$book"
+rm "$sound"
+start "$elsewhere" --data "$book"
+click "${favourites_view[@]}"
+click "${play_button[@]}"
+wait_until sounds "$sound" || fail "the favourite gave no sound"
+click "${favourite_button[@]}"
+confirm "removing a favourite"
+wait_until size_is "$favourites" 0 || fail "the favourite was not removed from $favourites"
+finish
+[[ ! -e $book/favorite.dat ]] || fail "a favourites file appeared in the read-only data folder"
+
+echo "package $deb: installs, validates and runs"
