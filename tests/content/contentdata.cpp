@@ -4,42 +4,23 @@
 #include "text.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 
 namespace {
 
-template <typename Record>
-std::vector<Record> DecodeAll(const Bytes& bytes)
-{
-    std::vector<Record> records;
-    for (std::size_t at = 0; at + Record::kSize <= bytes.size(); at += Record::kSize)
-        records.push_back(Record::Decode(bytes.data() + at));
-    return records;
-}
-
 ContentData Load()
 {
-    ContentData data;
-    data.englishFile = ReadFile(DataPath("English.dat"));
-    data.frenchFile = ReadFile(DataPath("French.dat"));
-    data.mapFile = ReadFile(DataPath("MapEngSpec.data"));
-    data.relateFile = ReadFile(DataPath("Relate.dat"));
-    data.english = DecodeAll<PhraseRecord>(data.englishFile);
-    data.french = DecodeAll<TranslationRecord>(data.frenchFile);
-    data.map = DecodeAll<MapRecord>(data.mapFile);
-    for (std::size_t at = 0; at + kRelateRowBytes <= data.relateFile.size(); at += kRelateRowBytes) {
-        RelateRow row;
-        std::copy_n(data.relateFile.begin() + long(at), kRelateRowBytes, row.begin());
-        data.related.push_back(row);
-    }
+    ContentData data{ReadRecords<PhraseRecord>(DataPath("English.dat")),
+                     ReadRecords<TranslationRecord>(DataPath("French.dat")),
+                     ReadRecords<MapRecord>(DataPath("MapEngSpec.data")), {}};
+    const Bytes relate = ReadFile(DataPath("Relate.dat"));
+    for (std::size_t at = 0; at + kRelateRowBytes <= relate.size(); at += kRelateRowBytes)
+        std::copy_n(relate.begin() + long(at), kRelateRowBytes, data.related.emplace_back().begin());
     return data;
 }
 
 } // namespace
-
-std::string DataPath(const std::string& name)
-{
-    return std::string(TESSALY_DATA_DIR) + "/" + name;
-}
 
 const ContentData& Content()
 {
@@ -70,14 +51,19 @@ std::optional<GroupedText> GroupOf(const std::u16string& text)
         return std::nullopt;
     GroupedText group{text.substr(0, open), {}, text.substr(close + 1)};
     const std::u16string inside = text.substr(open + 1, close - open - 1);
-    for (std::size_t start = 0;;) {
-        const std::size_t bar = inside.find(u'|', start);
+    for (std::size_t start = 0, bar = 0; bar != std::u16string::npos; start = bar + 1) {
+        bar = inside.find(u'|', start);
         group.alternatives.push_back(inside.substr(start, bar - start));
-        if (bar == std::u16string::npos)
-            break;
-        start = bar + 1;
     }
     return group;
+}
+
+int Peak(const std::vector<std::uint8_t>& pcm)
+{
+    int peak = 0;
+    for (std::size_t i = 0; i + 1 < pcm.size(); i += 2)
+        peak = std::max(peak, std::abs(int(std::int16_t(pcm[i] | pcm[i + 1] << 8))));
+    return peak;
 }
 
 std::vector<int> ListedPhrases(int first, int last)
@@ -86,4 +72,12 @@ std::vector<int> ListedPhrases(int first, int last)
     for (int n = first; n <= last; n += std::max<int>(1, Content().map.at(std::size_t(n - 1)).variantCount))
         listed.push_back(n);
     return listed;
+}
+
+ContentWindow::ContentWindow(ClipPlayer* clipPlayer) : FakeWindowSet(clipPlayer)
+{
+    for (const char* name : {"English.dat", "French.dat", "MapEngSpec.data", "Relate.dat", "data.idx", "data.dat"})
+        std::filesystem::create_symlink(DataPath(name), name);
+    window.list = nullptr;
+    book.OpenDataFiles();
 }

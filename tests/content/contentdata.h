@@ -1,8 +1,9 @@
 #pragma once
-// The committed phrase-book files of data/, read once and shared by the
-// content tests, with the few derived views they compare against.
+// The committed phrase-book files of data/, read once for the content tests,
+// the views of them the tests compare against, and the window over them.
 
-#include "files.h"
+#include "fakeviews.h"
+#include "phrasefixtures.h"
 #include "records.h"
 #include "search.h"
 
@@ -13,38 +14,37 @@
 
 using RelateRow = std::array<std::uint8_t, kRelateRowBytes>;
 
+// Every whole record the files hold; record n-1 is phrase n.
 struct ContentData {
-    Bytes englishFile, frenchFile, mapFile, relateFile;
-    std::vector<PhraseRecord> english;        // record n-1 is phrase n
+    std::vector<PhraseRecord> english;
     std::vector<TranslationRecord> french;
     std::vector<MapRecord> map;
     std::vector<RelateRow> related;
 };
-
-// The path of a file in the project's data/ folder.
-std::string DataPath(const std::string& name);
-
-// Every record the files hold (the record vectors stop at the last whole record).
 const ContentData& Content();
 
-// Phrase n's English as the window files it (line breaks and the byte-order
-// mark removed), and its French as shown.
+inline std::string DataPath(const std::string& name) { return std::string(TESSALY_DATA_DIR) + "/" + name; }
+
+// Phrase n's English as the window files it, its French as shown and its map text.
 std::u16string EnglishKey(int number);
 std::u16string FrenchShown(int number);
-// Phrase n's map text in UTF-16.
 std::u16string MapText(int number);
 
-// A map text's alternative group: "Take [bus|train] 3" is "Take " + "[" ...
-struct GroupedText {
-    std::u16string before;
-    std::vector<std::u16string> alternatives;
-    std::u16string after;
-
-    std::u16string WithAlternative(std::size_t i) const { return before + u"[" + alternatives[i] + u"]" + after; }
-};
-// Nothing when the text holds no "[".
+// A text's alternative group: "Take [bus|train] 3" is "Take ", {"bus", "train"}, " 3";
+// nothing when the text holds no "[".
+struct GroupedText { std::u16string before; std::vector<std::u16string> alternatives; std::u16string after; };
 std::optional<GroupedText> GroupOf(const std::u16string& text);
 
-// The phrase numbers a listing from `first` to `last` shows, one per row: a
-// family's first phrase stands for its whole family.
+// The largest 16-bit sample; speech peaks above a tenth of full scale, silence or noise does not.
+int Peak(const std::vector<std::uint8_t>& pcm);
+constexpr int kSpeechPeak = 3277;
+
+// The phrases a listing from `first` to `last` shows, a family by its first.
 std::vector<int> ListedPhrases(int first, int last);
+
+// The window's phrase data with fakes for its views, in a fresh current folder linked to the committed files, where
+// it also makes its favourites file; selecting the first row is left to the tests.
+struct ContentWindow : FakeWindowSet {
+    explicit ContentWindow(ClipPlayer* clipPlayer = nullptr);
+    ScopedTempDir dir;
+};

@@ -11,48 +11,47 @@
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
-TEST(Artwork, TheGeneratorReproducesTheCommittedBitmaps)
+namespace {
+
+QImage Bitmap(int id) { return QImage(QStringLiteral("%1/%2.png").arg(TESSALY_BITMAPS_DIR).arg(id)); }
+
+QByteArray Contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("missing");
+}
+
+} // namespace
+
+TEST(Artwork, TheGeneratorReproducesTheCommittedBitmapsAndIcons)
 {
     TestApp();
-    QTemporaryDir out;
-    QTemporaryDir icons;
+    QTemporaryDir out, icons;
     QProcess generator;
     generator.start(TESSALY_ARTWORK, {out.path(), icons.path()});
     ASSERT_TRUE(generator.waitForFinished(60000));
     ASSERT_EQ(generator.exitCode(), 0) << generator.readAllStandardError().toStdString();
     for (const resources::BitmapSpec& bitmap : resources::kBitmaps) {
-        const QString name = QStringLiteral("%1.png").arg(bitmap.id);
-        const QImage made(QDir(out.path()).filePath(name));
-        const QImage committed(QDir(TESSALY_BITMAPS_DIR).filePath(name));
-        ASSERT_FALSE(committed.isNull()) << bitmap.id;
+        const QImage made(QStringLiteral("%1/%2.png").arg(out.path()).arg(bitmap.id));
+        ASSERT_FALSE(Bitmap(bitmap.id).isNull()) << bitmap.id;
         EXPECT_EQ(made.size(), QSize(bitmap.width, bitmap.height)) << bitmap.id;
-        EXPECT_EQ(made.convertToFormat(QImage::Format_ARGB32), committed.convertToFormat(QImage::Format_ARGB32))
+        EXPECT_EQ(made.convertToFormat(QImage::Format_ARGB32), Bitmap(bitmap.id).convertToFormat(QImage::Format_ARGB32))
             << bitmap.id;
     }
-    for (const int side : {48, 128, 256}) {
-        const QString name = QStringLiteral("%1x%1.png").arg(side);
-        const QImage made(QDir(icons.path()).filePath(name));
-        EXPECT_EQ(made.size(), QSize(side, side));
-        EXPECT_EQ(made, QImage(QDir(TESSALY_ICONS_DIR).filePath(name))) << side;
-    }
-    QFile made(QDir(icons.path()).filePath(QStringLiteral("scalable.svg")));
-    QFile committed(QDir(TESSALY_ICONS_DIR).filePath(QStringLiteral("scalable.svg")));
-    ASSERT_TRUE(made.open(QIODevice::ReadOnly) && committed.open(QIODevice::ReadOnly));
-    EXPECT_EQ(made.readAll(), committed.readAll());
+    for (const char* name : {"48x48.png", "128x128.png", "256x256.png", "scalable.svg"})
+        EXPECT_EQ(Contents(icons.path() + "/" + name), Contents(QString(TESSALY_ICONS_DIR "/") + name)) << name;
 }
 
 TEST(Artwork, EveryControlOfATemplateLiesInsideItsSkinsShape)
 {
     TestApp();
-    const struct {
-        const resources::DialogTemplate* dialog;
-        int skin;
-    } pairs[] = {{&resources::kMainTemplate, resources::kMainSkin}, {&resources::kAboutTemplate, resources::kAboutSkin}};
+    const struct { const resources::DialogTemplate* dialog; int skin; } pairs[] = {
+        {&resources::kMainTemplate, resources::kMainSkin}, {&resources::kAboutTemplate, resources::kAboutSkin}};
     for (const auto& pair : pairs) {
-        const QImage skin(QStringLiteral("%1/%2.png").arg(TESSALY_BITMAPS_DIR).arg(pair.skin));
-        const QRegion shape = *RegionFromBitmap(skin, Qt::black, false);
+        const QRegion shape = *RegionFromBitmap(Bitmap(pair.skin), Qt::black, false);
         for (const resources::TemplateControl& row : pair.dialog->controls) {
             QRect place = platform::DialogUnitsToPixels(QRect(row.x, row.y, row.width, row.height));
             if (row.kind == resources::ControlKind::DropDownList)
@@ -64,29 +63,71 @@ TEST(Artwork, EveryControlOfATemplateLiesInsideItsSkinsShape)
 
 TEST(Artwork, TheListIsPlainWhiteAndThePlayButtonCoversNoMark)
 {
+    using namespace resources;
     TestApp();
-    const QImage pattern = QImage(QStringLiteral("%1/%2.png").arg(TESSALY_BITMAPS_DIR).arg(resources::kListPattern))
-                               .convertToFormat(QImage::Format_RGB32);
-    ASSERT_EQ(pattern.size(), QSize(170, 86));
-    int notWhite = 0;
-    for (int y = 0; y < pattern.height(); ++y)
-        for (int x = 0; x < pattern.width(); ++x)
-            notWhite += pattern.pixel(x, y) != qRgb(255, 255, 255);
-    EXPECT_EQ(notWhite, 0);
-
-    // The play button is as large as one picture of its strip; the skin
-    // under it is the bare panel, so nothing drawn beside it is hidden.
-    const QImage skin = QImage(QStringLiteral("%1/%2.png").arg(TESSALY_BITMAPS_DIR).arg(resources::kMainSkin));
-    const resources::TemplateControl* play =
-        resources::FindTemplateControl(resources::kMainTemplate, resources::kPlayButton);
+    QImage white(170, 86, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    EXPECT_EQ(Bitmap(kListPattern).convertToFormat(QImage::Format_RGB32), white);
+    // The play button is as large as one picture of its strip; the skin under it is the bare panel, so nothing
+    // drawn beside it is hidden.
+    const TemplateControl* play = FindTemplateControl(kMainTemplate, kPlayButton);
     ASSERT_NE(play, nullptr);
     QRect button = platform::DialogUnitsToPixels(QRect(play->x, play->y, play->width, play->height));
-    for (const resources::ButtonStrip& strip : resources::kButtonStrips)
-        if (strip.controlId == resources::kPlayButton)
+    for (const ButtonStrip& strip : kButtonStrips)
+        if (strip.controlId == kPlayButton)
             button.setSize(QSize(strip.width / 3, strip.height));
+    const QImage skin = Bitmap(kMainSkin);
     int ink = 0;
     for (int y = button.top(); y <= button.bottom(); ++y)
         for (int x = button.left(); x <= button.right(); ++x)
             ink += qGray(skin.pixel(x, y)) < 0xc8;
     EXPECT_EQ(ink, 0) << "dark pixels under the play button";
+}
+
+namespace {
+
+QImage Filled(int w, int h, QRgb colour)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+// The pixels of `image` where `region` and `inside` disagree.
+int Wrong(const QRegion& region, const QImage& image, const std::function<bool(int, int)>& inside)
+{
+    int wrong = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            wrong += region.contains(QPoint(x, y)) != inside(x, y);
+    return wrong;
+}
+
+} // namespace
+
+TEST(RegionFromBitmap, NearKeyPixelsAreOutsideEachOpaquePixelInsideInEitherMode)
+{
+    EXPECT_FALSE(RegionFromBitmap(QImage(), Qt::black, false));
+    QImage image = Filled(9, 3, qRgb(0, 0, 0));
+    image.setPixel(5, 1, qRgb(40, 90, 140));
+    image.setPixel(2, 0, qRgb(16, 16, 16));   // counts as black
+    image.setPixel(3, 2, qRgb(17, 0, 0));     // does not
+    QImage light = Filled(4, 1, qRgb(255, 255, 255));
+    light.setPixel(1, 0, qRgb(239, 239, 239));
+    light.setPixel(2, 0, qRgb(238, 255, 255));
+    // A checkerboard of 120 x 90 cuts its rows into 5400 runs in either mode:
+    // more than one batch, so the batches must be unioned.
+    QImage board = Filled(120, 90, qRgb(0, 0, 0));
+    for (int y = 0; y < board.height(); ++y)
+        for (int x = (y % 2); x < board.width(); x += 2)
+            board.setPixel(x, y, qRgb(90, 200, 90));
+    for (bool collectOpaque : {false, true}) {
+        SCOPED_TRACE(collectOpaque ? "collecting opaque runs" : "cutting out key runs");
+        EXPECT_EQ(*RegionFromBitmap(Filled(7, 5, qRgb(200, 30, 30)), Qt::black, collectOpaque), QRegion(0, 0, 7, 5));
+        EXPECT_TRUE(RegionFromBitmap(Filled(7, 5, qRgb(0, 0, 0)), Qt::black, collectOpaque)->isEmpty());
+        EXPECT_EQ(*RegionFromBitmap(image, Qt::black, collectOpaque), QRegion(5, 1, 1, 1) + QRegion(3, 2, 1, 1));
+        EXPECT_EQ(*RegionFromBitmap(light, Qt::white, collectOpaque), QRegion(2, 0, 1, 1));
+        EXPECT_EQ(Wrong(*RegionFromBitmap(board, Qt::black, collectOpaque), board,
+                        [](int x, int y) { return (x + y) % 2 == 0; }), 0);
+    }
 }

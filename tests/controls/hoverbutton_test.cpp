@@ -1,157 +1,89 @@
 #include "hoverbutton.h"
-#include "resources/controlids.h"
 #include "testapp.h"
 
 #include <QEnterEvent>
 #include <QHelpEvent>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
 #include <gtest/gtest.h>
 
 namespace {
 
-const QColor kPictureColours[] = {Qt::red, Qt::green, Qt::blue};
+const QColor kAway = Qt::red, kPressed = Qt::green, kHover = Qt::blue;
 
-// Three solid pictures side by side, plus `extra` columns that are never shown.
-QPixmap SolidStrip(int pictureWidth, int height, int extra = 0)
-{
-    QImage strip(3 * pictureWidth + extra, height, QImage::Format_RGB32);
-    strip.fill(Qt::black);
-    QPainter p(&strip);
-    for (int i = 0; i < 3; ++i)
-        p.fillRect(i * pictureWidth, 0, pictureWidth, height, kPictureColours[i]);
-    return QPixmap::fromImage(strip);
-}
+// A button on a shown window, with three solid pictures side by side.
+struct HoverButton : ::testing::Test {
+    QApplication& app = TestApp();
+    QWidget window;
+    CHoverButton* button = new CHoverButton(&window);
 
-QColor Shown(CHoverButton& button)
-{
-    return button.grab().toImage().pixelColor(button.width() / 2, button.height() / 2);
-}
-
-void Enter(CHoverButton& button)
-{
-    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), button.mapToGlobal(QPointF(2, 2)));
-    QApplication::sendEvent(&button, &enter);
-}
-
-void Leave(CHoverButton& button)
-{
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(&button, &leave);
-}
-
-void Press(CHoverButton& button, QEvent::Type type)
-{
-    const QPointF at(3, 3);
-    QMouseEvent event(type, at, button.mapToGlobal(at), Qt::LeftButton,
-                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(&button, &event);
-}
+    HoverButton()
+    {
+        button->SetFrameStrip(Strip(20, 10));
+        window.show();
+    }
+    // `extra` columns at the end are never shown.
+    static QPixmap Strip(int pictureWidth, int height, int extra = 0)
+    {
+        QImage strip(3 * pictureWidth + extra, height, QImage::Format_RGB32);
+        strip.fill(Qt::black);
+        QPainter p(&strip);
+        for (int i = 0; i < 3; ++i)
+            p.fillRect(i * pictureWidth, 0, pictureWidth, height, std::array{kAway, kPressed, kHover}[i]);
+        return QPixmap::fromImage(strip);
+    }
+    QColor Shown() const { return button->grab().toImage().pixelColor(button->width() / 2, button->height() / 2); }
+    void Pointer(bool arrives)
+    {
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), button->mapToGlobal(QPointF(2, 2)));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(button, arrives ? static_cast<QEvent*>(&enter) : &leave);
+    }
+};
 
 } // namespace
 
-TEST(HoverButton, TheStripGivesTheButtonTheSizeOfOnePictureInItsPlace)
+TEST_F(HoverButton, OnePictureOfTheStripAndNothingForAMissingBitmap)
 {
-    TestApp();
-    CHoverButton button;
-    button.move(30, 40);
-    button.SetFrameStrip(SolidStrip(127, 34));
-    EXPECT_EQ(button.FrameSize(), QSize(127, 34));
-    EXPECT_EQ(button.geometry(), QRect(30, 40, 127, 34));
-    // 380 pixels give pictures of 126; the rest is never shown.
-    button.SetFrameStrip(SolidStrip(126, 20, 2));
-    EXPECT_EQ(button.FrameSize(), QSize(126, 20));
-    EXPECT_EQ(Shown(button), kPictureColours[0]);
-
-    // The about box's close strip, from the program's bitmaps.
-    CHoverButton close;
-    EXPECT_TRUE(close.LoadFrameStrip(169));
-    EXPECT_EQ(close.size(), QSize(127, 34));
-    // A missing bitmap is not reported; the button has nothing to show.
+    button->SetFrameStrip(Strip(126, 20, 2));   // 380 pixels: pictures of 126, the rest never shown
+    EXPECT_EQ(button->FrameSize(), QSize(126, 20));
+    EXPECT_EQ(Shown(), kAway);
     CHoverButton missing;
-    EXPECT_TRUE(missing.LoadFrameStrip(4242));
+    EXPECT_TRUE(missing.LoadFrameStrip(4242));   // not reported
     EXPECT_EQ(missing.FrameSize(), QSize(0, 0));
 }
 
-TEST(HoverButton, ThePointerLightsItUpAfterRestingAndPressingWinsOverHover)
+TEST_F(HoverButton, ThePointerLightsItUpAfterRestingAndPressingWinsOverHover)
 {
-    TestApp();
-    QWidget window;
-    auto* button = new CHoverButton(&window);
-    button->SetFrameStrip(SolidStrip(20, 10));
-    window.show();
-
-    EXPECT_EQ(button->State(), HoverState::Away);
-    Enter(*button);
-    EXPECT_EQ(button->State(), HoverState::Arrived);
-    EXPECT_EQ(Shown(*button), kPictureColours[0]);
+    Pointer(true);
+    EXPECT_EQ(std::pair(button->State(), Shown()), std::pair(HoverState::Arrived, kAway));
     RunEventsFor(30);
-    EXPECT_EQ(button->State(), HoverState::Hovering);
-    EXPECT_EQ(button->CurrentPicture(), CHoverButton::Hover);
-    EXPECT_EQ(Shown(*button), kPictureColours[2]);
-
-    Press(*button, QEvent::MouseButtonPress);
-    EXPECT_EQ(button->CurrentPicture(), CHoverButton::Pressed);
-    EXPECT_EQ(Shown(*button), kPictureColours[1]);
-    Press(*button, QEvent::MouseButtonRelease);
-    EXPECT_EQ(Shown(*button), kPictureColours[2]);
-
-    Leave(*button);
-    EXPECT_EQ(button->State(), HoverState::Away);
-    EXPECT_EQ(Shown(*button), kPictureColours[0]);
-
-    // Leaving before the pointer has rested: it never lights up.
-    Enter(*button);
-    Leave(*button);
+    EXPECT_EQ(std::pair(button->State(), Shown()), std::pair(HoverState::Hovering, kHover));
+    SendMouse(button, QEvent::MouseButtonPress, QPoint(3, 3));
+    EXPECT_EQ(Shown(), kPressed);
+    SendMouse(button, QEvent::MouseButtonRelease, QPoint(3, 3));
+    EXPECT_EQ(Shown(), kHover);
+    Pointer(false);
+    EXPECT_EQ(std::pair(button->State(), Shown()), std::pair(HoverState::Away, kAway));
+    Pointer(true);   // leaving before the pointer has rested: it never lights up
+    Pointer(false);
     RunEventsFor(30);
     EXPECT_EQ(button->State(), HoverState::Away);
-    // Pressed while away still shows the pressed picture.
-    button->setDown(true);
-    EXPECT_EQ(Shown(*button), kPictureColours[1]);
+    button->setDown(true);   // pressed while away still shows the pressed picture
+    EXPECT_EQ(Shown(), kPressed);
 }
 
-TEST(HoverButton, OneToolWhoseTextLaterCallsChange)
+TEST_F(HoverButton, OneToolWhoseTextLaterCallsChange)
 {
-    TestApp();
-    QWidget window;
-    auto* button = new CHoverButton(&window);
-    button->SetFrameStrip(SolidStrip(40, 20));
-    window.show();
-
-    // No text yet: activating does nothing and no tip shows.
-    button->ActivateTip(true);
+    button->SetTipText(QString(), true);   // no text: no tip
     EXPECT_TRUE(button->Tip() == nullptr || button->Tip()->ToolCount() == 0);
-    button->SetTipText(QString(), true);
-    EXPECT_TRUE(button->Tip() == nullptr || button->Tip()->ToolCount() == 0);
-
     button->SetTipText("Add to Favorite", true);
     button->resize(80, 30);
     button->SetTipText("Remove from Favorite", true);
     ASSERT_NE(button->Tip(), nullptr);
     EXPECT_EQ(button->Tip()->ToolCount(), 1);
-    EXPECT_EQ(button->Tip()->ToolText(1), "Remove from Favorite");
-    // The tool keeps the rectangle the button had at the first text.
-    EXPECT_EQ(button->Tip()->ToolArea(1), QRect(0, 0, 40, 20));
-
+    EXPECT_EQ(button->Tip()->ToolArea(1), QRect(0, 0, 20, 10));   // the rectangle at the first text
     QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), button->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(button, &help);
     EXPECT_EQ(QToolTip::text(), "Remove from Favorite");
-
-    // An inactive tip shows nothing, not even a new text.
-    button->SetTipText("Search", false);
-    EXPECT_FALSE(button->Tip()->IsActive());
-    QHelpEvent again(QEvent::ToolTip, QPoint(5, 5), button->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(button, &again);
-    EXPECT_NE(QToolTip::text(), "Search");
-    button->ActivateTip(true);
-    QApplication::sendEvent(button, &again);
-    EXPECT_EQ(QToolTip::text(), "Search");
-
-    // Texts from the string table; an unknown id changes nothing.
-    button->SetTipTextById(resources::kBasicButton, true);
-    EXPECT_EQ(button->Tip()->ToolText(1), "General Category");
-    button->SetTipTextById(1, true);
-    EXPECT_EQ(button->Tip()->ToolText(1), "General Category");
-    EXPECT_EQ(button->Tip()->ToolCount(), 1);
 }

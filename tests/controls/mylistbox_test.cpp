@@ -2,9 +2,9 @@
 #include "mylistbox.h"
 #include "phraselistowner.h"
 #include "slotchooser.h"
+#include "slothittest.h"
 #include "testapp.h"
 
-#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTest>
 #include <QToolTip>
@@ -13,26 +13,24 @@
 
 namespace {
 
-class FakeOwner : public PhraseListOwner {
-public:
+struct FakeOwner : PhraseListOwner {
     bool adds = true;
     int shown = 0;
     bool FavoriteButtonAdds() const override { return adds; }
     void ShowSelectedPhrase() override { ++shown; }
 };
 
-class CountingItem : public CItem {
-public:
+struct CountingItem : CItem {
     CountingItem(std::u16string text, int* deleted) : CItem(std::move(text)), deleted(deleted) {}
     ~CountingItem() override { ++*deleted; }
     int* deleted;
 };
 
-struct ListFixture : ::testing::Test {
-    ListFixture()
+struct PhraseListBox : ::testing::Test {
+    PhraseListBox()
     {
         mainWindow = &owner;
-        QFont font("Arial");
+        QFont font("Arial");   // the program's list font
         font.setPixelSize(15);
         list.setFont(font);
         list.resize(320, 234);
@@ -41,224 +39,115 @@ struct ListFixture : ::testing::Test {
         list.show();
         list.setCurrentRow(1);
     }
-    ~ListFixture() override { mainWindow = nullptr; }
+    ~PhraseListBox() override { mainWindow = nullptr; }
 
     // The middle of `word` in row 1, as the list lays its text out.
     QPoint PointOn(const QString& before, const QString& word) const
     {
         const QRect row = list.visualItemRect(list.item(1));
-        const QFontMetrics metrics = list.fontMetrics();
-        const int x = row.left() + CMyListBox::kTextIndent + metrics.horizontalAdvance(before)
-                    + metrics.horizontalAdvance(word) / 2;
-        return QPoint(x, row.center().y());
+        const int x = list.fontMetrics().horizontalAdvance(before) + list.fontMetrics().horizontalAdvance(word) / 2;
+        return QPoint(row.left() + CMyListBox::kTextIndent + x, row.center().y());
     }
-
-    void Release(QPoint at)
+    // Clicks there; what the open chooser offers, if it opened.
+    QStringList ClickOn(const QString& before, const QString& word)
     {
-        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), list.viewport()->mapToGlobal(QPointF(at)),
-                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(list.viewport(), &release);
+        Click(list.viewport(), PointOn(before, word));
+        QStringList offered;
+        for (int i = 0; list.Chooser() && list.Chooser()->isVisible() && i < list.Chooser()->count(); ++i)
+            offered << list.Chooser()->itemText(i);
+        return offered;
+    }
+    void Pick(int index)
+    {
+        list.Chooser()->setCurrentIndex(index);
+        emit list.Chooser()->activated(index);
     }
 
-    // The application must exist before the list is made.
-    struct AppReady {
-        AppReady() { TestApp(); }
-    } appReady;
+    QApplication& app = TestApp();   // before the list
     FakeOwner owner;
     CMyListBox list;
 };
 
-} // namespace
-
-TEST_F(ListFixture, ClickingASlotWordOpensItsAlternativesOverTheWord)
+// Every character 7 pixels wide; text from x 3, the row from y 20, 18 high.
+std::optional<SlotHit> Hit(const QString& display, const QString& raw, QPoint point)
 {
-    Release(PointOn("I need [", "one"));
-    SlotChooser* chooser = list.Chooser();
-    ASSERT_NE(chooser, nullptr);
-    EXPECT_TRUE(chooser->isVisible());
-    ASSERT_EQ(chooser->count(), 3);
-    EXPECT_EQ(chooser->itemText(0), "one");
-    EXPECT_EQ(chooser->itemText(2), "three");
-    EXPECT_EQ(chooser->currentIndex(), 0);
-
-    const QFontMetrics metrics = list.fontMetrics();
-    const int wordLeft = CMyListBox::kTextIndent + metrics.horizontalAdvance("I need [");
-    EXPECT_EQ(chooser->x(), wordLeft);
-    EXPECT_EQ(chooser->width(), metrics.horizontalAdvance("three") + 5);
-    ASSERT_TRUE(list.LastHit());
-    EXPECT_EQ(list.LastHit()->chooserRect.bottom(), list.LastHit()->slotRect.bottom() + 300);
-
-    // The word really is drawn there: the slot rectangle holds ink.
-    chooser->hidePopup();
-    chooser->hide();
-    const QImage shown = list.viewport()->grab().toImage();
-    const QRect slot = list.LastHit()->slotRect;
-    int dark = 0;
-    const QColor text = list.palette().color(QPalette::HighlightedText);
-    for (int y = slot.top(); y <= slot.bottom(); ++y)
-        for (int x = slot.left(); x <= slot.right(); ++x)
-            dark += shown.pixelColor(x, y) == text;
-    EXPECT_GT(dark, 5);
+    return HitTestSlot(display, raw, point, 3, 0, 20, 18, [](const QString& text) { return 7 * int(text.size()); });
 }
 
-TEST_F(ListFixture, PickingAnAlternativeRewritesTheWordAndShowsThePhrase)
+const QString kDisplay = "I need [two] tickets.";
+const QString kRaw = "I need [one|two|three] tickets.";
+
+} // namespace
+
+TEST_F(PhraseListBox, OneClickOnASlotWordOfAnyRowOpensItsAlternativesOverTheWordDrawnThere)
 {
-    Release(PointOn("I need [one] tickets, [", "please"));
-    SlotChooser* chooser = list.Chooser();
-    ASSERT_NE(chooser, nullptr);
-    ASSERT_EQ(chooser->count(), 2);
-    EXPECT_EQ(chooser->itemText(1), "now");
-    chooser->setCurrentIndex(1);
-    emit chooser->activated(1);
-    EXPECT_FALSE(chooser->isVisible());
+    list.setCurrentRow(0);   // a click on a word of another row selects that row and opens the chooser at once
+    EXPECT_EQ(ClickOn("I need [", "one"), QStringList({"one", "two", "three"}));
+    EXPECT_EQ(list.SelectedRow(), 1);
+    EXPECT_EQ(list.Chooser()->currentIndex(), 0);
+    EXPECT_EQ(list.Chooser()->x(), CMyListBox::kTextIndent + list.fontMetrics().horizontalAdvance("I need ["));
+    ASSERT_TRUE(list.LastHit());
+    list.Chooser()->hidePopup();
+    list.Chooser()->hide();
+    const QImage shown = list.viewport()->grab().toImage();
+    const QRect slot = list.LastHit()->slotRect;
+    int ink = 0;
+    for (int y = slot.top(); y <= slot.bottom(); ++y)
+        for (int x = slot.left(); x <= slot.right(); ++x)
+            ink += shown.pixelColor(x, y) == list.palette().color(QPalette::HighlightedText);
+    EXPECT_GT(ink, 5);
+}
+
+TEST_F(PhraseListBox, PickingAnAlternativeRewritesTheWordAndShowsThePhrase)
+{
+    EXPECT_EQ(ClickOn("I need [one] tickets, [", "please"), QStringList({"please", "now"}));
+    Pick(1);
+    EXPECT_FALSE(list.Chooser()->isVisible());
     EXPECT_EQ(list.item(1)->text(), "I need [one] tickets, [now].");
     EXPECT_EQ(list.ItemAt(1)->displayText, u"I need [one] tickets, [now].");
     EXPECT_EQ(list.ItemAt(1)->rawText, u"I need [one|two|three] tickets, [please|now].");
-    EXPECT_EQ(list.SelectedRow(), 1);
-    EXPECT_EQ(owner.shown, 1);
-
-    // The first slot, after the second changed.
-    Release(PointOn("I need [", "one"));
-    list.Chooser()->setCurrentIndex(2);
-    emit list.Chooser()->activated(2);
+    EXPECT_TRUE(list.SelectedRow() == 1 && owner.shown == 1);
+    ClickOn("I need [", "one");   // the first slot, after the second changed
+    Pick(2);
     EXPECT_EQ(list.item(1)->text(), "I need [three] tickets, [now].");
     EXPECT_EQ(owner.shown, 2);
 }
 
-TEST_F(ListFixture, ClicksBesideTheSlotsOrInTheFavouritesViewOpenNothing)
+TEST_F(PhraseListBox, StrayClicksThePlainRowTheFavouritesViewTheWheelAndACancelChangeNothing)
 {
-    Release(PointOn("I need [", "one"));
-    ASSERT_TRUE(list.Chooser()->isVisible());
-    Release(PointOn("I ", "need")); // outside every slot: the open chooser goes
-    EXPECT_FALSE(list.Chooser()->isVisible());
-    Release(PointOn("I need ", "[")); // the bracket itself
-    EXPECT_FALSE(list.Chooser()->isVisible());
-
+    ASSERT_FALSE(ClickOn("I need [", "one").isEmpty());
+    EXPECT_TRUE(ClickOn("I ", "need").isEmpty());   // outside every slot: the open chooser goes
+    EXPECT_TRUE(ClickOn("I need ", "[").isEmpty());
     owner.adds = false;
-    Release(PointOn("I need [", "one"));
-    EXPECT_FALSE(list.Chooser()->isVisible());
-
-    // A plain row behaves like any list row.
+    EXPECT_TRUE(ClickOn("I need [", "one").isEmpty());
     owner.adds = true;
     list.setCurrentRow(0);
-    Release(QPoint(10, list.visualItemRect(list.item(0)).center().y()));
+    SendMouse(list.viewport(), QEvent::MouseButtonRelease, QPoint(10, list.visualItemRect(list.item(0)).center().y()));
     EXPECT_FALSE(list.Chooser()->isVisible());
-}
-
-TEST_F(ListFixture, OneClickOrTheDropDownKeysOpenTheChooser)
-{
-    list.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&list));
-    // A click on a word of a row that was not selected selects the row and
-    // opens the word's chooser at once.
-    list.setCurrentRow(0);
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, PointOn("I need [", "one"));
-    ASSERT_NE(list.Chooser(), nullptr);
-    EXPECT_EQ(list.SelectedRow(), 1);
-    EXPECT_TRUE(list.Chooser()->isVisible());
-    EXPECT_EQ(list.Chooser()->itemText(2), "three");
-    list.Chooser()->hidePopup();
-    list.Chooser()->hide();
-
-    const struct {
-        int row;
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-        bool opens;
-    } cases[] = {
-        {1, Qt::Key_F4, Qt::NoModifier, true},
-        {1, Qt::Key_Down, Qt::AltModifier, true},
-        {1, Qt::Key_F4, Qt::ShiftModifier, false},
-        {0, Qt::Key_F4, Qt::NoModifier, false}, // a row without a bracketed word
-    };
-    for (const auto& c : cases) {
-        list.setCurrentRow(c.row);
-        list.setFocus();
-        QTest::keyClick(&list, c.key, c.modifiers);
-        EXPECT_EQ(list.Chooser()->isVisible(), c.opens) << c.key << " on row " << c.row;
-        if (!c.opens)
-            continue;
-        // Over the first bracketed word, its alternatives in order.
-        EXPECT_EQ(list.LastHit()->slotWord, "one");
-        EXPECT_EQ(list.Chooser()->count(), 3);
-        // Where the drop-down is a window of its own, the window system may
-        // report the move of the focus into it as a change of active window.
-        QFocusEvent intoDropDown(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
-        ASSERT_TRUE(list.Chooser()->view()->isAncestorOf(QApplication::focusWidget())
-                    || list.Chooser()->view() == QApplication::focusWidget());
-        QApplication::sendEvent(list.Chooser(), &intoDropDown);
-        EXPECT_TRUE(list.Chooser()->isVisible());
-        // A pick rewrites the row and gives the keyboard back to the list.
-        list.Chooser()->setCurrentIndex(1);
-        emit list.Chooser()->activated(1);
-        EXPECT_EQ(list.item(1)->text(), "I need [two] tickets, [please].");
-        EXPECT_FALSE(list.Chooser()->isVisible());
-        EXPECT_TRUE(list.hasFocus());
-        list.item(1)->setText("I need [one] tickets, [please].");
-        list.ItemAt(1)->displayText = u"I need [one] tickets, [please].";
-    }
-
-    // A word beyond the list's edge is scrolled into sight under its chooser.
-    list.resize(60, 234);
-    list.SetHorizontalExtent(400);
-    list.setCurrentRow(1);
-    QTest::keyClick(&list, Qt::Key_F4);
-    ASSERT_TRUE(list.Chooser()->isVisible());
-    EXPECT_GT(list.horizontalScrollBar()->value(), 0);
-    EXPECT_TRUE(list.viewport()->rect().contains(list.LastHit()->slotRect.topLeft()));
-}
-
-TEST_F(ListFixture, TheWheelAndACancelHideTheChooser)
-{
-    Release(PointOn("I need [", "one"));
-    ASSERT_TRUE(list.Chooser()->isVisible());
     // While its list is dropped down, Qt gives the wheel to nothing else; the
     // list's wheel handling matters once the drop-down has closed.
+    ASSERT_FALSE(ClickOn("I need [", "one").isEmpty());
     list.Chooser()->hidePopup();
     QWheelEvent wheel(QPointF(10, 10), list.viewport()->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120),
                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(list.viewport(), &wheel);
     EXPECT_FALSE(list.Chooser()->isVisible());
-
-    Release(PointOn("I need [", "one"));
-    ASSERT_TRUE(list.Chooser()->isVisible());
-    list.Chooser()->hidePopup(); // closed without a pick
+    ASSERT_FALSE(ClickOn("I need [", "one").isEmpty());   // closed without a pick
+    list.Chooser()->hidePopup();
     QCoreApplication::processEvents();
     EXPECT_FALSE(list.Chooser()->isVisible());
     EXPECT_EQ(owner.shown, 0);
     EXPECT_EQ(list.item(1)->text(), "I need [one] tickets, [please].");
 }
 
-TEST_F(ListFixture, HorizontalScrollingMovesTheSlotsLeft)
+TEST_F(PhraseListBox, HorizontalScrollingMovesTheSlotsLeftAndARowCutAtAnEdgeShowsItsWholeTextAsATip)
 {
     const QPoint unscrolled = PointOn("I need [", "one");
-    list.SetHorizontalExtent(2000);
-    list.horizontalScrollBar()->setValue(40);
-    ASSERT_EQ(list.horizontalScrollBar()->value(), 40);
-    const std::optional<SlotHit> moved = list.HitTest(unscrolled - QPoint(40, 0));
-    ASSERT_TRUE(moved);
-    EXPECT_EQ(moved->slotWord, "one");
-    const std::optional<SlotHit> stale = list.HitTest(unscrolled);
-    EXPECT_TRUE(!stale || stale->slotWord != "one");
-    // The word on screen is where the hit test finds it.
-    EXPECT_EQ(PointOn("I need [", "one"), unscrolled - QPoint(40, 0));
-}
-
-TEST_F(ListFixture, ARowCutAtAnEdgeShowsItsWholeTextAsATip)
-{
     const QString longRow = "Where can I find an inexpensive restaurant near the station, please?";
     list.AddPlainRow(longRow.toStdU16String());
     list.SetHorizontalExtent(2000);
-    const struct {
-        int row;
-        int scroll;
-        QString tip; // empty: no tip
-    } cases[] = {
-        {0, 0, ""},
-        {1, 0, ""},
-        {2, 0, longRow},
-        {0, 40, "Hello."}, // scrolled past its start
-    };
+    const struct { int row, scroll; QString tip; } cases[] = {   // an empty tip: none shown
+        {0, 0, ""}, {1, 0, ""}, {2, 0, longRow}, {0, 40, "Hello."}};   // the last scrolled past its start
     for (const auto& c : cases) {
         QToolTip::hideText();
         QCoreApplication::processEvents();
@@ -269,6 +158,44 @@ TEST_F(ListFixture, ARowCutAtAnEdgeShowsItsWholeTextAsATip)
         EXPECT_EQ(QToolTip::isVisible() ? QToolTip::text() : QString(), c.tip) << "row " << c.row;
     }
     QToolTip::hideText();
+    EXPECT_EQ(list.HitTest(unscrolled - QPoint(40, 0)).value_or(SlotHit{}).slotWord, "one");
+    EXPECT_NE(list.HitTest(unscrolled).value_or(SlotHit{}).slotWord, "one");
+    EXPECT_EQ(PointOn("I need [", "one"), unscrolled - QPoint(40, 0));   // drawn where the hit test finds it
+}
+
+TEST_F(PhraseListBox, TheDropDownKeysOpenTheChooserAndAPickGivesTheKeyboardBack)
+{
+    list.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&list));
+    const struct { int row; Qt::Key key; Qt::KeyboardModifiers modifiers; bool opens; } cases[] = {
+        {1, Qt::Key_F4, Qt::NoModifier, true}, {1, Qt::Key_Down, Qt::AltModifier, true},
+        {1, Qt::Key_F4, Qt::ShiftModifier, false}, {0, Qt::Key_F4, Qt::NoModifier, false},   // row 0 has no slot
+    };
+    for (const auto& c : cases) {
+        list.setCurrentRow(c.row);
+        list.setFocus();
+        QTest::keyClick(&list, c.key, c.modifiers);
+        EXPECT_EQ(list.Chooser()->isVisible(), c.opens) << c.key << " on row " << c.row;
+        if (!c.opens)
+            continue;
+        EXPECT_TRUE(list.Chooser()->itemText(0) == "one" && list.Chooser()->count() == 3);   // the first slot's words
+        const QWidget* focus = QApplication::focusWidget();
+        ASSERT_TRUE(list.Chooser()->view() == focus || list.Chooser()->view()->isAncestorOf(focus));
+        // A drop-down that is a window of its own may be told of the focus moving into it as a change of window.
+        QFocusEvent intoDropDown(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        QApplication::sendEvent(list.Chooser(), &intoDropDown);
+        EXPECT_TRUE(list.Chooser()->isVisible());
+        Pick(c.key == Qt::Key_F4 ? 1 : 2);   // rewrites the row and gives the keyboard back to the list
+        EXPECT_TRUE(!list.Chooser()->isVisible() && list.hasFocus());
+    }
+    EXPECT_EQ(list.item(1)->text(), "I need [three] tickets, [please].");
+    list.resize(60, 234);   // a word beyond the list's edge is scrolled into sight under its chooser
+    list.SetHorizontalExtent(400);
+    list.setCurrentRow(1);
+    QTest::keyClick(&list, Qt::Key_F4);
+    ASSERT_TRUE(list.Chooser()->isVisible());
+    EXPECT_GT(list.horizontalScrollBar()->value(), 0);
+    EXPECT_TRUE(list.viewport()->rect().contains(list.LastHit()->slotRect.topLeft()));
 }
 
 TEST(PhraseListRows, RowsOwnTheirItemsAndAnswerTheirQuestions)
@@ -277,22 +204,53 @@ TEST(PhraseListRows, RowsOwnTheirItemsAndAnswerTheirQuestions)
     int deleted = 0;
     {
         CMyListBox list;
-        EXPECT_EQ(list.SelectedRow(), -1);
-        EXPECT_EQ(list.AddPhraseItem(std::make_unique<CountingItem>(u"Where is [the station|the bus stop]?", &deleted)), 0);
+        list.AddPhraseItem(std::make_unique<CountingItem>(u"Where is [the station|the bus stop]?", &deleted));
         list.AddPlainRow(u"Thank you.");
         EXPECT_EQ(list.AddPhraseItem(std::make_unique<CountingItem>(u"[One|Two] coffee", &deleted)), 2);
-        EXPECT_EQ(list.RowCount(), 3);
-        EXPECT_EQ(list.RowText(0), u"Where is [the station]?");
-        EXPECT_EQ(list.RowText(1), u"Thank you.");
-        EXPECT_EQ(list.RowText(7), u"");
+        EXPECT_EQ(std::vector({list.RowText(0), list.RowText(1), list.RowText(2), list.RowText(7)}),
+                  std::vector<std::u16string>({u"Where is [the station]?", u"Thank you.", u"[One] coffee", u""}));
         EXPECT_EQ(list.ItemAt(1), nullptr);
-        list.setCurrentRow(2);
-        EXPECT_EQ(list.SelectedRow(), 2);
-        EXPECT_EQ(list.TextWidth(u"Thank you."), list.fontMetrics().horizontalAdvance("Thank you."));
         list.ClearRows();
-        EXPECT_EQ(deleted, 2);
-        EXPECT_EQ(list.RowCount(), 0);
+        EXPECT_TRUE(deleted == 2 && list.RowCount() == 0);
         list.AddPhraseItem(std::make_unique<CountingItem>(u"Bye", &deleted));
     }
     EXPECT_EQ(deleted, 3);
+}
+
+TEST(SlotHitTest, AClickOnTheWordOffersItsGroupWithTheChooserOverTheWord)
+{
+    // "I need [" is 8 characters: the word starts at 3 + 56 = 59 and "two" ends at 80.
+    const std::optional<SlotHit> hit = Hit(kDisplay, kRaw, QPoint(60, 25));
+    ASSERT_TRUE(hit);
+    EXPECT_EQ(std::tuple(hit->slotStart, hit->slotEnd, hit->slotWord), std::tuple(7, 11, QString("two")));
+    EXPECT_EQ(hit->alternatives, QStringList({"one", "two", "three"}));
+    EXPECT_EQ(hit->slotRect, QRect(59, 20, 21, 18));
+    EXPECT_EQ(hit->chooserRect, QRect(59, 20, 35 + 5, 18 + 300));   // "three" plus 5 wide, 300 below
+    // "[A] room for [" is 14 characters: "two" runs from 101 to 122.
+    const QString display = "[A] room for [two] nights", raw = "[A|One] room for [two|three|four] nights";
+    EXPECT_EQ(Hit(display, raw, QPoint(101, 21))->alternatives, QStringList({"two", "three", "four"}));
+    EXPECT_EQ(Hit(display, raw, QPoint(12, 21))->alternatives, QStringList({"A", "One"}));
+}
+
+TEST(SlotHitTest, EdgesBracketsAndTextOutsideTheSlotsHitNothing)
+{
+    // A raw text without the matching group offers nothing rather than a wrong list.
+    const struct { QString display, raw; QPoint point; bool hits; } cases[] = {
+        {kDisplay, kRaw, {59, 20}, true}, {kDisplay, kRaw, {80, 25}, false}, {kDisplay, kRaw, {60, 38}, false},
+        {kDisplay, kRaw, {60, 19}, false}, {kDisplay, kRaw, {55, 25}, false}, {kDisplay, kRaw, {82, 25}, false},
+        {"No slots here.", "No slots here.", {10, 25}, false}, {kDisplay, "I need two tickets.", {60, 25}, false},
+        {"Broken [slot", "Broken [slot|x]", {70, 25}, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Hit(c.display, c.raw, c.point).has_value(), c.hits) << c.display.toStdString() << " at "
+                                                                     << c.point.x() << "," << c.point.y();
+}
+
+TEST(SlotHitTest, AChoiceReplacesOnlyTheWordOfAStillStandingSlot)
+{
+    EXPECT_EQ(ApplySlotChoice(kDisplay, 7, 11, "two", "three"), QString("I need [three] tickets."));
+    // Positions beyond the text, or a row no longer holding "[two]" at the clicked place, change nothing.
+    EXPECT_FALSE(ApplySlotChoice(kDisplay, 7, 40, "two", "three"));
+    EXPECT_FALSE(ApplySlotChoice("I need [one] tickets.", 7, 11, "two", "three"));
+    EXPECT_FALSE(ApplySlotChoice("Yes, I need [two] tickets.", 7, 11, "two", "three"));
 }

@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QWidget>
 
 inline QApplication& TestApp()
 {
@@ -21,4 +23,18 @@ inline void RunEventsFor(int milliseconds)
     clock.start();
     while (clock.elapsed() < milliseconds)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+// Sends a press, move or release of `button` at `at` in `target`.
+inline void SendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::LeftButton)
+{
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+    QMouseEvent event(type, QPointF(at), target->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+inline void Click(QWidget* target, QPoint at, Qt::MouseButton button = Qt::LeftButton)
+{
+    SendMouse(target, QEvent::MouseButtonPress, at, button);
+    SendMouse(target, QEvent::MouseButtonRelease, at, button);
 }

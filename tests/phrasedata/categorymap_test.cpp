@@ -1,96 +1,30 @@
-// The category table, the subcategory box and listing map rows.
+// The category table, the subcategory box, listing map rows, keyword search over the map, and the phrases related
+// to the last one heard.
 
 #include "categories.h"
 #include "fakeviews.h"
 #include "phrasefixtures.h"
-#include "tempdir.h"
+#include "search.h"
 
 #include <gtest/gtest.h>
 
-using Texts = std::vector<std::string>;
-
-TEST(CategoryTable, RangesAreTheBooksOwn)
+TEST(CategoryTable, OnlySubcategoryCodesHaveRanges)
 {
-    struct Expected {
-        int code;
-        int first;
-        int last;
-    };
-    const Expected expected[] = {
-        {100, 1, 171},    {101, 1, 7},      {107, 98, 171},   {200, 172, 330},  {204, 190, 262},
-        {205, 268, 293},  {206, 263, 267},  {210, 322, 330},  {300, 331, 474},  {305, 416, 474},
-        {400, 475, 548},  {407, 541, 548},  {500, 549, 567},  {501, 550, 558},  {502, 559, 567},
-        {600, 568, 611},  {603, 598, 611},  {700, 612, 660},  {703, 657, 660},  {800, 661, 714},
-        {804, 707, 714},  {900, 715, 764},  {903, 754, 764},  {1000, 765, 831}, {1005, 808, 831},
-    };
-    for (const Expected& e : expected) {
-        const auto range = RangeOfCode(e.code);
-        ASSERT_TRUE(range) << e.code;
-        EXPECT_EQ(range->first, e.first) << e.code;
-        EXPECT_EQ(range->last, e.last) << e.code;
+    for (const auto& [code, first, last] : {std::tuple{100, 1, 171}, {107, 98, 171}, {1005, 808, 831}}) {
+        ASSERT_TRUE(RangeOfCode(code)) << code;
+        EXPECT_EQ(std::pair(RangeOfCode(code)->first, RangeOfCode(code)->last), std::pair(first, last)) << code;
     }
-    for (int code : {0, 99, 108, 211, 306, 503, 1006, 1100, 1101, -1, 1200})
+    for (int code : {-1, 0, 99, 108, 211, 1006, 1100, 1200})
         EXPECT_FALSE(RangeOfCode(code)) << code;
 }
 
-TEST(CategoryTable, CategoriesTileTheBookAndHoldTheirSubcategories)
+using CategoryMap = PhraseBookTest;
+
+TEST_F(CategoryMap, SubcategoryBoxSelectsTheIndexOfItsCode)
 {
-    // In the numbers, Food comes before Lodging and Lodging before Business,
-    // though the buttons order them otherwise.
-    const int inNumberOrder[] = {100, 200, 300, 400, 500, 600, 700, 800, 900, 1000};
-    int next = 1;
-    for (int code : inNumberOrder) {
-        EXPECT_EQ(RangeOfCode(code)->first, next) << code;
-        next = RangeOfCode(code)->last + 1;
-    }
-    EXPECT_EQ(next, 832);
-
-    std::vector<std::u16string_view> labels;
-    for (const Category& category : Categories()) {
-        labels.push_back(category.buttonLabel);
-        const PhraseRange all = category.subcategories[0].phrases;
-        EXPECT_EQ(category.subcategories[0].name, u"All");
-        for (const Subcategory& sub : category.subcategories) {
-            EXPECT_GE(sub.phrases.first, all.first);
-            EXPECT_LE(sub.phrases.last, all.last);
-        }
-    }
-    EXPECT_EQ(labels, (std::vector<std::u16string_view>{u"Basic", u"Travel", u"Food", u"Logding", u"Business",
-                                                         u"SightSeeing", u"Social", u"Shopping", u"Emergency",
-                                                         u"Question"}));
-}
-
-class CategoryMap : public ::testing::Test {
-protected:
-    ScopedTempDir dir;
-    FakeWindowSet w;
-    PhraseBook& book = w.book;
-};
-
-TEST_F(CategoryMap, SubcategoryBoxForEachCategory)
-{
-    book.viewCode = 200;
-    book.favoriteButtonAdds = false;
-    book.FillSubcategories();
-    EXPECT_EQ(w.subcategories.names,
-              (Texts{"All", "Arrival", "Loss and damage", "Directions", "Plane", "Signs", "Train/Bus", "Car rental",
-                     "Gas and Parking", "Problems", "Taxi"}));
-    EXPECT_EQ(w.subcategories.selected, 0);
-    EXPECT_TRUE(w.subcategories.enabled);
-    EXPECT_TRUE(book.favoriteButtonAdds);
-
-    book.viewCode = 1100;
-    book.FillSubcategories();
-    EXPECT_EQ(w.subcategories.names, Texts{"All"});
-    EXPECT_FALSE(w.subcategories.enabled);
-    EXPECT_FALSE(book.favoriteButtonAdds);
-
-    book.viewCode = 503;   // a code with an index selects it
-    book.FillSubcategories();
-    EXPECT_EQ(w.subcategories.names, (Texts{"All", "Basic", "Exchange Information"}));
-    EXPECT_EQ(w.subcategories.selected, -1);
     book.viewCode = 502;
     book.FillSubcategories();
+    EXPECT_EQ(w.subcategories.names, (Texts{"All", "Basic", "Exchange Information"}));
     EXPECT_EQ(w.subcategories.selected, 2);
 }
 
@@ -105,44 +39,28 @@ TEST_F(CategoryMap, FamiliesAreListedByTheirFirstRecord)
     w.subcategories.Select(1);   // Greetings: 1-7
     book.ShowSubcategory();
     EXPECT_EQ(w.list.Texts(), (Texts{"One", "Two", "Take [bus]", "Five", "Six", "Seven"}));
-    ASSERT_TRUE(w.list.rows[2].item);
-    EXPECT_EQ(w.list.rows[2].item->rawText, u"Take [bus|train]");
     EXPECT_EQ(w.list.extent, 10 + 10);   // "Take [bus]" is the widest at one pixel a unit
-    EXPECT_EQ(w.window.firstRowSelections, 1);
-    EXPECT_EQ(book.selectedPhrase, 1);
-    EXPECT_EQ(book.translationText, u"Un");
+    EXPECT_EQ(book.translationText, u"Un");   // the first row is shown
+    w.subcategories.selected = -1;   // with no subcategory selected the list stays
+    book.ShowSubcategory();
+    EXPECT_EQ(w.list.Texts().size(), 6u);
 }
 
-TEST_F(CategoryMap, AFamilyStartingInsideTheRangeIsListedWhole)
+TEST_F(CategoryMap, DamagedOrShortMapsListEachRowOnceInsideTheRange)
 {
-    WriteMap({{"A"}, {"B [x|y|z]", 3}, {"B [y]"}, {"B [z]"}, {"E"}});
-    book.LoadMapRange(1, 2);
-    EXPECT_EQ(w.list.Texts(), (Texts{"A", "B [x]"}));
-    book.LoadMapRange(1, 5);
-    EXPECT_EQ(w.list.Texts(), (Texts{"A", "B [x]", "E"}));
-}
-
-TEST_F(CategoryMap, AShortMapNeverRepeatsARow)
-{
-    WriteMap({{"A"}, {"B"}, {"C [x|y]", 5}});
-    book.LoadMapRange(1, 10);
-    EXPECT_EQ(w.list.Texts(), (Texts{"A", "B", "C [x]"}));
-    book.LoadMapRange(4, 10);
-    EXPECT_TRUE(w.list.rows.empty());
-}
-
-TEST_F(CategoryMap, NegativeOrHugeVariantCountsStayInBounds)
-{
-    WriteMap({{"A", -3}, {"B", 0}, {"C", 32767}, {"D"}});
-    book.LoadMapRange(1, 4);
-    EXPECT_EQ(w.list.Texts(), (Texts{"A", "B", "C"}));
-}
-
-TEST_F(CategoryMap, MapTextsAreWindows1252)
-{
-    WriteMap({{"Caf\xE9 cr\xE8me \x80"}});
-    book.LoadMapRange(1, 1);
-    EXPECT_EQ(w.list.rows[0].text, u"Caf\u00E9 cr\u00E8me \u20AC");
+    const std::vector<MapEntry> family = {{"A"}, {"B [x|y|z]", 3}, {"B [y]"}, {"B [z]"}, {"E"}};
+    const std::vector<MapEntry> runsOver = {{"A"}, {"B"}, {"C [x|y]", 5}};
+    const struct { std::vector<MapEntry> map; int first, last; Texts rows; } cases[] = {
+        {family, 1, 2, {"A", "B [x]"}}, {family, 1, 5, {"A", "B [x]", "E"}},
+        {runsOver, 1, 10, {"A", "B", "C [x]"}}, {runsOver, 4, 10, {}},
+        {{{"A", -3}, {"B", 0}, {"C", 32767}, {"D"}}, 1, 4, {"A", "B", "C"}},
+        {{{"Caf\xE9 cr\xE8me \x80"}}, 1, 1, {"Caf\u00E9 cr\u00E8me \u20AC"}},
+    };
+    for (const auto& c : cases) {
+        WriteMap(c.map);
+        book.LoadMapRange(c.first, c.last);
+        EXPECT_EQ(w.list.Texts(), c.rows) << c.map[0].text << " " << c.first << "-" << c.last;
+    }
 }
 
 TEST_F(CategoryMap, MissingMapSaysSoAfterTheRangeIsKeyed)
@@ -154,34 +72,102 @@ TEST_F(CategoryMap, MissingMapSaysSoAfterTheRangeIsKeyed)
     ASSERT_TRUE(book.LoadPhraseRange(1, 3));
     EXPECT_TRUE(w.list.rows.empty());
     EXPECT_EQ(book.phraseIds.size(), 3u);
-    EXPECT_EQ(w.messages.shown, (std::vector<ShownMessage>{{"Can't read Map file", "Lexavant_French"}}));
+    EXPECT_EQ(w.messages.shown, Shown{{"Can't read Map file"}});
 }
 
-TEST_F(CategoryMap, NoSubcategorySelectedLoadsNothing)
+class Search : public PhraseBookTest {
+protected:
+    void Find(const std::u16string& keyword, bool exact = false)
+    {
+        w.window.keywordControl = keyword;
+        w.window.exactMatchControl = exact;
+        book.SearchPhrases();
+    }
+};
+
+TEST_F(Search, FindsWhatTheMapsFirstRecordsHoldUpToALineFeed)
 {
-    WriteNumberedBook(10);
+    WriteMap({{"Hello, how are you?"}, {"Good morning"}, {"Hello again"}, {"I would like [coffee|tea]", 2},
+              {"I would like [tea]"}, {"Only [milk|water]", 2}, {"Only [water] juice"}, {"Cr\xE8me br\xFBl\xE9"},
+              {"CAF\xC9"}, {"Middle\nhidden words"}, {std::string(170, 'a')}, {"The very last"}});
+    // A family is examined once, by its first record and its group.
+    const struct { std::u16string keyword; bool exact; Texts rows; } cases[] = {
+        {u"HELLO", false, {"Hello, how are you?", "Hello again"}}, {u"HELLO", true, {}},
+        {u"hello, how are you?", true, {"Hello, how are you?"}}, {u"tea", false, {"I would like [coffee]"}},
+        {u"juice", false, {}}, {u"i would like [coffee|tea]", true, {"I would like [coffee]"}},
+        {u"cr\u00E8me", false, {"Cr\u00E8me br\u00FBl\u00E9"}}, {u"caf\u00E9", false, {"CAF\u00C9"}},
+        {u"hidden", false, {}}, {u"middle", true, {"Middle\nhidden words"}}, {u"last", false, {"The very last"}},
+        {std::u16string(170, u'A'), true, {std::string(170, 'a')}},
+    };
+    for (const auto& c : cases) {
+        Find(c.keyword, c.exact);
+        EXPECT_EQ(w.list.Texts(), c.rows) << Utf16ToUtf8(c.keyword).substr(0, 30) << (c.exact ? " (exact)" : "");
+    }
+    EXPECT_EQ(w.messages.shown, Shown(3, {"This item can't be found"}));   // only the empty results say so
+}
+
+TEST_F(Search, FrenchMatchesFollowTheEnglishOnesWithoutCaseOrAccents)
+{
+    WriteMap({{"Exit"}, {"My [tea|coffee] now.", 2}, {"My [coffee] now."}, {"A coffee, please."}, {"Way out?"}});
+    WriteEnglishTexts({u"Exit", u"My [tea] now.", u"My [coffee] now.", u"A coffee, please.", u"Way out?"});
+    WriteFrench({u"Sortie\r", u"Mon th\u00E9 est froid.\r", u"Mon caf\u00E9 est froid.\r",
+                 u"Un CAF\u00C9, s\u2019il vous pla\u00EEt.\r", u"Quelle sortie\u00A0?\r"});
     book.OpenDataFiles();
-    book.viewCode = 100;
-    book.FillSubcategories();
-    book.ShowSubcategory();
-    const auto before = w.list.Texts();
-    w.subcategories.selected = -1;
-    book.ShowSubcategory();
-    EXPECT_EQ(w.list.Texts(), before);
-    EXPECT_EQ(w.window.firstRowSelections, 2);
+    // English matches come first in their order; a family is listed once, by the member that matched.
+    const struct { std::u16string keyword; bool exact; Texts rows; } cases[] = {
+        {u"coffee", false, {"My [tea] now.", "A coffee, please."}}, {u"ou", false, {"Way out?", "A coffee, please."}},
+        {u"S'IL VOUS PLAIT", false, {"A coffee, please."}}, {u"quelle sortie ?", true, {"Way out?"}},
+        {u"TH\u00C9", false, {"My [tea] now."}}, {u"cafe", false, {"My [coffee] now.", "A coffee, please."}}};
+    for (const auto& c : cases) {
+        Find(c.keyword, c.exact);
+        EXPECT_EQ(w.list.Texts(), c.rows) << Utf16ToUtf8(c.keyword);
+    }
+    EXPECT_EQ(w.list.rows.at(0).item->rawText, u"My [tea|coffee] now.");   // its word can still be changed
+    Find(u"fromage");
+    EXPECT_EQ(w.messages.shown, Shown{{"This item can't be found"}});
 }
 
-TEST_F(CategoryMap, FavouritesCodeListsTheStore)
+TEST_F(Search, KeywordIsHeldToItsBufferAndATornMapEndsTheScan)
 {
+    WriteMap({{"alpha"}, {"alpha beta"}});
+    Find(std::u16string(2000, u'a'));
+    EXPECT_EQ(book.keywordText.size(), 511u);
+    EXPECT_TRUE(w.list.rows.empty());
+    Bytes bytes = ReadFile("MapEngSpec.data");
+    bytes.pop_back();
+    WriteFile("MapEngSpec.data", bytes);
+    Find(u"alpha");
+    EXPECT_EQ(w.list.Texts(), Texts{"alpha"});
+}
+
+TEST_F(Search, EmptyKeywordOrMissingMapLeavesTheList)
+{
+    w.list.AddPlainRow(u"kept");
+    Find(u"");
+    Find(u"anything");
+    EXPECT_EQ(w.list.Texts(), Texts{"kept"});
+    EXPECT_EQ(w.messages.shown, Shown{{"Can't read data file"}});
+}
+
+using Related = PhraseBookTest;
+
+TEST_F(Related, NothingRelatedOrShortAndHostileTablesStayInBounds)
+{
+    std::array<std::uint8_t, kRelateRowBytes> row{};
+    row[103] = 0x03;   // 831 and the spare 832nd bit
+    EXPECT_EQ(RelatedPhraseNumbers(row), (std::vector<int>{831}));
     WriteNumberedBook(3);
     book.OpenDataFiles();
-    book.selectedText = u"Phrase 2";
-    book.selectedPhrase = 2;
-    ASSERT_TRUE(book.AddFavourite());
-    book.viewCode = 1100;
-    book.FillSubcategories();
-    book.ShowSubcategory();
+    w.list.AddPlainRow(u"kept");
+    const auto listFor = [&](int phrase) { book.loadedPhrase = phrase; return book.FindRelatedPhrases(); };
+    WriteRelated({{}, {}, {}});
+    EXPECT_FALSE(listFor(3));
+    WriteRelated({{}, {}, {2, 500, 831}}, 3);   // phrases past the English file give no rows
+    EXPECT_FALSE(listFor(700));   // past the rows the table holds
+    EXPECT_EQ(w.list.Texts(), Texts{"kept"});
+    EXPECT_TRUE(listFor(3));
     EXPECT_EQ(w.list.Texts(), Texts{"Phrase 2"});
-    EXPECT_FALSE(book.favoriteButtonAdds);
-    EXPECT_EQ(book.selectedPhrase, 2);
+    std::remove("Relate.dat");
+    EXPECT_FALSE(listFor(3));
+    EXPECT_EQ(w.list.Texts(), Texts{"Phrase 2"});
 }

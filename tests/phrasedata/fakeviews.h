@@ -3,31 +3,27 @@
 
 #include "citem.h"
 #include "phrasebook.h"
+#include "tempdir.h"
 #include "text.h"
+
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
 
-struct FakeRow {
-    std::u16string text;
-    std::unique_ptr<CItem> item;
-};
+using Texts = std::vector<std::string>;
+
+struct FakeRow { std::u16string text; std::unique_ptr<CItem> item; };
 
 class FakeList : public PhraseListRows {
 public:
-    void ClearRows() override
-    {
-        rows.clear();
-        selected = -1;
-        ++clears;
-    }
+    void ClearRows() override { rows.clear(); selected = -1; }
     void AddPlainRow(const std::u16string& text) override { rows.push_back({text, nullptr}); }
     int AddPhraseItem(std::unique_ptr<CItem> item) override
     {
-        std::u16string text = item->displayText;
-        rows.push_back({std::move(text), std::move(item)});
+        rows.push_back({item->displayText, std::move(item)});   // the text is copied before the item moves
         return int(rows.size()) - 1;
     }
     int RowCount() const override { return int(rows.size()); }
@@ -48,31 +44,28 @@ public:
     std::vector<FakeRow> rows;
     int selected = -1;
     int extent = -1;
-    int clears = 0;
 };
 
 class FakeSubcategories : public SubcategoryBox {
 public:
     void Clear() override { names.clear(); selected = -1; }
     void SetEnabled(bool on) override { enabled = on; }
-    void InsertAt(int index, const std::u16string& name) override
-    {
-        names.insert(names.begin() + index, Utf16ToUtf8(name));
-    }
+    void InsertAt(int at, const std::u16string& name) override { names.insert(names.begin() + at, Utf16ToUtf8(name)); }
     void Select(int index) override { selected = index < int(names.size()) ? index : -1; }
     int SelectedIndex() const override { return selected; }
 
-    std::vector<std::string> names;
+    Texts names;
     int selected = -1;
     bool enabled = false;
 };
 
 struct ShownMessage {
     std::string text;
-    std::string caption;
+    std::string caption = "Lexavant_French";
     bool operator==(const ShownMessage&) const = default;
-    friend void PrintTo(const ShownMessage& m, std::ostream* os) { *os << '"' << m.text << "\" / \"" << m.caption << '"'; }
+    friend void PrintTo(const ShownMessage& m, std::ostream* os) { *os << m.text << " / " << m.caption; }
 };
+using Shown = std::vector<ShownMessage>;
 
 class FakeMessages : public MessageBoxes {
 public:
@@ -80,25 +73,21 @@ public:
     {
         shown.push_back({Utf16ToUtf8(text), Utf16ToUtf8(caption)});
     }
-    std::vector<ShownMessage> shown;
+    Shown shown;
 };
 
-// SelectFirstRow behaves as the window's does: select row 0 and show it.
+// ReadControls hands the controls to the book; SelectFirstRow selects row 0 and shows it, as the window's do.
 class FakeWindow : public WindowHooks {
 public:
-    void RefreshControls() override { ++refreshes; }
+    void RefreshControls() override {}
     void ReadControls() override
     {
-        ++reads;
-        if (book) {
-            book->keywordText = keywordControl;
-            book->exactMatch = exactMatchControl;
-        }
+        book->keywordText = keywordControl;
+        book->exactMatch = exactMatchControl;
     }
     void SelectFirstRow() override
     {
-        ++firstRowSelections;
-        if (list && list->RowCount() > 0 && book) {
+        if (list && list->RowCount() > 0) {
             list->selected = 0;
             book->ShowPhrase();
         }
@@ -108,42 +97,41 @@ public:
     FakeList* list = nullptr;
     std::u16string keywordControl;
     bool exactMatchControl = false;
-    int refreshes = 0;
-    int reads = 0;
-    int firstRowSelections = 0;
 };
 
 class FakePlayer : public ClipPlayer {
 public:
-    void Close() override { calls.push_back("Close"); }
+    void Close() override { ++closes; }
     int Open(std::unique_ptr<std::uint8_t[]>& clip, std::uint32_t length) override
     {
-        calls.push_back("Open");
+        ++opens;
         opened.assign(clip.get(), clip.get() + length);
-        clip.reset();
         return 0;
     }
-    int Prepare(std::uint32_t startMs, std::uint32_t endMs) override
-    {
-        calls.push_back("Prepare " + std::to_string(startMs) + " " + std::to_string(endMs));
-        return 0;
-    }
-    std::vector<std::string> calls;
+    int Prepare(std::uint32_t, std::uint32_t) override { return 0; }
+
+    int opens = 0;
+    int closes = 0;
     std::vector<std::uint8_t> opened;
 };
 
-// A phrase book wired to fakes.
+// A phrase book wired to fakes; its clips go to `clips` when one is given, else to `player`.
 struct FakeWindowSet {
+    explicit FakeWindowSet(ClipPlayer* clips = nullptr) : clips(clips) { window.book = &book; window.list = &list; }
+
     FakeList list;
     FakeSubcategories subcategories;
     FakeMessages messages;
     FakeWindow window;
     FakePlayer player;
-    PhraseBook book{WindowViews{list, subcategories, messages, window, player}};
+    ClipPlayer* clips;
+    PhraseBook book{WindowViews{list, subcategories, messages, window, clips ? *clips : player}};
+};
 
-    FakeWindowSet()
-    {
-        window.book = &book;
-        window.list = &list;
-    }
+// A phrase book wired to fakes, in a fresh current directory of its own.
+class PhraseBookTest : public ::testing::Test {
+protected:
+    ScopedTempDir dir;
+    FakeWindowSet w;
+    PhraseBook& book = w.book;
 };

@@ -1,20 +1,17 @@
-// Opening the phrase files, loading ranges into the text-to-number table, and
-// showing the selected phrase with its translation.
+// Opening the phrase files and the start-up look at them, loading ranges into
+// the text-to-number table, and showing the selected phrase with its translation.
 
+#include "childprocess.h"
+#include "datafilecheck.h"
 #include "fakeviews.h"
 #include "phrasefixtures.h"
-#include "tempdir.h"
+
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
-using Texts = std::vector<std::string>;
-
-class PhraseFiles : public ::testing::Test {
+class PhraseFiles : public PhraseBookTest {
 protected:
-    ScopedTempDir dir;
-    FakeWindowSet w;
-    PhraseBook& book = w.book;
-
     void SetUp() override { WriteEmptySoundArchive(); }
 
     void SelectRow(int row)
@@ -24,191 +21,122 @@ protected:
     }
 };
 
-TEST_F(PhraseFiles, OpeningCreatesTheFavouritesStore)
-{
-    WriteNumberedBook(3);
-    book.OpenDataFiles();
-    EXPECT_TRUE(book.englishFile);
-    EXPECT_TRUE(book.frenchFile);
-    EXPECT_TRUE(book.frenchOpenedFirst);
-    EXPECT_TRUE(book.favoriteFileOpen);
-    EXPECT_TRUE(FileExists("favorite.dat"));
-    EXPECT_TRUE(w.messages.shown.empty());
-}
-
-TEST_F(PhraseFiles, MissingFilesOpenNothingAndSayNothing)
+TEST_F(PhraseFiles, OpeningAndClosingMissingFilesAndNumbersOutsideTheBook)
 {
     book.OpenDataFiles();
-    EXPECT_FALSE(book.englishFile);
-    EXPECT_FALSE(book.frenchFile);
-    EXPECT_FALSE(book.frenchOpenedFirst);
-    EXPECT_FALSE(book.LoadPhraseRange(1, 7));
-    EXPECT_EQ(w.list.clears, 0);
-    EXPECT_TRUE(w.messages.shown.empty());
-    // Without French every translation is empty, and nothing is read.
-    EXPECT_TRUE(book.ReadTranslation(1).text.empty());
-}
-
-TEST_F(PhraseFiles, RangeReadsExactlyItsRecords)
-{
-    WriteNumberedBook(10);
+    EXPECT_FALSE(book.englishFile || book.frenchFile || book.LoadPhraseRange(1, 7));
+    EXPECT_TRUE(book.ReadTranslation(1).text.empty() && w.messages.shown.empty());
+    WriteNumberedBook(832);
+    FilePtr other = OpenFile("English.dat", "rb");
     book.OpenDataFiles();
-    ASSERT_TRUE(book.LoadPhraseRange(1, 7));
-    EXPECT_EQ(book.phraseIds.size(), 7u);
-    EXPECT_EQ(book.phraseIds.at(u"Phrase 7"), u"7");
-    EXPECT_FALSE(book.phraseIds.contains(u"Phrase 8"));
-    EXPECT_EQ(w.list.Texts(), (Texts{"Phrase 1", "Phrase 2", "Phrase 3", "Phrase 4", "Phrase 5", "Phrase 6",
-                                     "Phrase 7"}));
-    EXPECT_EQ(w.window.refreshes, 1);
-
-    ASSERT_TRUE(book.LoadPhraseRange(9, 12));   // the file ends at 10
-    EXPECT_EQ(book.phraseIds.size(), 2u);
-    EXPECT_EQ(book.phraseIds.at(u"Phrase 10"), u"10");
-}
-
-TEST_F(PhraseFiles, KeysAreCleanedAndTheLaterDuplicateWins)
-{
-    WriteEnglish({{u"\uFEFFHello", 1}, {u"Thank you\r", 2}, {u"Tab\tbed\n", 3}, {u"Same", 4}, {u"Same", 5}});
-    WriteMap({{"Hello"}, {"Thank you"}, {"Tabbed"}, {"Same"}, {"Same"}});
-    book.OpenDataFiles();
-    ASSERT_TRUE(book.LoadPhraseRange(1, 5));
-    EXPECT_EQ(book.phraseIds.at(u"Hello"), u"1");
-    EXPECT_EQ(book.phraseIds.at(u"Thank you"), u"2");
-    EXPECT_EQ(book.phraseIds.at(u"Tabbed"), u"3");
-    EXPECT_EQ(book.phraseIds.at(u"Same"), u"5");
-}
-
-TEST_F(PhraseFiles, OnlyABrowseFillsTheList)
-{
-    WriteNumberedBook(5);
-    book.OpenDataFiles();
-    book.captionMode = kSearchMode;
-    w.list.AddPlainRow(u"kept");
-    ASSERT_TRUE(book.LoadPhraseRange(1, 5));
-    EXPECT_EQ(w.list.Texts(), Texts{"kept"});
-    EXPECT_EQ(book.phraseIds.size(), 5u);
-}
-
-TEST_F(PhraseFiles, LoadAllReadsTheFirst831)
-{
-    std::vector<std::u16string> texts;
-    for (int n = 1; n <= 840; ++n)
-        texts.push_back(NumberedText(n));
-    WriteEnglishTexts(texts);
-    book.LoadAllPhrases();
-    EXPECT_EQ(book.phraseIds.size(), 831u);
-    EXPECT_TRUE(book.phraseIds.contains(u"Phrase 831"));
-    EXPECT_FALSE(book.phraseIds.contains(u"Phrase 832"));
-
+    EXPECT_TRUE(book.englishFile && book.frenchOpenedFirst && book.favoriteFileOpen && FileExists("favorite.dat"));
+    for (int number : {0, -5, 833})
+        EXPECT_TRUE(book.ReadTranslation(number).text.empty()) << number;
+    EXPECT_EQ(book.ReadTranslation(2).text, u"Phrase 2 fr\r");
+    book.LoadAllPhrases();   // the book's 831, no more
+    EXPECT_TRUE(book.phraseIds.size() == 831u && book.phraseIds.contains(u"Phrase 831"));
+    book.CloseDataFiles();   // its own streams, no others
+    EXPECT_FALSE(book.englishFile || book.frenchFile || book.favoriteFile || book.favoriteFileOpen);
+    char first = 0;
+    EXPECT_TRUE(std::fread(&first, 1, 1, other.get()) == 1 && first == 'P');
     std::remove("English.dat");
     book.LoadAllPhrases();
     EXPECT_TRUE(book.phraseIds.empty());
-    EXPECT_EQ(w.messages.shown, (std::vector<ShownMessage>{{"Can't read file", "Lexavant_French"}}));
+    EXPECT_EQ(w.messages.shown, Shown{{"Can't read file"}});
 }
 
-TEST_F(PhraseFiles, ShowingAPhraseFindsItsNumberAndTranslation)
+TEST_F(PhraseFiles, RangeKeysItsOwnRecordsLaterDuplicatesWinAndOnlyABrowseFillsTheList)
 {
-    WriteEnglish({{u"\uFEFFHello", 1}, {u"Goodbye\r", 2}, {u"Thanks", 3}});
-    WriteMap({{"Hello"}, {"Goodbye"}, {"Thanks"}});
-    WriteFrench({u"\uFEFFBonjour\r", u"Au revoir\r", u"Merci"});
+    WriteNumberedBook(10);
     book.OpenDataFiles();
-    book.LoadPhraseRange(1, 3);
-
-    SelectRow(0);
-    EXPECT_EQ(book.selectedText, u"Hello");
-    EXPECT_EQ(book.selectedPhrase, 1);
-    EXPECT_EQ(book.translationText, u"Bonjour");
-    EXPECT_EQ(book.translation.text, u"\uFEFFBonjour\r");
-
-    SelectRow(1);
-    EXPECT_EQ(book.selectedPhrase, 2);
-    EXPECT_EQ(book.translationText, u"Au revoir");
-
-    // A translation without a line end keeps its last letter.
-    SelectRow(2);
-    EXPECT_EQ(book.translationText, u"Merci");
-    EXPECT_TRUE(w.messages.shown.empty());
+    ASSERT_TRUE(book.LoadPhraseRange(6, 7));
+    EXPECT_EQ(book.phraseIds, (decltype(book.phraseIds){{u"Phrase 6", u"6"}, {u"Phrase 7", u"7"}}));
+    EXPECT_EQ(w.list.Texts(), (Texts{"Phrase 6", "Phrase 7"}));
+    ASSERT_TRUE(book.LoadPhraseRange(9, 12));   // the file ends at 10
+    EXPECT_EQ(book.phraseIds, (decltype(book.phraseIds){{u"Phrase 9", u"9"}, {u"Phrase 10", u"10"}}));
+    book.captionMode = kSearchMode;
+    w.list.ClearRows();
+    ASSERT_TRUE(book.LoadPhraseRange(1, 5));
+    EXPECT_TRUE(w.list.rows.empty());
+    EXPECT_EQ(book.phraseIds.size(), 5u);
+    WriteEnglishTexts({u"Same", u"Tab\tbed\n", u"Same"});   // keys lose tabs and line ends; the later one wins
+    book.OpenDataFiles();
+    ASSERT_TRUE(book.LoadPhraseRange(1, 3));
+    EXPECT_EQ(book.phraseIds, (decltype(book.phraseIds){{u"Same", u"3"}, {u"Tabbed", u"2"}}));
 }
 
-TEST_F(PhraseFiles, FirstPhraseWithoutByteOrderMarkKeepsItsFirstLetter)
-{
-    WriteEnglish({{u"Hello", 1}});
-    WriteMap({{"Hello"}});
-    WriteFrench({u"Bonjour\r"});
-    book.OpenDataFiles();
-    book.LoadPhraseRange(1, 1);
-    SelectRow(0);
-    EXPECT_EQ(book.phraseIds.count(u"Hello"), 1u);
-    EXPECT_EQ(book.translationText, u"Bonjour");
-}
-
-TEST_F(PhraseFiles, AnUnknownRowShowsAndSpeaksNothingAndSaysSoOnce)
+TEST_F(PhraseFiles, UnknownOverlongOrMissingRowsShowAndSpeakNothingAndSayItOnce)
 {
     WriteNumberedBook(2);
+    WriteFrench({u"Phrase 1 fr\r", u"Phrase 2 fr"});   // no line end: the last letter stays
     book.OpenDataFiles();
+    book.ShowPhrase();   // no rows
     book.LoadPhraseRange(1, 2);
+    SelectRow(-1);
+    EXPECT_TRUE(w.messages.shown.empty() && w.player.opens == 0 && w.player.closes == 2);
     w.list.AddPlainRow(u"Not a phrase");
     w.list.AddPlainRow(u"Nor this");
-    for (int row : {2, 3, 2}) {
+    for (int row : {2, 3}) {   // neither the translation nor the clip of phrase 2 passes for such a row
         SelectRow(1);
         ASSERT_EQ(book.translationText, u"Phrase 2 fr");
+        const int closes = w.player.closes;
         SelectRow(row);
-        // Neither the translation nor the clip of phrase 2 passes for this row.
-        EXPECT_EQ(book.selectedPhrase, 0) << row;
-        EXPECT_TRUE(book.translationText.empty()) << row;
-        EXPECT_EQ(book.loadedPhrase, -1) << row;
-        EXPECT_EQ(w.player.calls.back(), "Close") << row;
+        EXPECT_TRUE(book.selectedPhrase == 0 && book.translationText.empty() && book.loadedPhrase == -1) << row;
+        EXPECT_EQ(w.player.closes, closes + 1) << row;
     }
-    EXPECT_EQ(w.messages.shown, (std::vector<ShownMessage>{{"This phrase not found", "Lexavant_French"}}));
-}
-
-TEST_F(PhraseFiles, OverlongRowIsCutNotCopiedWhole)
-{
-    WriteNumberedBook(1);
-    book.OpenDataFiles();
-    book.LoadPhraseRange(1, 1);
-    const std::u16string longText(300, u'x');
-    book.phraseIds.emplace(longText, DecimalText(1));
-    w.list.AddPlainRow(longText);
-    SelectRow(1);
+    EXPECT_EQ(w.messages.shown, Shown{{"This phrase not found"}});
+    // A row longer than the selection buffer is cut, not copied whole.
+    book.phraseIds.emplace(std::u16string(300, u'x'), DecimalText(1));
+    w.list.AddPlainRow(std::u16string(300, u'x'));
+    SelectRow(4);
     EXPECT_EQ(book.selectedText.size(), 59u);
     EXPECT_EQ(w.messages.shown.size(), 1u);
 }
 
-TEST_F(PhraseFiles, NothingSelectedShowsNothing)
+namespace {
+
+std::string ProblemLines(const std::filesystem::path& folder)
 {
-    WriteNumberedBook(2);
-    book.OpenDataFiles();
-    book.ShowPhrase();   // no rows
-    book.LoadPhraseRange(1, 2);
-    w.list.selected = -1;
-    book.ShowPhrase();
-    EXPECT_TRUE(w.messages.shown.empty());
-    EXPECT_EQ(w.player.calls, (std::vector<std::string>{"Close", "Close"}));
+    std::string text;
+    for (const DataFileProblem& problem : CheckDataFiles(folder))
+        text += problem.fileName + " " + Utf16ToUtf8(problem.fault) + ": " + Utf16ToUtf8(problem.consequence) + "\n";
+    return text;
 }
 
-TEST_F(PhraseFiles, TranslationsOutsideTheFileAreEmpty)
-{
-    WriteNumberedBook(2);
-    book.OpenDataFiles();
-    EXPECT_TRUE(book.ReadTranslation(0).text.empty());
-    EXPECT_TRUE(book.ReadTranslation(-5).text.empty());
-    EXPECT_TRUE(book.ReadTranslation(3).text.empty());
-    EXPECT_EQ(book.ReadTranslation(2).text, u"Phrase 2 fr\r");
-}
+} // namespace
 
-TEST_F(PhraseFiles, ClosingReleasesOnlyItsOwnStreams)
+TEST(DataFileCheck, NamesEveryDamagedOrUnreadableFileAndWhatWillNotWork)
 {
-    WriteNumberedBook(1);
-    FilePtr other = OpenFile("English.dat", "rb");
-    book.OpenDataFiles();
-    book.CloseDataFiles();
-    EXPECT_FALSE(book.englishFile);
-    EXPECT_FALSE(book.frenchFile);
-    EXPECT_FALSE(book.favoriteFile);
-    EXPECT_FALSE(book.favoriteFileOpen);
-    // A stream someone else opened is still usable.
-    std::uint8_t first[2];
-    EXPECT_EQ(std::fread(first, 1, 2, other.get()), 2u);
-    EXPECT_EQ(first[0], 'P');
+    ScopedTempDir dir;
+    const auto whole = [] {   // each phrase with a 10-byte clip
+        std::filesystem::remove_all("English.dat");
+        WriteNumberedBook(831);
+        WriteRelated({});
+        WriteSoundArchive(std::vector<Bytes>(831, Bytes(10, 0x55)));
+    };
+    whole();
+    EXPECT_EQ(ProblemLines(dir.path()), "");
+    std::filesystem::resize_file("MapEngSpec.data", 830 * 178);
+    std::filesystem::resize_file("Relate.dat", 86425);
+    std::filesystem::resize_file("data.dat", 12 + 8305);
+    EXPECT_EQ(ProblemLines(dir.path()),
+              "MapEngSpec.data is damaged (147740 bytes where 147918 are expected): phrases it does not hold are "
+              "missing from the lists and the keyword search\nRelate.dat is damaged (86425 bytes where 86424 are "
+              "expected, its last record torn): related phrases cannot be listed for the phrases it does not hold\n"
+              "data.dat is damaged (1 of its sounds lie past its end of 8317 bytes): phrases whose sounds lie outside "
+              "it cannot be spoken\n");
+    whole();
+    std::filesystem::remove("English.dat");
+    std::filesystem::create_directory("English.dat");
+    WriteFile("data.idx", {});
+    WriteFile("data.dat", {'q', 'o', 'r', 'v', 'a', 'm', 'u', 'l', 0x35, 0x08, 0, 0});   // version 2101, no clips
+    EXPECT_EQ(ProblemLines(dir.path()),
+              "English.dat is not a file: no phrase can be listed, translated or spoken\ndata.idx is damaged (0 bytes "
+              "where 6648 are expected): phrases it does not hold cannot be spoken\ndata.dat is damaged (its header "
+              "is not that of a sound archive): phrases whose sounds lie outside it cannot be spoken\n");
+    whole();   // a file the user may not read, checked as a user that really is denied
+    std::filesystem::permissions(dir.path(), std::filesystem::perms(0755));
+    std::filesystem::permissions("data.idx", std::filesystem::perms::none);
+    EXPECT_EQ(RunInChild(ChildUser::Unprivileged, [&] { return ProblemLines(dir.path()); }),
+              "data.idx cannot be read (Permission denied): no phrase can be spoken, nor its related phrases listed\n");
 }

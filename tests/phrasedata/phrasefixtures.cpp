@@ -3,52 +3,44 @@
 #include "records.h"
 #include "search.h"
 
-void WriteEnglish(const std::vector<EnglishEntry>& records, const std::string& name)
+namespace {
+
+// Writes one record per entry, made by `toRecord`, as the file `name`.
+template <typename Entry, typename ToRecord>
+void WriteRecords(const std::string& name, const std::vector<Entry>& entries, ToRecord toRecord)
 {
     Bytes bytes;
-    for (const EnglishEntry& e : records) {
-        const auto record = PhraseRecord{e.text, e.number}.Encode();
+    for (const Entry& entry : entries) {
+        const auto record = toRecord(entry).Encode();
         bytes.insert(bytes.end(), record.begin(), record.end());
     }
     WriteFile(name, bytes);
 }
 
-void WriteEnglishTexts(const std::vector<std::u16string>& texts, const std::string& name)
+} // namespace
+
+void WriteEnglishTexts(const std::vector<std::u16string>& texts)
 {
-    std::vector<EnglishEntry> records;
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        records.push_back({texts[i], std::int32_t(i + 1)});
-    WriteEnglish(records, name);
+    std::int32_t number = 0;
+    WriteRecords("English.dat", texts, [&](const std::u16string& text) { return PhraseRecord{text, ++number}; });
 }
 
 void WriteFrench(const std::vector<std::u16string>& texts)
 {
-    Bytes bytes;
-    for (const std::u16string& text : texts) {
-        const auto record = TranslationRecord{text}.Encode();
-        bytes.insert(bytes.end(), record.begin(), record.end());
-    }
-    WriteFile("French.dat", bytes);
+    WriteRecords("French.dat", texts, [](const std::u16string& text) { return TranslationRecord{text}; });
 }
 
 void WriteMap(const std::vector<MapEntry>& records)
 {
-    Bytes bytes;
-    for (const MapEntry& e : records) {
-        const auto record = MapRecord{e.text, e.variantCount}.Encode();
-        bytes.insert(bytes.end(), record.begin(), record.end());
-    }
-    WriteFile("MapEngSpec.data", bytes);
+    WriteRecords("MapEngSpec.data", records, [](const MapEntry& e) { return MapRecord{e.text, e.variantCount}; });
 }
 
 void WriteRelated(const std::vector<std::vector<int>>& related, int rows)
 {
     Bytes bytes(std::size_t(rows) * kRelateRowBytes, 0);
     for (std::size_t phrase = 0; phrase < related.size(); ++phrase) {
-        for (int number : related[phrase]) {
-            const int bit = number - 1;
-            bytes[phrase * kRelateRowBytes + std::size_t(bit / 8)] |= std::uint8_t(0x80 >> (bit % 8));
-        }
+        for (int bit : related[phrase])
+            bytes[phrase * kRelateRowBytes + std::size_t(bit - 1) / 8] |= std::uint8_t(0x80 >> (bit - 1) % 8);
     }
     WriteFile("Relate.dat", bytes);
 }
@@ -61,12 +53,11 @@ std::u16string NumberedText(int number)
 
 void WriteNumberedBook(int count)
 {
-    std::vector<std::u16string> english;
+    std::vector<std::u16string> english, french;
     std::vector<MapEntry> map;
-    std::vector<std::u16string> french;
     for (int n = 1; n <= count; ++n) {
         english.push_back(NumberedText(n));
-        map.push_back({"Phrase " + std::to_string(n), 1});
+        map.push_back({"Phrase " + std::to_string(n)});
         french.push_back(NumberedText(n) + u" fr\r");
     }
     WriteEnglishTexts(english);
@@ -74,10 +65,15 @@ void WriteNumberedBook(int count)
     WriteFrench(french);
 }
 
-void WriteEmptySoundArchive()
+void WriteSoundArchive(const std::vector<Bytes>& clips)
 {
-    Bytes header{'q', 'o', 'r', 'v', 'a', 'm', 'u', 'l', 0, 0, 0, 0};
-    WriteLE32(header.data() + 8, 2102);
-    WriteFile("data.dat", header);
-    WriteFile("data.idx", Bytes{});
+    Bytes archive{'q', 'o', 'r', 'v', 'a', 'm', 'u', 'l', 0, 0, 0, 0}, index(clips.size() * 8);
+    WriteLE32(archive.data() + 8, 2102);
+    for (std::size_t i = 0; i < clips.size(); ++i) {
+        WriteLE32(index.data() + 8 * i, std::uint32_t(archive.size() - 12));
+        WriteLE32(index.data() + 8 * i + 4, std::uint32_t(clips[i].size()));
+        Append(archive, clips[i]);
+    }
+    WriteFile("data.dat", archive);
+    WriteFile("data.idx", index);
 }

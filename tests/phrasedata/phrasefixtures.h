@@ -7,30 +7,35 @@
 #include <string>
 #include <vector>
 
-struct EnglishEntry {
-    std::u16string text;
-    std::int32_t number;
-};
-
 struct MapEntry {
     std::string text;   // Windows-1252
     std::int16_t variantCount = 1;
 };
 
-void WriteEnglish(const std::vector<EnglishEntry>& records, const std::string& name = "English.dat");
 // Record i gets number i + 1.
-void WriteEnglishTexts(const std::vector<std::u16string>& texts, const std::string& name = "English.dat");
+void WriteEnglishTexts(const std::vector<std::u16string>& texts);
 void WriteFrench(const std::vector<std::u16string>& texts);
 void WriteMap(const std::vector<MapEntry>& records);
 
 // One related-table row per phrase; `related[n - 1]` lists the phrases marked for phrase n.
 void WriteRelated(const std::vector<std::vector<int>>& related, int rows = 831);
 
-// A sound archive with a valid header and no clips: every lookup is refused
+// A sound archive with a valid header and its index, clip n-1 for phrase n. Without clips every lookup is refused
 // silently, so showing a phrase says nothing about sound.
-void WriteEmptySoundArchive();
+void WriteSoundArchive(const std::vector<Bytes>& clips);
+inline void WriteEmptySoundArchive() { WriteSoundArchive({}); }
 
-// Records of a text file of n phrases: "Phrase 1", "Phrase 2", ... (English,
-// map and French "Phrase n fr\r").
+// The whole records a file holds.
+template <typename Record>
+std::vector<Record> ReadRecords(const std::string& name)
+{
+    const Bytes bytes = ReadFile(name);
+    std::vector<Record> records;
+    for (std::size_t at = 0; at + Record::kSize <= bytes.size(); at += Record::kSize)
+        records.push_back(Record::Decode(bytes.data() + at));
+    return records;
+}
+
+// Records of a text file of n phrases: "Phrase 1", "Phrase 2", ... (English, map and French "Phrase n fr\r").
 void WriteNumberedBook(int count);
 std::u16string NumberedText(int number);

@@ -154,6 +154,9 @@ TEST(ClipTool, SaysWhyWhereTheProgramWouldStaySilent)
     expectFailure({"clip 5 out.wav", "no bitrate"});
     EXPECT_EQ(RunTool("clip one out.wav").first, 2);
     EXPECT_EQ(RunTool("clip 1").first, 2);
+    for (const char* refused : {"--tempo 0.2", "--tempo 4.5", "--tempo fast", "--tempo nan", "--tempo", "--speed 0.7"})
+        EXPECT_EQ(RunTool(std::string("clip 1 out.wav ") + refused).first, 2) << refused;   // tempos it cannot play
+    EXPECT_FALSE(FileExists("out.wav"));
 
     const auto [status, errors] = RunTool("clip 1 out.wav");
     EXPECT_EQ(status, 0) << errors;

@@ -23,131 +23,92 @@ QByteArray ReadAll(const QString& path)
 void WriteAll(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
-
-struct Started {
-    QString program;
-    QString parameter;
-};
 
 class UpdateChecker : public ::testing::Test {
 protected:
     ScopedTempDir dir;
-    std::optional<QByteArray> previousTmp =
+    const QString folder = QString::fromStdString(dir.path().string());
+    // An unset TMPDIR is restored as unset: an empty one names no folder.
+    const std::optional<QByteArray> previousTmp =
         qEnvironmentVariableIsSet("TMPDIR") ? std::optional(qgetenv("TMPDIR")) : std::nullopt;
-    std::vector<Started> started;
+    QStringList started;   // program and parameter
     CUpdateChecker checker;
 
     void SetUp() override
     {
-        qputenv("TMPDIR", QFile::encodeName(QString::fromStdString(dir.path().string())));
+        qputenv("TMPDIR", QFile::encodeName(folder));
         checker.startProgram = [this](const QString& program, const QString& parameter) {
-            started.push_back({program, parameter});
+            started << program << parameter;
             return true;
         };
     }
-    // An unset TMPDIR stays unset: an empty one names no folder at all.
     void TearDown() override { previousTmp ? qputenv("TMPDIR", *previousTmp) : qunsetenv("TMPDIR"); }
 };
 
 } // namespace
 
-TEST_F(UpdateChecker, HandOverWritesThreeLinesAndStartsTheUpdater)
+TEST_F(UpdateChecker, HandOverWritesAFreshFileOfThreeLinesAndStartsTheUpdater)
 {
-    const QString folder = "http://www.lexavant.example/SoftwareDownload/Lexavant_French";
-    EXPECT_FALSE(checker.HandOver("Lexavant_French", folder, "version.dat", "1.5.2"));
-    const QFileInfo file(checker.tempFileName);
-    EXPECT_TRUE(file.exists());
-    EXPECT_TRUE(file.fileName().startsWith("CUAD"));
-    EXPECT_EQ(QDir(file.absolutePath()).canonicalPath(),
-              QDir(QString::fromStdString(dir.path().string())).canonicalPath());
-    EXPECT_EQ(ReadAll(checker.tempFileName), "1.5.2\nversion.dat\n" + folder.toLatin1());
-    ASSERT_EQ(started.size(), 1u);
-    EXPECT_EQ(started[0].program, "AutoUpdate.exe");
-    EXPECT_EQ(started[0].parameter, checker.tempFileName);
-
-    // Another hand-over gets a file of its own.
+    const QString address = "http://www.lexavant.example/SoftwareDownload/Lexavant_French";
+    EXPECT_FALSE(checker.HandOver("Lexavant_French", address, "version.dat", "1.5.2"));
     const QString first = checker.tempFileName;
-    checker.HandOver("Lexavant_French", folder, "version.dat", "1.5.2");
+    EXPECT_TRUE(QFileInfo(first).canonicalFilePath().startsWith(QDir(folder).canonicalPath() + "/CUAD"));
+    EXPECT_EQ(ReadAll(first), "1.5.2\nversion.dat\n" + address.toLatin1());
+    EXPECT_EQ(started, QStringList({"AutoUpdate.exe", first}));
+    checker.HandOver("Lexavant_French", address, "version.dat", "1.5.2");   // another hand-over, another file
     EXPECT_NE(checker.tempFileName, first);
-    EXPECT_EQ(ReadAll(first), ReadAll(checker.tempFileName));
-}
 
-TEST_F(UpdateChecker, NoTemporaryFolderNoUpdater)
-{
-    qputenv("TMPDIR", "/nonexistent/tessaly");
-    EXPECT_FALSE(checker.HandOver("Lexavant_French", "http://x", "version.dat", "1.5.2"));
-    EXPECT_TRUE(started.empty());
+    qputenv("TMPDIR", "/nonexistent/tessaly");   // no temporary folder: no updater
+    EXPECT_FALSE(checker.HandOver("Lexavant_French", address, "version.dat", "1.5.2"));
+    EXPECT_EQ(started.size(), 4u);
 }
 
 TEST_F(UpdateChecker, TheHandOverFileStaysOnlyWhenTheUpdaterStarted)
 {
-    // The real starter, on a search path with and without an updater in it.
-    const QString bin = QString::fromStdString((dir.path() / "bin").string());
-    ASSERT_TRUE(QDir().mkpath(bin));
-    const QByteArray previousPath = qgetenv("PATH");
-    qputenv("PATH", QFile::encodeName(bin));
+    const QByteArray previousPath = qgetenv("PATH");   // the real starter, on a path with and then without an updater
+    qputenv("PATH", QFile::encodeName(folder));
     checker.startProgram = platform::StartProgram;
-    const QDir temporary(QString::fromStdString(dir.path().string()));
     for (bool installed : {false, true}) {
         if (installed) {
-            WriteAll(bin + "/AutoUpdate.exe", "#!/bin/sh\nexit 0\n");
-            QFile::setPermissions(bin + "/AutoUpdate.exe", QFile::ReadOwner | QFile::ExeOwner);
+            WriteAll(folder + "/AutoUpdate.exe", "#!/bin/sh\nexit 0\n");
+            QFile::setPermissions(folder + "/AutoUpdate.exe", QFile::ReadOwner | QFile::ExeOwner);
         }
         EXPECT_FALSE(checker.HandOver("Lexavant_French", "http://x", "version.dat", "1.5.2"));
         EXPECT_EQ(QFileInfo::exists(checker.tempFileName), installed) << installed;
-        EXPECT_EQ(temporary.entryList({"CUAD*"}, QDir::Files).size(), installed ? 1 : 0) << installed;
+        EXPECT_EQ(QDir(folder).entryList({"CUAD*"}, QDir::Files).size(), installed ? 1 : 0) << installed;
     }
     qputenv("PATH", previousPath);
 }
 
 TEST_F(UpdateChecker, ParsesAVersionFileAndComparesVersions)
 {
-    WriteAll("version.dat", "Version: \"1.10\"\nFilename: \"tessaly-1.10.exe\"\n");
     checker.current = "1.9";
+    EXPECT_FALSE(checker.IsNewer());   // nothing parsed yet
+    WriteAll("version.dat", "Version: \"1.10\"\nFilename: \"tessaly-1.10.exe\"\n");
     ASSERT_TRUE(checker.ParseVersionFile("version.dat"));
-    EXPECT_EQ(checker.GetLatestVersion(), QString("1.10"));
     EXPECT_EQ(checker.latest->fileName, "tessaly-1.10.exe");
     EXPECT_TRUE(checker.IsNewer());
-    checker.current = "1.10";
-    EXPECT_FALSE(checker.IsNewer());
-
     WriteAll("version.dat", "Version: \"2.0\"\n");
     EXPECT_FALSE(checker.ParseVersionFile("version.dat"));
     EXPECT_EQ(checker.GetLatestVersion(), QString("2.0"));
-
     EXPECT_FALSE(checker.ParseVersionFile("missing.dat"));
     EXPECT_EQ(checker.lastError, "Cannot open downloaded version file!");
-
     WriteAll("page.html", "<script src=\"update.js\"></script>");
-    EXPECT_TRUE(checker.ParseSourceLink("page.html"));
-    EXPECT_EQ(checker.latest->fileName, "update.js");
-    WriteAll("page.html", "<p>nothing</p>");
-    EXPECT_FALSE(checker.ParseSourceLink("page.html"));
-}
-
-TEST_F(UpdateChecker, NothingParsedIsNeverNewer)
-{
-    checker.current = "0.1";
-    EXPECT_FALSE(checker.IsNewer());
-    EXPECT_EQ(checker.GetLatestVersion(), std::nullopt);
+    EXPECT_TRUE(checker.ParseSourceLink("page.html") && checker.latest->fileName == "update.js");
 }
 
 TEST_F(UpdateChecker, DownloadSavesTheResourceToANewFile)
 {
     int argc = 0;
     QCoreApplication app(argc, nullptr);
-    const QString folder = QString::fromStdString(dir.path().string());
+    const QString address = QUrl::fromLocalFile(folder).toString();
     WriteAll(folder + "/remote.dat", QByteArray(5000, 'r'));
-    EXPECT_FALSE(checker.Download(QUrl::fromLocalFile(folder).toString(), "remote.dat"));
-    EXPECT_EQ(checker.lastError, "Cannot connect to upgrade URL!");
-
+    EXPECT_FALSE(checker.Download(address, "remote.dat") || checker.lastError != "Cannot connect to upgrade URL!");
     ASSERT_TRUE(checker.Connect("Lexavant_French"));
-    ASSERT_TRUE(checker.Download(QUrl::fromLocalFile(folder).toString(), "remote.dat"));
+    ASSERT_TRUE(checker.Download(address, "remote.dat"));
     EXPECT_TRUE(QFileInfo(checker.tempFileName).fileName().startsWith("CUA"));
     EXPECT_EQ(ReadAll(checker.tempFileName), QByteArray(5000, 'r'));
-    EXPECT_FALSE(checker.Download(QUrl::fromLocalFile(folder + "/absent.dat").toString()));
-    EXPECT_TRUE(checker.Disconnect());
+    EXPECT_FALSE(checker.Download(address + "/absent.dat"));
 }
