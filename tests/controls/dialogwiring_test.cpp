@@ -87,3 +87,23 @@ TEST(MessageTable, EachRowRoutesItsControlsNotificationToItsHandlerAndTheRestAre
     basic->setFocus();
     EXPECT_EQ(window.handled, std::vector<int>({0, 1, 2, 3, 4, 5, 6, 7}));   // in the order the controls fired
 }
+
+TEST(MessageTableDeathTest, AMistypedTableOrAMissingControlStopsTheWindowBeingBuilt)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    auto bindAll = [] {
+        TestApp();
+        Window window;
+        Make<QPushButton>(&window, 1101);
+        Make<QLineEdit>(&window, 1020);
+        BindWholeMessageTable<Window>(window, &window, kTable);
+    };
+    EXPECT_DEATH(bindAll(), "cannot bind: 1111, 1111, 1117, 1115, 1115, 9999, 1020");
+    auto requireWrongKind = [] {
+        TestApp();
+        Window window;
+        Make<QPushButton>(&window, 1020);
+        RequireControl<QLineEdit>(&window, 1020);
+    };
+    EXPECT_DEATH(requireWrongKind(), "no QLineEdit with control id 1020");
+}
