@@ -1,238 +1,133 @@
-// Play, keyword search, related phrases and the favourites flows.
+// Play, keyword search, related phrases and the favourites.
 
 #include "mylistbox.h"
 #include "resources/controlids.h"
 #include "soundplayer.h"
 #include "windowfixture.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <functional>
 #include <QTest>
+#include <functional>
 
 using namespace resources;
 
-using Boxed = std::vector<std::pair<QString, QString>>;
+class Commands : public WindowFixture {};
 
-TEST_F(WindowTest, EnterSearchesOnlyWhenTheInputChanged)
+TEST_F(Commands, SearchRunsOnEnterOnlyAfterAChangeAndFindsFamiliesByTheirFirstRecord)
 {
-    OpenWindow();
-    window->show();
-    Click(kSearchModeButton);
-    auto* edit = qobject_cast<QLineEdit*>(window->Control(kKeywordBox));
-    edit->setFocus();
-    QTest::keyClicks(edit, "phrase 12");
-    EXPECT_TRUE(window->SearchDirty());
-    QTest::keyClick(edit, Qt::Key_Return);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_FALSE(window->SearchDirty());
-    // Phrase 12 and 120 to 129.
-    ASSERT_EQ(window->PhraseList()->count(), 11);
-    EXPECT_EQ(RowText(0), "Phrase 12");
-    EXPECT_EQ(window->Book().selectedPhrase, 12);
-    EXPECT_EQ(window->Book().translationText, u"Phrase 12 fr");
-
-    // Enter again with nothing changed does not search.
-    window->PhraseList()->ClearRows();
+    OpenWindow(true);
+    Click(kRunSearchButton);   // outside search mode: nothing
     QTest::keyClick(window.get(), Qt::Key_Return);
-    EXPECT_EQ(window->PhraseList()->count(), 0);
-
-    // Ticking "Exact match only" counts as a change.
-    Click(kExactMatchBox);
-    EXPECT_TRUE(window->SearchDirty());
-    QTest::keyClick(window.get(), Qt::Key_Enter);
-    ASSERT_EQ(window->PhraseList()->count(), 1);
-    EXPECT_EQ(RowText(0), "Phrase 12");
-    EXPECT_TRUE(window->isVisible());
-}
-
-TEST_F(WindowTest, SearchFindsFamiliesByTheirFirstRecordAndReportsMisses)
-{
-    OpenWindow();
-    Click(kSearchModeButton);
-    auto* edit = qobject_cast<QLineEdit*>(window->Control(kKeywordBox));
-    edit->setText("three");
-    Click(kRunSearchButton);
-    ASSERT_EQ(window->PhraseList()->count(), 1);
-    EXPECT_EQ(RowText(0), "Phrase [two]");
-    EXPECT_EQ(window->Book().selectedPhrase, 2);
-
-    edit->setText("no such words");
-    Click(kRunSearchButton);
-    EXPECT_EQ(window->PhraseList()->count(), 0);
+    EXPECT_EQ(RowCount(), 169);
+    const struct {
+        std::function<void()> act;
+        QStringList rows;
+        QString french;
+    } steps[] = {
+        {[&] { Search("three"); }, {"Phrase [two]"}, "Phrase 2 fr"},
+        {[&] { Search("no such words"); }, {}, ""},
+        {[&] { Keyword()->clear(); QTest::keyClicks(Keyword(), "phrase 12"); QTest::keyClick(Keyword(), Qt::Key_Return); },
+         {"Phrase 12", "Phrase 120", "Phrase 121", "Phrase 122", "Phrase 123"}, "Phrase 12 fr"},
+        {[&] { window->PhraseList()->ClearRows(); QTest::keyClick(window.get(), Qt::Key_Return); }, {}, ""},
+        {[&] { Click(kExactMatchBox); QTest::keyClick(window.get(), Qt::Key_Enter); }, {"Phrase 12"}, "Phrase 12 fr"},
+    };
+    for (const auto& step : steps) {
+        step.act();
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(Rows(), step.rows);
+        EXPECT_EQ(Translation(), step.french);
+    }
     EXPECT_EQ(Boxes(), (Boxed{{"This item can't be found", "Lexavant_French"}}));
 }
 
-TEST_F(WindowTest, AViewWithoutASelectedPhraseShowsSpeaksAndRelatesNothing)
+TEST_F(Commands, AViewWithoutASelectedPhraseShowsSpeaksAndRelatesNothing)
 {
-    if (!TestClip())
-        GTEST_SKIP() << "sox and lame are needed to make a clip";
+    SKIP_WITHOUT_CLIP();
     OpenWindow();
-    auto* edit = qobject_cast<QLineEdit*>(window->Control(kKeywordBox));
     // Each way to a view with nothing selected, from phrase 2 on screen with its clip loaded.
-    const std::vector<std::pair<const char*, std::function<void()>>> emptied = {
-        {"search without results", [&] { edit->setText("no such words"); Click(kRunSearchButton); }},
-        {"selection cleared", [&] { window->PhraseList()->setCurrentRow(-1); }},
+    const std::pair<std::function<void()>, int> emptied[] = {
+        {[&] { Search("no such words"); }, 0},
+        {[&] { window->PhraseList()->setCurrentRow(-1); }, 1},
     };
-    for (const auto& [what, empty] : emptied) {
-        SCOPED_TRACE(what);
-        Click(kSearchModeButton);
-        edit->setText("three");
-        Click(kRunSearchButton);
+    for (const auto& [empty, rowsLeft] : emptied) {
+        Search("three");
         ASSERT_EQ(window->Book().loadedPhrase, 2);
         boxes->Clear();
         empty();
-        EXPECT_TRUE(window->Book().translationText.empty());
-        EXPECT_EQ(qobject_cast<QLabel*>(window->Control(kTranslationText))->text(), "");
+        EXPECT_EQ(Translation(), "");
+        EXPECT_EQ(CaptionText(kTranslationText), "");
         EXPECT_EQ(window->Player().CurrentState(), CSoundPlayer::kClosed);
         Click(kPlayButton);
-        EXPECT_TRUE(device->Written().empty());
         Click(kRelatedButton);
+        EXPECT_EQ(Plays(), 0u);
         EXPECT_EQ(window->Book().captionMode, kSearchMode);
-        EXPECT_EQ(window->PhraseList()->count(), what == emptied[0].first ? 0 : 1);
+        EXPECT_EQ(RowCount(), rowsLeft);
         EXPECT_LE(Boxes().size(), 1u);   // only the search's own "This item can't be found"
     }
 }
 
-TEST_F(WindowTest, SearchButtonOutsideSearchModeDoesNothing)
+TEST_F(Commands, RelatedPhrasesFollowTheShownPhraseWithoutItsBrackets)
 {
+    SKIP_WITHOUT_CLIP();
     OpenWindow();
-    Click(kRunSearchButton);
-    QTest::keyClick(window.get(), Qt::Key_Return);
-    EXPECT_EQ(window->PhraseList()->count(), 169);
-    EXPECT_FALSE(window->SearchDirty());
-}
-
-TEST_F(WindowTest, RelatedPhrasesOfTheShownPhrase)
-{
-    OpenWindow();
-    window->show();
+    window->PhraseList()->setCurrentRow(1);
     Click(kRelatedButton);
-    EXPECT_EQ(window->Book().captionMode, kRelatedMode);
-    EXPECT_EQ(window->Book().viewCode, 0);
-    auto* edit = qobject_cast<QLineEdit*>(window->Control(kKeywordBox));
-    EXPECT_EQ(edit->text(), "Phrase 1");
-    EXPECT_FALSE(edit->isEnabled());
-    EXPECT_TRUE(edit->isVisible());
-    EXPECT_FALSE(window->Control(kSubcategoryBox)->isVisible());
-    EXPECT_EQ(CaptionText(kFirstCaption), "Your phrase:");
-    EXPECT_EQ(CaptionText(kSecondCaption), "Related phrases:");
-    ASSERT_EQ(window->PhraseList()->count(), 2);
-    EXPECT_EQ(RowText(0), "Phrase 5");
-    EXPECT_EQ(RowText(1), "Phrase 9");
-    EXPECT_EQ(window->Book().selectedPhrase, 5);
-    EXPECT_EQ(window->Book().translationText, u"Phrase 5 fr");
-    EXPECT_TRUE(Boxes().empty());
-
+    EXPECT_EQ(Keyword()->text(), "Phrase two");
+    EXPECT_EQ(Rows(), QStringList{"Phrase 1"});
+    Click(kRelatedButton);
+    EXPECT_EQ(Rows(), (QStringList{"Phrase 5", "Phrase 9"}));
     // Phrase 5 has no related phrases: the view stays as it is.
-    if (TestClip()) {
-        EXPECT_EQ(window->Book().loadedPhrase, 5);
-        Click(kRelatedButton);
-        EXPECT_EQ(Boxes(), (Boxed{{"No related phrase(s) found!", platform::DefaultCaption()}}));
-        EXPECT_EQ(window->Book().captionMode, kRelatedMode);
-        EXPECT_EQ(window->PhraseList()->count(), 2);
+    Click(kRelatedButton);
+    EXPECT_EQ(Boxes(), (Boxed{{"No related phrase(s) found!", platform::DefaultCaption()}}));
+    EXPECT_EQ(Rows(), (QStringList{"Phrase 5", "Phrase 9"}));
+}
+
+TEST_F(Commands, AddingAndRemovingFavourites)
+{
+    OpenWindow();
+    const QString added = "One item has just added to your favorite category";
+    const QString removed = "One item has just removed from your favorite category";
+    const QStringList basic = {"Phrase 1", "Phrase [two]", "Phrase 5", "Phrase 6", "Phrase 7"};
+    const struct {
+        std::function<void()> act;
+        Boxed said;
+        QStringList rows;
+        QString french;
+        QString tip;
+    } steps[] = {
+        {[&] { Click(kFavouritesViewButton); }, {{"No favorite phrase!", platform::DefaultCaption()}}, basic, "Phrase 1 fr", "Add to Favorite"},
+        {[&] { Click(kFavouriteToggleButton); window->PhraseList()->setCurrentRow(1); Click(kFavouriteToggleButton);
+               Click(kFavouriteToggleButton); },
+         {{added, "Lexavant_French"}, {added, "Lexavant_French"},
+          {"This item has already existed in favorite category!", "Lexavant_French"}},
+         basic, "Phrase 2 fr", "Add to Favorite"},
+        {[&] { Click(kFavouritesViewButton); }, {}, {"Phrase 1", "Phrase two"}, "Phrase 1 fr", "Remove from Favorite"},
+        {[&] { Click(kFavouriteToggleButton); }, {{removed, "Lexavant_French"}}, {"Phrase two"}, "Phrase 2 fr", "Remove from Favorite"},
+        {[&] { Click(kFavouriteToggleButton); }, {{removed, "Lexavant_French"}}, {}, "", "Remove from Favorite"},
+        {[&] { Click(kFavouriteToggleButton); }, {}, {}, "", "Remove from Favorite"},
+        {[&] { Click(kBasicButton); }, {}, basic, "Phrase 1 fr", "Add to Favorite"},
+    };
+    std::vector<std::size_t> storeSizes;
+    for (const auto& step : steps) {
+        boxes->Clear();
+        step.act();
+        EXPECT_EQ(Boxes(), step.said);
+        EXPECT_EQ(Rows(), step.rows);
+        EXPECT_EQ(Translation(), step.french);
+        EXPECT_EQ(TipOf(kFavouriteToggleButton), step.tip);
+        EXPECT_EQ(Subcategory()->isEnabled(), step.tip == "Add to Favorite");
+        storeSizes.push_back(ReadFile("favorite.dat").size());
     }
+    EXPECT_EQ(storeSizes, (std::vector<std::size_t>{0, 248, 248, 124, 0, 0, 0}));
 }
 
-TEST_F(WindowTest, RelatedPhrasesKeywordLosesItsBrackets)
+TEST_F(Commands, PlayNeedsAPhraseOnScreenAndPlaysSlowlyByItsButtonOrShiftWithAPlayKey)
 {
-    if (!TestClip())
-        GTEST_SKIP() << "the related lookup starts from a loaded clip; sox and lame make one";
-    OpenWindow();
-    window->PhraseList()->setCurrentRow(1);   // Phrase [two]
-    Click(kRelatedButton);
-    EXPECT_EQ(qobject_cast<QLineEdit*>(window->Control(kKeywordBox))->text(), "Phrase two");
-    ASSERT_EQ(window->PhraseList()->count(), 1);
-    EXPECT_EQ(RowText(0), "Phrase 1");
-}
-
-TEST_F(WindowTest, RelatedPhrasesBeforeAnyClipDoNothing)
-{
-    std::remove("data.idx");   // no clip is ever loaded
-    OpenWindow();
-    EXPECT_EQ(window->Book().loadedPhrase, -1);
-    ASSERT_EQ(Boxes().size(), 1u);   // the start-up notice of the missing index
-    Click(kRelatedButton);
-    EXPECT_EQ(Boxes().size(), 1u);
-    EXPECT_EQ(window->Book().captionMode, kBrowseMode);
-    EXPECT_FALSE(window->Control(kKeywordBox)->isEnabled());
-    EXPECT_EQ(window->PhraseList()->count(), 169);
-}
-
-TEST_F(WindowTest, AddingAndRemovingFavourites)
-{
-    OpenWindow();
-    EXPECT_EQ(TipOf(kFavouriteToggleButton), "Add to Favorite");
-    Click(kFavouriteToggleButton);
-    window->PhraseList()->setCurrentRow(1);   // Phrase [two]
-    Click(kFavouriteToggleButton);
-    Click(kFavouriteToggleButton);
-    EXPECT_EQ(Boxes(), (Boxed{{"One item has just added to your favorite category", "Lexavant_French"},
-                              {"One item has just added to your favorite category", "Lexavant_French"},
-                              {"This item has already existed in favorite category!", "Lexavant_French"}}));
-    EXPECT_EQ(ReadFile("favorite.dat").size(), 2u * 124);
-
-    boxes->Clear();
-    Click(kFavouritesViewButton);
-    EXPECT_EQ(window->Book().viewCode, 1100);
-    EXPECT_FALSE(window->Control(kSubcategoryBox)->isEnabled());
-    EXPECT_EQ(TipOf(kFavouriteToggleButton), "Remove from Favorite");
-    ASSERT_EQ(window->PhraseList()->count(), 2);
-    EXPECT_EQ(RowText(0), "Phrase 1");
-    EXPECT_EQ(RowText(1), "Phrase two");
-    EXPECT_EQ(window->Book().translationText, u"Phrase 1 fr");
-
-    // Removing one of two lists the other.
-    Click(kFavouriteToggleButton);
-    EXPECT_EQ(Boxes(), (Boxed{{"One item has just removed from your favorite category", "Lexavant_French"}}));
-    ASSERT_EQ(window->PhraseList()->count(), 1);
-    EXPECT_EQ(RowText(0), "Phrase two");
-    EXPECT_EQ(window->Book().selectedPhrase, 2);
-
-    // Removing the last leaves the view empty with no translation.
-    Click(kFavouriteToggleButton);
-    EXPECT_EQ(window->PhraseList()->count(), 0);
-    EXPECT_TRUE(window->Book().translationText.empty());
-    EXPECT_EQ(window->Book().viewCode, 1100);
-    EXPECT_EQ(ReadFile("favorite.dat").size(), 0u);
-
-    // An empty list: the button does nothing.
-    boxes->Clear();
-    Click(kFavouriteToggleButton);
-    EXPECT_TRUE(Boxes().empty());
-
-    // Leaving the view restores the adding tip.
-    Click(kBasicButton);
-    EXPECT_EQ(TipOf(kFavouriteToggleButton), "Add to Favorite");
-    EXPECT_TRUE(window->Control(kSubcategoryBox)->isEnabled());
-}
-
-TEST_F(WindowTest, PlayNeedsAPhraseOnScreen)
-{
-    if (!TestClip())
-        GTEST_SKIP() << "sox and lame are needed to make a clip";
-    OpenWindow();
+    SKIP_WITHOUT_CLIP();
+    OpenWindow(true);
     Click(kSearchModeButton);   // empties the list
     Click(kPlayButton);
-    EXPECT_TRUE(device->Written().empty());
-
-    Click(kTravelButton);
-    Click(kPlayButton);
-    ASSERT_EQ(device->Written().size(), 1u);
-    // A double click plays it again, from the same decoded block.
-    emit window->PhraseList()->itemDoubleClicked(window->PhraseList()->item(0));
-    ASSERT_EQ(device->Written().size(), 2u);
-    EXPECT_EQ(device->Written()[0], device->Written()[1]);
-}
-
-TEST_F(WindowTest, PlaySlowlyByItsButtonOrShiftWithAPlayKeyInTheList)
-{
-    if (!TestClip())
-        GTEST_SKIP() << "sox and lame are needed to make a clip";
-    OpenWindow();
-    window->show();
-    QApplication::setActiveWindow(window.get());
+    EXPECT_EQ(Plays(), 0u);
+    Click(kBasicButton);
     EXPECT_EQ(TipOf(kSlowPlayButton), "Play slowly");
     // Under the play button, clear of it and of the translation.
     const QRect slow = window->Control(kSlowPlayButton)->geometry();
@@ -240,23 +135,24 @@ TEST_F(WindowTest, PlaySlowlyByItsButtonOrShiftWithAPlayKeyInTheList)
     for (int neighbour : {kPlayButton, kTranslationText})
         EXPECT_FALSE(slow.intersects(window->Control(neighbour)->geometry())) << neighbour;
 
-    Click(kPlayButton);
-    Click(kSlowPlayButton);
     CMyListBox* list = window->PhraseList();
+    Click(kPlayButton);
+    emit list->itemDoubleClicked(list->item(0));
+    Click(kSlowPlayButton);
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Return, Qt::ShiftModifier);
     QTest::keyClick(list, Qt::Key_Space, Qt::ShiftModifier);
     QTest::keyClick(list, Qt::Key_Enter, Qt::ShiftModifier | Qt::KeypadModifier);
     const auto& written = device->Written();
-    ASSERT_EQ(written.size(), 5u);
-    EXPECT_NEAR(double(written[1].size()) * 0.7 / double(written[0].size()), 1.0, 0.03);
-    for (std::size_t i = 2; i < written.size(); ++i)
-        EXPECT_EQ(written[i], written[1]) << i;
+    ASSERT_EQ(written.size(), 6u);
+    EXPECT_EQ(written[1], written[0]);   // played again from the same decoded block
+    EXPECT_NEAR(double(written[2].size()) * 0.7 / double(written[0].size()), 1.0, 0.03);
+    for (std::size_t i = 3; i < written.size(); ++i)
+        EXPECT_EQ(written[i], written[2]) << i;
     EXPECT_EQ(list->currentRow(), 0);
     EXPECT_EQ(window->Player().CurrentState(), CSoundPlayer::kPlaying);
-
     // Another phrase stops it.
     list->setCurrentRow(1);
     EXPECT_EQ(window->Player().CurrentState(), CSoundPlayer::kOpen);
-    EXPECT_EQ(written.size(), 5u);
+    EXPECT_EQ(written.size(), 6u);
 }

@@ -12,10 +12,10 @@ namespace {
 
 // The folders of one start: the current one, an installation under prefix/
 // with the program in prefix/bin, a folder given with --data, and a home.
+// In `files`, "folder/" stands for a phrase book there (English.dat and
+// French.dat); anything else is one file.
 struct Start {
     const char* what;
-    // "folder/" stands for a phrase book there (English.dat and French.dat);
-    // anything else is one file.
     std::initializer_list<const char*> files;
     std::initializer_list<const char*> readOnly;
     const char* dataOption;  // relative to the current folder; "" when not given
@@ -39,12 +39,6 @@ const Start kStarts[] = {
      {"prefix/share/tessaly/", "prefix/share/tessaly/favorite.dat"}, {}, "", "prefix/share/tessaly", "home/tessaly"},
 };
 
-void Touch(const QString& path)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-}
-
 } // namespace
 
 TEST(DataLocation, ChoosesThePhraseBookAndTheFavouritesFolder)
@@ -57,22 +51,16 @@ TEST(DataLocation, ChoosesThePhraseBookAndTheFavouritesFolder)
             ASSERT_TRUE(root.mkpath(QLatin1String(folder)));
         for (const char* file : start.files) {
             const QString path = root.filePath(QLatin1String(file));
-            if (!path.endsWith(QLatin1Char('/'))) {
-                Touch(path);
-                continue;
-            }
-            Touch(path + QStringLiteral("English.dat"));
-            Touch(path + QStringLiteral("French.dat"));
+            for (const QString& name : path.endsWith('/') ? QStringList{"English.dat", "French.dat"} : QStringList{""})
+                ASSERT_TRUE(QFile(path + name).open(QIODevice::WriteOnly)) << (path + name).toStdString();
         }
         for (const char* folder : start.readOnly)
             QFile::setPermissions(root.filePath(QLatin1String(folder)), QFile::ReadOwner | QFile::ExeOwner |
                                                                             QFile::ReadOther | QFile::ExeOther);
-
         const DataLocation found = FindDataLocation({QLatin1String(start.dataOption), root.filePath("current"),
                                                      root.filePath("prefix/bin"), root.filePath("home")});
         EXPECT_EQ(found.dataFolder, root.filePath(QLatin1String(start.expectedData)));
         EXPECT_EQ(found.favouritesFolder, root.filePath(QLatin1String(start.expectedFavourites)));
-
         for (const char* folder : start.readOnly)
             QFile::setPermissions(root.filePath(QLatin1String(folder)), QFile::ReadOwner | QFile::WriteOwner |
                                                                             QFile::ExeOwner);

@@ -6,69 +6,42 @@
 #include "resources/controlids.h"
 #include "windowfixture.h"
 
-#include <QComboBox>
-#include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <functional>
 
 using namespace resources;
 
-namespace {
-
-QWidget* Focused()
-{
-    return QApplication::focusWidget();
-}
-
-// The ids of the controls Tab visits from `start`, `count` presses.
-std::vector<int> TabWalk(QWidget* start, int count, Qt::Key key = Qt::Key_Tab)
-{
-    start->setFocus(Qt::TabFocusReason);
-    std::vector<int> ids;
-    for (int i = 0; i < count; ++i) {
-        QTest::keyClick(Focused(), key);
-        ids.push_back(ControlId(Focused()));
-    }
-    return ids;
-}
-
-} // namespace
-
-class KeyboardTest : public WindowTest {
+class Keyboard : public WindowFixture {
 protected:
-    void ShowActive()
+    static QWidget* Focused() { return QApplication::focusWidget(); }
+    // The ids of the controls Tab (or `key`) visits from `start`, `count` presses.
+    std::vector<int> TabWalk(int start, std::size_t count, Qt::Key key = Qt::Key_Tab)
     {
-        OpenWindow();
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        window->Control(start)->setFocus(Qt::TabFocusReason);
+        std::vector<int> ids;
+        while (ids.size() < count) {
+            QTest::keyClick(Focused(), key);
+            ids.push_back(ControlId(Focused()));
+        }
+        return ids;
     }
-    std::size_t Plays() const { return device->Written().size(); }
 };
 
-TEST_F(KeyboardTest, TheListPlaysOnEnterOrSpaceAfterAnySearchTheKeywordAsks)
+TEST_F(Keyboard, TheListPlaysOnEnterOrSpaceAfterAnySearchTheKeywordAsks)
 {
-    if (!TestClip())
-        GTEST_SKIP() << "sox and lame are needed to make a clip";
-    ShowActive();
+    SKIP_WITHOUT_CLIP();
+    OpenWindow(true);
     CMyListBox* list = window->PhraseList();
     EXPECT_EQ(Focused(), list);
-    const struct {
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-        std::size_t plays;
-    } cases[] = {
-        {Qt::Key_Space, Qt::NoModifier, 1},
-        {Qt::Key_Return, Qt::NoModifier, 1},
-        {Qt::Key_Enter, Qt::KeypadModifier, 1},
-        {Qt::Key_Down, Qt::NoModifier, 0},
-    };
-    for (const auto& c : cases) {
-        const std::size_t before = Plays();
-        QTest::keyClick(list, c.key, c.modifiers);
-        EXPECT_EQ(Plays() - before, c.plays) << c.key << " " << c.modifiers;
-        EXPECT_TRUE(window->isVisible());
+    std::vector<std::size_t> plays;
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_Space, Qt::KeyboardModifiers()},
+                                         {Qt::Key_Return, {}}, {Qt::Key_Enter, Qt::KeypadModifier}, {Qt::Key_Down, {}}}) {
+        QTest::keyClick(list, key, modifiers);
+        plays.push_back(Plays());
     }
-    // The arrow moved on, and the next Space speaks the new phrase.
+    EXPECT_EQ(plays, (std::vector<std::size_t>{1, 2, 3, 3}));
+    EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->Book().selectedPhrase, 2);
 
     // After the play button, the arrows browse the list again.
@@ -80,110 +53,94 @@ TEST_F(KeyboardTest, TheListPlaysOnEnterOrSpaceAfterAnySearchTheKeywordAsks)
     // Ctrl+F opens the search with the cursor in the keyword box.
     QTest::keyClick(Focused(), Qt::Key_F, Qt::ControlModifier);
     EXPECT_EQ(window->Book().captionMode, kSearchMode);
-    ASSERT_EQ(Focused(), window->Control(kKeywordBox));
+    ASSERT_EQ(Focused(), Keyword());
     QTest::keyClicks(Focused(), "phrase 12");
     QTest::keyClick(Focused(), Qt::Key_Return);
-    ASSERT_EQ(list->count(), 11);
+    EXPECT_EQ(RowCount(), 11);
     EXPECT_EQ(Focused(), list);
     // A changed keyword is searched first; only then does Enter play.
-    qobject_cast<QLineEdit*>(window->Control(kKeywordBox))->setText("phrase 13");
-    std::size_t before = Plays();
+    Keyword()->setText("phrase 13");
+    const std::size_t before = Plays();
     QTest::keyClick(list, Qt::Key_Return);
     EXPECT_EQ(Plays(), before);
-    EXPECT_EQ(RowText(0), "Phrase 13");
+    EXPECT_EQ(Rows(1), QStringList{"Phrase 13"});
     QTest::keyClick(list, Qt::Key_Return);
     EXPECT_EQ(Plays(), before + 1);
 
-    // The Search button puts the cursor in the keyword box too.
+    // A category button gives the list the keyboard; the Search button gives it the keyword box.
     Click(kBasicButton);
     EXPECT_EQ(Focused(), list);
     Click(kSearchModeButton);
-    EXPECT_EQ(Focused(), window->Control(kKeywordBox));
+    EXPECT_EQ(Focused(), Keyword());
 }
 
-TEST_F(KeyboardTest, TabWalksTheControlsInScreenOrderAndKeysPressTheFocusedButton)
+TEST_F(Keyboard, TabWalksTheControlsInScreenOrderAndKeysPressTheFocusedButton)
 {
-    ShowActive();
-    const std::vector<int> tail = {kPhraseList,    kPlayButton,  kSlowPlayButton,      kBasicButton,    kTravelButton,
-                                   kLodgingButton, kFoodButton,        kSocialButton,   kBusinessButton,
-                                   kSightseeingButton, kShoppingButton, kEmergencyButton, kQuestionButton,
-                                   kNewVersionButton, kSupportButton,  kBugReportButton, kAboutButton};
-    auto walk = [&](std::vector<int> middle) {
-        std::vector<int> ids = {kFavouritesViewButton, kRelatedButton, kMinimiseButton, kExitButton,
-                                kSearchModeButton};
+    OpenWindow(true);
+    auto walk = [](std::vector<int> middle) {
+        std::vector<int> ids = {kFavouritesViewButton, kRelatedButton, kMinimiseButton, kExitButton, kSearchModeButton};
         ids.insert(ids.end(), middle.begin(), middle.end());
-        ids.insert(ids.end(), tail.begin(), tail.end());
+        ids.insert(ids.end(), {kPhraseList, kPlayButton, kSlowPlayButton, kBasicButton, kTravelButton, kLodgingButton,
+                               kFoodButton, kSocialButton, kBusinessButton, kSightseeingButton, kShoppingButton,
+                               kEmergencyButton, kQuestionButton, kNewVersionButton, kSupportButton,
+                               kBugReportButton, kAboutButton});
         return ids;
     };
-    auto walkFrom = [&](int start, const std::vector<int>& expected) {
-        EXPECT_EQ(TabWalk(window->Control(start), int(expected.size())), expected);
-    };
-    walkFrom(kAboutButton, walk({kFavouriteToggleButton, kSubcategoryBox}));
-    QWidget* about = window->Control(kAboutButton);
-    EXPECT_EQ(TabWalk(about, 1, Qt::Key_Backtab), std::vector<int>{kBugReportButton});
+    const std::vector<int> browse = walk({kFavouriteToggleButton, kSubcategoryBox});
+    EXPECT_EQ(TabWalk(kAboutButton, browse.size()), browse);
+    EXPECT_EQ(TabWalk(kAboutButton, 1, Qt::Key_Backtab), std::vector<int>{kBugReportButton});
 
     // A focused picture button shows a mark; Space and Enter press it.
     CHoverButton* travel = window->Button(kTravelButton);
-    TabWalk(window->Control(kBasicButton), 1);
+    TabWalk(kBasicButton, 1);
     ASSERT_EQ(Focused(), travel);
     EXPECT_TRUE(travel->ShowsFocusMark());
     const QImage marked = travel->grab().toImage();
     window->PhraseList()->setFocus(Qt::TabFocusReason);
     EXPECT_FALSE(travel->ShowsFocusMark());
     EXPECT_NE(travel->grab().toImage(), marked);
-    const struct {
-        int button;
-        Qt::Key key;
-        int viewCode;
-    } presses[] = {
-        {kTravelButton, Qt::Key_Space, 200},
-        {kFoodButton, Qt::Key_Return, 300},
-        {kBasicButton, Qt::Key_Enter, 100},
-    };
-    for (const auto& press : presses) {
-        window->Control(press.button)->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(Focused(), press.key);
-        EXPECT_EQ(window->Book().viewCode, press.viewCode);
+    std::vector<int> views;
+    for (const auto& [button, key] : {std::pair{kTravelButton, Qt::Key_Space}, {kFoodButton, Qt::Key_Return},
+                                      {kBasicButton, Qt::Key_Enter}}) {
+        window->Control(button)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(Focused(), key);
+        views.push_back(window->Book().viewCode);
         // The new view's list takes the keyboard.
         EXPECT_EQ(Focused(), window->PhraseList());
     }
+    EXPECT_EQ(views, (std::vector<int>{200, 300, 100}));
 
     // The search mode's controls join the walk; a disabled box is passed over.
     Click(kSearchModeButton);
-    walkFrom(kAboutButton, walk({kRunSearchButton, kFavouriteToggleButton, kKeywordBox, kExactMatchBox}));
-    window->Control(kKeywordBox)->setEnabled(false);
-    walkFrom(kAboutButton, walk({kRunSearchButton, kFavouriteToggleButton, kExactMatchBox}));
+    const std::vector<int> search = walk({kRunSearchButton, kFavouriteToggleButton, kKeywordBox, kExactMatchBox});
+    EXPECT_EQ(TabWalk(kAboutButton, search.size()), search);
+    Keyword()->setEnabled(false);
+    const std::vector<int> disabled = walk({kRunSearchButton, kFavouriteToggleButton, kExactMatchBox});
+    EXPECT_EQ(TabWalk(kAboutButton, disabled.size()), disabled);
 }
 
-TEST_F(KeyboardTest, EveryViewStartsAtItsFirstRowSelectedAndShown)
+TEST_F(Keyboard, EveryViewStartsAtItsFirstRowSelectedAndShown)
 {
-    ShowActive();
+    OpenWindow(true);
     CMyListBox* list = window->PhraseList();
-    auto* combo = qobject_cast<QComboBox*>(window->Control(kSubcategoryBox));
-    auto* edit = qobject_cast<QLineEdit*>(window->Control(kKeywordBox));
-    const struct {
-        const char* view;
-        std::function<void()> open;
-        int firstPhrase;
-    } views[] = {
-        {"category", [&] { Click(kShoppingButton); }, 661},
-        {"subcategory", [&] { combo->setCurrentIndex(2); emit combo->activated(2); }, 674},
-        {"category again", [&] { Click(kBasicButton); }, 1},
-        {"search", [&] { Click(kSearchModeButton); edit->setText("phrase 1"); Click(kRunSearchButton); }, 1},
-        {"search again", [&] { edit->setText("phrase 2"); Click(kRunSearchButton); }, 20},
+    const std::pair<std::function<void()>, int> views[] = {
+        {[&] { Click(kShoppingButton); }, 661},
+        {[&] { Subcategory()->setCurrentIndex(2); emit Subcategory()->activated(2); }, 674},
+        {[&] { Click(kBasicButton); }, 1},
+        {[&] { Search("phrase 1"); }, 1},
+        {[&] { Keyword()->setText("phrase 2"); Click(kRunSearchButton); }, 20},
     };
-    for (const auto& view : views) {
+    for (const auto& [open, firstPhrase] : views) {
+        SCOPED_TRACE(firstPhrase);
         // The list left at its end, as the user may leave it.
         list->setFocus();
         QTest::keyClick(list, Qt::Key_End);
-        ASSERT_GT(list->verticalScrollBar()->value(), 0) << view.view;
-        view.open();
+        ASSERT_GT(list->verticalScrollBar()->value(), 0);
+        open();
         QCoreApplication::processEvents();
-        EXPECT_EQ(list->verticalScrollBar()->value(), 0) << view.view;
-        EXPECT_EQ(list->SelectedRow(), 0) << view.view;
-        EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->item(0)))) << view.view;
-        EXPECT_EQ(window->Book().selectedPhrase, view.firstPhrase) << view.view;
-        EXPECT_EQ(window->Book().translationText, QString("Phrase %1 fr").arg(view.firstPhrase).toStdU16String())
-            << view.view;
+        EXPECT_EQ(list->verticalScrollBar()->value(), 0);
+        EXPECT_EQ(list->SelectedRow(), 0);
+        EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->item(0))));
+        EXPECT_EQ(Translation(), QString("Phrase %1 fr").arg(firstPhrase));
     }
 }

@@ -1,14 +1,12 @@
 #include "windowfixture.h"
 
 #include "hoverbutton.h"
-#include "mylistbox.h"
 #include "phrasefixtures.h"
-#include "records.h"
 
 #include <QAbstractButton>
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
+#include <QTest>
 #include <QFile>
-#include <QLabel>
 #include <cstdlib>
 #include <filesystem>
 
@@ -23,9 +21,7 @@ QApplication& TestApp()
 
 void RunEventsFor(int milliseconds)
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < milliseconds)
+    for (QDeadlineTimer end(milliseconds); !end.hasExpired();)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
@@ -79,53 +75,55 @@ void WriteWindowBook()
     WriteFile("data.idx", index);
 }
 
-void WindowTest::SetUp()
+void WindowFixture::SetUp()
 {
     TestApp();
-    hadTmpDir = qEnvironmentVariableIsSet("TMPDIR");
-    previousTmpDir = qgetenv("TMPDIR");
+    if (qEnvironmentVariableIsSet("TMPDIR"))
+        previousTmpDir = qgetenv("TMPDIR");
     std::filesystem::create_directory("tmp");
     qputenv("TMPDIR", QFile::encodeName(QString::fromStdString((dir.path() / "tmp").string())));
     boxes.emplace();
     WriteWindowBook();
 }
 
-void WindowTest::TearDown()
+void WindowFixture::TearDown()
 {
     window.reset();
     boxes.reset();
-    if (hadTmpDir)
-        qputenv("TMPDIR", previousTmpDir);
+    if (previousTmpDir)
+        qputenv("TMPDIR", *previousTmpDir);
     else
         qunsetenv("TMPDIR");
 }
 
-void WindowTest::OpenWindow()
+void WindowFixture::OpenWindow(bool shown)
 {
     auto recording = std::make_unique<platform::RecordingWaveOut>();
     device = recording.get();
     window = std::make_unique<CTessalyDlg>(std::move(recording));
     window->OnInitDialog();
+    if (!shown)
+        return;
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
 }
 
-void WindowTest::Click(int controlId)
+void WindowFixture::Click(int controlId)
 {
     auto* button = qobject_cast<QAbstractButton*>(window->Control(controlId));
     ASSERT_NE(button, nullptr) << controlId;
     button->click();
 }
 
-QString WindowTest::RowText(int row) const
+QStringList WindowFixture::Rows(int limit) const
 {
-    return QString::fromStdU16String(window->PhraseList()->RowText(row));
+    QStringList rows;
+    for (int row = 0; row < std::min(limit, RowCount()); ++row)
+        rows << QString::fromStdU16String(window->PhraseList()->RowText(row));
+    return rows;
 }
 
-QString WindowTest::CaptionText(int controlId) const
-{
-    return qobject_cast<QLabel*>(window->Control(controlId))->text();
-}
-
-QString WindowTest::TipOf(int controlId) const
+QString WindowFixture::TipOf(int controlId) const
 {
     const CHoverButton* button = window->Button(controlId);
     if (button == nullptr || button->Tip() == nullptr || button->Tip()->ToolCount() != 1)
@@ -133,10 +131,17 @@ QString WindowTest::TipOf(int controlId) const
     return button->Tip()->ToolText(1);
 }
 
-std::vector<std::pair<QString, QString>> WindowTest::Boxes() const
+Boxed WindowFixture::Boxes() const
 {
-    std::vector<std::pair<QString, QString>> shown;
+    Boxed shown;
     for (const auto& box : boxes->Boxes())
         shown.emplace_back(box.text, box.caption);
     return shown;
+}
+
+void WindowFixture::Search(const QString& words)
+{
+    Click(resources::kSearchModeButton);
+    Keyword()->setText(words);
+    Click(resources::kRunSearchButton);
 }

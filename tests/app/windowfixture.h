@@ -3,12 +3,17 @@
 // message boxes recorded and the sound written to a recording device.
 
 #include "files.h"
+#include "mylistbox.h"
 #include "platform/messagebox.h"
 #include "recordingwaveout.h"
+#include "resources/controlids.h"
 #include "tempdir.h"
 #include "tessalydlg.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
@@ -20,31 +25,49 @@ void RunEventsFor(int milliseconds);
 // A one-second MPEG-2 Layer III clip made with sox and lame, once per run;
 // nothing when those tools are missing.
 const std::optional<Bytes>& TestClip();
+#define SKIP_WITHOUT_CLIP() \
+    if (!TestClip())        \
+    GTEST_SKIP() << "sox and lame are needed to make a clip"
 
 // 831 phrases "Phrase n" with translations "Phrase n fr"; phrases 2 to 4 are
 // one family "Phrase [two|three|four]"; phrase 1 is related to 5 and 9,
-// phrase 2 to phrase 1.
-// Every phrase's clip is TestClip() when there is one.
+// phrase 2 to phrase 1. Every phrase's clip is TestClip() when there is one.
 void WriteWindowBook();
 
-class WindowTest : public ::testing::Test {
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+using Boxed = std::vector<std::pair<QString, QString>>;
+
+class WindowFixture : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Opens the window as the program does, without entering its modal run.
-    void OpenWindow();
+    // Opens the window as the program does, without entering its modal run;
+    // `shown` also shows it and waits until it is active.
+    void OpenWindow(bool shown = false);
     void Click(int controlId);
-    QString RowText(int row) const;
-    QString CaptionText(int controlId) const;
+    // Enters search mode and looks for `words`.
+    void Search(const QString& words);
+    // The first `limit` rows of the phrase list.
+    QStringList Rows(int limit = 5) const;
     // The text of a picture button's one tool tip.
     QString TipOf(int controlId) const;
-    std::vector<std::pair<QString, QString>> Boxes() const;
+    Boxed Boxes() const;
+
+    int RowCount() const { return window->PhraseList()->count(); }
+    QString Translation() const { return QString::fromStdU16String(window->Book().translationText); }
+    QString CaptionText(int id) const { return qobject_cast<QLabel*>(window->Control(id))->text(); }
+    QLineEdit* Keyword() const { return qobject_cast<QLineEdit*>(window->Control(resources::kKeywordBox)); }
+    QComboBox* Subcategory() const { return qobject_cast<QComboBox*>(window->Control(resources::kSubcategoryBox)); }
+    std::size_t Plays() const { return device->Written().size(); }
 
     ScopedTempDir dir;
     std::optional<platform::MessageBoxRecorder> boxes;
     platform::RecordingWaveOut* device = nullptr;
     std::unique_ptr<CTessalyDlg> window;
-    bool hadTmpDir = false;
-    QByteArray previousTmpDir;
+    std::optional<QByteArray> previousTmpDir;
 };
