@@ -1,5 +1,6 @@
 // Category buttons, the subcategory box and the caption modes.
 
+#include "captionlabel.h"
 #include "windowfixture.h"
 
 using namespace resources;
@@ -36,7 +37,7 @@ TEST_F(Navigation, EveryCategoryButtonListsItsWholeCategoryFromAll)
     EXPECT_TRUE(Boxes().empty());
 }
 
-TEST_F(Navigation, EachCaptionModeShowsItsControlsCaptionsAndRows)
+TEST_F(Navigation, EachCaptionModeShowsItsControlsAndWholeCaptions)
 {
     SKIP_WITHOUT_CLIP();
     OpenWindow(true);
@@ -47,6 +48,7 @@ TEST_F(Navigation, EachCaptionModeShowsItsControlsCaptionsAndRows)
         QStringList captionsAndKeyword;
         QStringList rows;
     } modes[] = {
+        {{}, kBrowseMode, {kSubcategoryBox}, {"Sub category:", "", ""}, {"Phrase 1", "Phrase [two]"}},
         {{kSearchModeButton}, kSearchMode, {kKeywordBox, kExactMatchBox, kRunSearchButton},
          {"Your key word:", "Your phrases:", ""}, {}},
         {{kFoodButton}, kBrowseMode, {kSubcategoryBox}, {"Sub category:", "", ""}, {"Phrase 331", "Phrase 332"}},
@@ -66,8 +68,20 @@ TEST_F(Navigation, EachCaptionModeShowsItsControlsCaptionsAndRows)
                   m.captionsAndKeyword);
         EXPECT_EQ(Rows(2), m.rows);
         EXPECT_EQ(Translation(), m.rows.isEmpty() ? "" : m.rows[0] + " fr");
+        // Each caption is read whole, on one line, at a readable size.
+        for (int id : {kFirstCaption, kSecondCaption}) {
+            auto* caption = qobject_cast<CaptionLabel*>(window->Control(id));
+            EXPECT_TRUE(caption->FitsOneLine() && caption->ShownFont().pixelSize() >= 12) << caption->text().toStdString();
+        }
     }
     EXPECT_EQ(window->Book().viewCode, 0);
-    EXPECT_FALSE(Keyword()->isEnabled());
+    // The related phrase is not typed over, and shows its start.
+    EXPECT_EQ(std::pair(Keyword()->isEnabled(), Keyword()->cursorPosition()), std::pair(false, 0));
     EXPECT_EQ(TipOf(kRunSearchButton), "Search");
+
+    // A caption with more words than one line holds wraps, its first line whole.
+    auto* second = qobject_cast<CaptionLabel*>(window->Control(kSecondCaption));
+    second->setText("A caption with far more words than its box could ever hold");
+    EXPECT_FALSE(second->FitsOneLine());
+    EXPECT_LE(QFontMetrics(second->ShownFont()).height(), second->height());
 }

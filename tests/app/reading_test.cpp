@@ -1,7 +1,6 @@
-// Every word the window shows can be read: on screen, and through the
-// accessibility interfaces a screen reader uses.
+// Every control the window shows can be read through the accessibility
+// interfaces a screen reader uses.
 
-#include "captionlabel.h"
 #include "controlid.h"
 #include "resources/dialogtemplate.h"
 #include "slotchooser.h"
@@ -89,30 +88,4 @@ TEST_F(Reading, TheAccessibilityTreeNamesAndDescribesEveryControl)
     names = ReadShownControls();
     EXPECT_EQ((QStringList{names[kKeywordBox], LabelOf(kKeywordBox), names[kPhraseList], names[kRunSearchButton]}),
               (QStringList{"Your key word", "Your key word:", "Your phrases", "Search"}));
-}
-
-TEST_F(Reading, CaptionsKeepTheirWordsAndAPhraseInTheKeywordBoxShowsItsStart)
-{
-    SKIP_WITHOUT_CLIP();
-    OpenWindow(true);
-    auto* second = qobject_cast<CaptionLabel*>(window->Control(kSecondCaption));
-    QStringList cut;
-    for (int button : {0, kSearchModeButton, kBasicButton, kRelatedButton}) {
-        if (button)
-            Click(button);
-        for (int id : {kFirstCaption, kSecondCaption}) {
-            auto* caption = qobject_cast<CaptionLabel*>(window->Control(id));
-            if (!caption->text().isEmpty() && (!caption->FitsOneLine() || caption->ShownFont().pixelSize() < 12))
-                cut << caption->text();
-        }
-    }
-    EXPECT_EQ(cut, QStringList{});
-    ASSERT_EQ(CaptionText(kFirstCaption), "Your phrase:");
-    EXPECT_EQ(Keyword()->text(), "Phrase 1");
-    EXPECT_EQ(Keyword()->cursorPosition(), 0);
-
-    // A caption with more words than one line holds wraps, its first line whole.
-    second->setText("A caption with far more words than its box could ever hold");
-    EXPECT_FALSE(second->FitsOneLine());
-    EXPECT_LE(QFontMetrics(second->ShownFont()).height(), second->height());
 }

@@ -3,7 +3,6 @@
 #include "hoverbutton.h"
 #include "phrasefixtures.h"
 
-#include <QAbstractButton>
 #include <QDeadlineTimer>
 #include <QTest>
 #include <QFile>
@@ -108,13 +107,6 @@ void WindowFixture::OpenWindow(bool shown)
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
 }
 
-void WindowFixture::Click(int controlId)
-{
-    auto* button = qobject_cast<QAbstractButton*>(window->Control(controlId));
-    ASSERT_NE(button, nullptr) << controlId;
-    button->click();
-}
-
 QStringList WindowFixture::Rows(int limit) const
 {
     QStringList rows;
@@ -137,11 +129,4 @@ Boxed WindowFixture::Boxes() const
     for (const auto& box : boxes->Boxes())
         shown.emplace_back(box.text, box.caption);
     return shown;
-}
-
-void WindowFixture::Search(const QString& words)
-{
-    Click(resources::kSearchModeButton);
-    Keyword()->setText(words);
-    Click(resources::kRunSearchButton);
 }

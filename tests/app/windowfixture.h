@@ -10,12 +10,12 @@
 #include "tempdir.h"
 #include "tessalydlg.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <gtest/gtest.h>
-#include <memory>
 #include <optional>
 
 QApplication& TestApp();
@@ -49,15 +49,19 @@ protected:
     // Opens the window as the program does, without entering its modal run;
     // `shown` also shows it and waits until it is active.
     void OpenWindow(bool shown = false);
-    void Click(int controlId);
-    // Enters search mode and looks for `words`.
-    void Search(const QString& words);
     // The first `limit` rows of the phrase list.
     QStringList Rows(int limit = 5) const;
     // The text of a picture button's one tool tip.
     QString TipOf(int controlId) const;
     Boxed Boxes() const;
 
+    void Click(int id) { qobject_cast<QAbstractButton*>(window->Control(id))->click(); }
+    void Search(const QString& words)
+    {
+        Click(resources::kSearchModeButton);
+        Keyword()->setText(words);
+        Click(resources::kRunSearchButton);
+    }
     int RowCount() const { return window->PhraseList()->count(); }
     QString Translation() const { return QString::fromStdU16String(window->Book().translationText); }
     QString CaptionText(int id) const { return qobject_cast<QLabel*>(window->Control(id))->text(); }
