@@ -3,11 +3,14 @@
 #include "captionlabel.h"
 #include "windowfixture.h"
 
+#include <QScrollBar>
+#include <QTest>
+
 using namespace resources;
 
 class Navigation : public WindowFixture {};
 
-TEST_F(Navigation, EveryCategoryButtonListsItsWholeCategoryFromAll)
+TEST_F(Navigation, EveryCategoryButtonListsItsWholeCategoryFromAllAtItsFirstRow)
 {
     const struct {
         int button, code, first, last;
@@ -17,22 +20,34 @@ TEST_F(Navigation, EveryCategoryButtonListsItsWholeCategoryFromAll)
         {kSocialButton, 700, 612, 660},       {kShoppingButton, 800, 661, 714}, {kEmergencyButton, 900, 715, 764},
         {kQuestionButton, 1000, 765, 831},
     };
-    OpenWindow();
+    OpenWindow(true);
+    CMyListBox* list = window->PhraseList();
+    // Where the list starts: its first row selected and in sight, though the user left it at its end.
+    auto start = [&] {
+        QCoreApplication::processEvents();
+        const bool inSight = list->viewport()->rect().contains(list->visualItemRect(list->item(0)));
+        return std::vector<int>{list->verticalScrollBar()->value(), list->SelectedRow(), inSight};
+    };
     for (const auto& c : categories) {
         Subcategory()->setCurrentIndex(5);
         emit Subcategory()->activated(5);   // a subcategory of the last category chosen
+        QTest::keyClick(list, Qt::Key_End);
         Click(c.button);
         const int familyRowsSaved = c.code == 100 ? 2 : 0;
         EXPECT_EQ((std::vector<int>{window->Book().viewCode, Subcategory()->currentIndex(), RowCount(),
-                                    window->Book().selectedPhrase, window->PhraseList()->currentRow()}),
-                  (std::vector<int>{c.code, 0, c.last - c.first + 1 - familyRowsSaved, c.first, 0}));
+                                    window->Book().selectedPhrase}),
+                  (std::vector<int>{c.code, 0, c.last - c.first + 1 - familyRowsSaved, c.first}));
         EXPECT_EQ(Rows(1), QStringList{QString("Phrase %1").arg(c.first)});
+        EXPECT_EQ(start(), (std::vector<int>{0, 0, 1}));
     }
     Click(kTravelButton);
     ASSERT_EQ(Subcategory()->itemText(5), "Signs");
+    QTest::keyClick(list, Qt::Key_End);
+    ASSERT_GT(list->verticalScrollBar()->value(), 0);
     Subcategory()->setCurrentIndex(5);
     emit Subcategory()->activated(5);
     EXPECT_EQ(std::pair(RowCount(), Translation()), std::pair(26, QString("Phrase 268 fr")));
+    EXPECT_EQ(start(), (std::vector<int>{0, 0, 1}));
     EXPECT_EQ(window->Book().viewCode, 200);
     EXPECT_TRUE(Boxes().empty());
 }
