@@ -1,6 +1,5 @@
 #include "windowfixture.h"
 
-#include "hoverbutton.h"
 #include "phrasefixtures.h"
 
 #include <QDeadlineTimer>
@@ -39,9 +38,8 @@ const std::optional<Bytes>& TestClip()
 
 void WriteWindowBook()
 {
-    std::vector<std::u16string> english;
+    std::vector<std::u16string> english, french;
     std::vector<MapEntry> map;
-    std::vector<std::u16string> french;
     for (int n = 1; n <= 831; ++n) {
         english.push_back(NumberedText(n));
         map.push_back({"Phrase " + std::to_string(n), 1});
@@ -89,10 +87,7 @@ void WindowFixture::TearDown()
 {
     window.reset();
     boxes.reset();
-    if (previousTmpDir)
-        qputenv("TMPDIR", *previousTmpDir);
-    else
-        qunsetenv("TMPDIR");
+    previousTmpDir ? qputenv("TMPDIR", *previousTmpDir) : qunsetenv("TMPDIR");
 }
 
 void WindowFixture::OpenWindow(bool shown)
@@ -101,10 +96,10 @@ void WindowFixture::OpenWindow(bool shown)
     device = recording.get();
     window = std::make_unique<CTessalyDlg>(std::move(recording));
     window->OnInitDialog();
-    if (!shown)
-        return;
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    if (shown) {
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
 }
 
 QStringList WindowFixture::Rows(int limit) const
@@ -113,14 +108,6 @@ QStringList WindowFixture::Rows(int limit) const
     for (int row = 0; row < std::min(limit, RowCount()); ++row)
         rows << QString::fromStdU16String(window->PhraseList()->RowText(row));
     return rows;
-}
-
-QString WindowFixture::TipOf(int controlId) const
-{
-    const CHoverButton* button = window->Button(controlId);
-    if (button == nullptr || button->Tip() == nullptr || button->Tip()->ToolCount() != 1)
-        return QStringLiteral("<no single tool>");
-    return button->Tip()->ToolText(1);
 }
 
 Boxed WindowFixture::Boxes() const

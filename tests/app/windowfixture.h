@@ -3,6 +3,7 @@
 // message boxes recorded and the sound written to a recording device.
 
 #include "files.h"
+#include "hoverbutton.h"
 #include "mylistbox.h"
 #include "platform/messagebox.h"
 #include "recordingwaveout.h"
@@ -10,7 +11,6 @@
 #include "tempdir.h"
 #include "tessalydlg.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -34,10 +34,7 @@ const std::optional<Bytes>& TestClip();
 // phrase 2 to phrase 1. Every phrase's clip is TestClip() when there is one.
 void WriteWindowBook();
 
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 using Boxed = std::vector<std::pair<QString, QString>>;
 
@@ -45,14 +42,11 @@ class WindowFixture : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
-
     // Opens the window as the program does, without entering its modal run;
     // `shown` also shows it and waits until it is active.
     void OpenWindow(bool shown = false);
     // The first `limit` rows of the phrase list.
     QStringList Rows(int limit = 5) const;
-    // The text of a picture button's one tool tip.
-    QString TipOf(int controlId) const;
     Boxed Boxes() const;
 
     void Click(int id) { qobject_cast<QAbstractButton*>(window->Control(id))->click(); }
@@ -61,6 +55,12 @@ protected:
         Click(resources::kSearchModeButton);
         Keyword()->setText(words);
         Click(resources::kRunSearchButton);
+    }
+    // The text of a picture button's one tool tip.
+    QString TipOf(int id) const
+    {
+        const ToolTip* tip = window->Button(id)->Tip();
+        return tip->ToolCount() == 1 ? tip->ToolText(1) : QString("<%1 tools>").arg(tip->ToolCount());
     }
     int RowCount() const { return window->PhraseList()->count(); }
     QString Translation() const { return QString::fromStdU16String(window->Book().translationText); }
