@@ -1,16 +1,22 @@
 // What the window shows when it opens, what it says of damaged or missing
-// files, and what is left when it closes.
+// files, what it hands the updater, and what is left when it closes.
 
 #include "platform/fontfiles.h"
 #include "windowfixture.h"
 
+#include "updatechecker.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
 #include <QTest>
+#include <filesystem>
 
 using namespace resources;
 
 class OpeningWindow : public WindowFixture {};
 
-TEST_F(OpeningWindow, OpensOnBasicWithTheFirstPhraseShownAndTheFavouritesStoreMade)
+TEST_F(OpeningWindow, OpensOnBasicWithTheFavouritesStoreMadeAndClosesOnEscape)
 {
     std::remove("favorite.dat");
     OpenWindow();
@@ -21,6 +27,15 @@ TEST_F(OpeningWindow, OpensOnBasicWithTheFirstPhraseShownAndTheFavouritesStoreMa
               (QStringList{"All", "Key words and phrase", "All", "Sub category:", "Phrase 1 fr", "Add to Favorite"}));
     EXPECT_TRUE(Boxes().empty());
     EXPECT_TRUE(FileExists("favorite.dat"));
+
+    // Escape closes it, releasing the files and the font.
+    const int fontUsers = platform::FontFiles::UseCount(platform::kArialFontFile);
+    window->show();
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_EQ(std::pair(window->isVisible(), window->result()), std::pair(false, int(QDialog::Rejected)));
+    const PhraseBook& book = window->Book();
+    EXPECT_FALSE(book.englishFile || book.frenchFile || book.favoriteFile || !book.phraseIds.empty());
+    EXPECT_EQ(platform::FontFiles::UseCount(platform::kArialFontFile), fontUsers - 1);
 }
 
 TEST_F(OpeningWindow, DamagedOrMissingFilesAreNamedOnceAndNothingWrongIsSpoken)
@@ -49,11 +64,8 @@ TEST_F(OpeningWindow, DamagedOrMissingFilesAreNamedOnceAndNothingWrongIsSpoken)
         WriteWindowBook();
         for (const char* name : c.missing)
             std::remove(name);
-        if (c.englishBytes) {
-            Bytes english = ReadFile("English.dat");
-            english.resize(c.englishBytes);
-            WriteFile("English.dat", english);
-        }
+        if (c.englishBytes)
+            std::filesystem::resize_file("English.dat", c.englishBytes);
         OpenWindow();
         // One message at start names the files, the folder and what will not work.
         ASSERT_EQ(Boxes().size(), 1u);
@@ -76,17 +88,27 @@ TEST_F(OpeningWindow, DamagedOrMissingFilesAreNamedOnceAndNothingWrongIsSpoken)
     }
 }
 
-TEST_F(OpeningWindow, EscapeOrTheExitButtonClosesAndReleasesFilesAndTheFont)
+TEST_F(OpeningWindow, HandsTheUpdaterItsFileOneSecondAfterStartAndOnlyOnce)
 {
-    for (const int key : {int(Qt::Key_Escape), 0}) {
-        const int fontUsers = platform::FontFiles::UseCount(platform::kArialFontFile);
-        OpenWindow(true);
-        EXPECT_EQ(platform::FontFiles::UseCount(platform::kArialFontFile), fontUsers + 1);
-        key ? QTest::keyClick(window.get(), Qt::Key(key)) : Click(kExitButton);
-        EXPECT_EQ(std::pair(window->isVisible(), window->result()), std::pair(false, int(QDialog::Rejected)));
-        const PhraseBook& book = window->Book();
-        EXPECT_FALSE(book.englishFile || book.frenchFile || book.favoriteFile || !book.phraseIds.empty());
-        EXPECT_EQ(platform::FontFiles::UseCount(platform::kArialFontFile), fontUsers);
-        window.reset();
-    }
+    // A stand-in updater on the search path notes each file it is given.
+    const QString folder = QString::fromStdString(dir.path().string()), previousPath = qEnvironmentVariable("PATH");
+    QDir().mkpath(folder + "/bin");
+    QFile updater(folder + "/bin/AutoUpdate.exe");
+    ASSERT_TRUE(updater.open(QIODevice::WriteOnly));
+    updater.write(("#!/bin/sh\necho \"$1\" >> '" + folder + "/noted'\n").toUtf8());
+    updater.close();
+    updater.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    qputenv("PATH", (folder + "/bin:" + previousPath).toLocal8Bit());
+    OpenWindow();
+    EXPECT_FALSE(window->UpdateChecked());
+    for (QDeadlineTimer end(2600); !end.hasExpired();)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    qputenv("PATH", previousPath.toLocal8Bit());
+    ASSERT_TRUE(window->UpdateChecked() && window->UpdateChecker());
+    const QFileInfo handOver(window->UpdateChecker()->tempFileName);
+    EXPECT_TRUE(handOver.fileName().startsWith("CUAD"));
+    EXPECT_EQ(handOver.dir().canonicalPath(), QDir(folder + "/tmp").canonicalPath());
+    QFile noted(folder + "/noted");
+    ASSERT_TRUE(noted.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(noted.readAll()), handOver.filePath() + "\n");
 }

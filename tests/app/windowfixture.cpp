@@ -2,7 +2,6 @@
 
 #include "phrasefixtures.h"
 
-#include <QDeadlineTimer>
 #include <QTest>
 #include <QFile>
 #include <cstdlib>
@@ -15,12 +14,6 @@ QApplication& TestApp()
     static char* argv[] = {name, nullptr};
     static auto* app = new QApplication(argc, argv);
     return *app;
-}
-
-void RunEventsFor(int milliseconds)
-{
-    for (QDeadlineTimer end(milliseconds); !end.hasExpired();)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
 const std::optional<Bytes>& TestClip()

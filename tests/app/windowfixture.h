@@ -19,8 +19,6 @@
 #include <optional>
 
 QApplication& TestApp();
-// Handles events for `milliseconds`, so that timers due in that time fire.
-void RunEventsFor(int milliseconds);
 
 // A one-second MPEG-2 Layer III clip made with sox and lame, once per run;
 // nothing when those tools are missing.
