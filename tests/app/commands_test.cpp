@@ -84,7 +84,7 @@ TEST_F(Commands, AddingAndRemovingFavourites)
     };
     std::vector<std::size_t> storeSizes;
     for (const auto& step : steps) {
-        boxes->Clear();
+        boxes.Clear();
         step.act();
         EXPECT_EQ(Boxes(), step.said);
         EXPECT_EQ(std::pair(Rows(), Translation()), std::pair(step.rows, step.french));

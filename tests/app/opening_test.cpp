@@ -1,14 +1,9 @@
 // What the window shows when it opens, what it says of damaged or missing
-// files, what it hands the updater, and what is left when it closes.
+// files, and what is left when it closes.
 
 #include "platform/fontfiles.h"
 #include "windowfixture.h"
 
-#include "updatechecker.h"
-
-#include <QDeadlineTimer>
-#include <QDir>
-#include <QFileInfo>
 #include <QTest>
 #include <filesystem>
 
@@ -60,7 +55,7 @@ TEST_F(OpeningWindow, DamagedOrMissingFilesAreNamedOnceAndNothingWrongIsSpoken)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.named[0].toStdString());
         window.reset();
-        boxes->Clear();
+        boxes.Clear();
         WriteWindowBook();
         for (const char* name : c.missing)
             std::remove(name);
@@ -86,29 +81,4 @@ TEST_F(OpeningWindow, DamagedOrMissingFilesAreNamedOnceAndNothingWrongIsSpoken)
         // Nothing more is said: not per selection, nor for the sound or the related phrases.
         EXPECT_EQ(Boxes().size(), 1u) << Boxes().back().first.toStdString();
     }
-}
-
-TEST_F(OpeningWindow, HandsTheUpdaterItsFileOneSecondAfterStartAndOnlyOnce)
-{
-    // A stand-in updater on the search path notes each file it is given.
-    const QString folder = QString::fromStdString(dir.path().string()), previousPath = qEnvironmentVariable("PATH");
-    QDir().mkpath(folder + "/bin");
-    QFile updater(folder + "/bin/AutoUpdate.exe");
-    ASSERT_TRUE(updater.open(QIODevice::WriteOnly));
-    updater.write(("#!/bin/sh\necho \"$1\" >> '" + folder + "/noted'\n").toUtf8());
-    updater.close();
-    updater.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-    qputenv("PATH", (folder + "/bin:" + previousPath).toLocal8Bit());
-    OpenWindow();
-    EXPECT_FALSE(window->UpdateChecked());
-    for (QDeadlineTimer end(2600); !end.hasExpired();)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    qputenv("PATH", previousPath.toLocal8Bit());
-    ASSERT_TRUE(window->UpdateChecked() && window->UpdateChecker());
-    const QFileInfo handOver(window->UpdateChecker()->tempFileName);
-    EXPECT_TRUE(handOver.fileName().startsWith("CUAD"));
-    EXPECT_EQ(handOver.dir().canonicalPath(), QDir(folder + "/tmp").canonicalPath());
-    QFile noted(folder + "/noted");
-    ASSERT_TRUE(noted.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString::fromUtf8(noted.readAll()), handOver.filePath() + "\n");
 }

@@ -3,9 +3,7 @@
 #include "phrasefixtures.h"
 
 #include <QTest>
-#include <QFile>
 #include <cstdlib>
-#include <filesystem>
 
 QApplication& TestApp()
 {
@@ -65,24 +63,6 @@ void WriteWindowBook()
     WriteFile("data.idx", index);
 }
 
-void WindowFixture::SetUp()
-{
-    TestApp();
-    if (qEnvironmentVariableIsSet("TMPDIR"))
-        previousTmpDir = qgetenv("TMPDIR");
-    std::filesystem::create_directory("tmp");
-    qputenv("TMPDIR", QFile::encodeName(QString::fromStdString((dir.path() / "tmp").string())));
-    boxes.emplace();
-    WriteWindowBook();
-}
-
-void WindowFixture::TearDown()
-{
-    window.reset();
-    boxes.reset();
-    previousTmpDir ? qputenv("TMPDIR", *previousTmpDir) : qunsetenv("TMPDIR");
-}
-
 void WindowFixture::OpenWindow(bool shown)
 {
     auto recording = std::make_unique<platform::RecordingWaveOut>();
@@ -93,20 +73,4 @@ void WindowFixture::OpenWindow(bool shown)
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
-}
-
-QStringList WindowFixture::Rows(int limit) const
-{
-    QStringList rows;
-    for (int row = 0; row < std::min(limit, RowCount()); ++row)
-        rows << QString::fromStdU16String(window->PhraseList()->RowText(row));
-    return rows;
-}
-
-Boxed WindowFixture::Boxes() const
-{
-    Boxed shown;
-    for (const auto& box : boxes->Boxes())
-        shown.emplace_back(box.text, box.caption);
-    return shown;
 }

@@ -38,14 +38,29 @@ using Boxed = std::vector<std::pair<QString, QString>>;
 
 class WindowFixture : public ::testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    WindowFixture()
+    {
+        TestApp();
+        WriteWindowBook();
+    }
     // Opens the window as the program does, without entering its modal run;
     // `shown` also shows it and waits until it is active.
     void OpenWindow(bool shown = false);
     // The first `limit` rows of the phrase list.
-    QStringList Rows(int limit = 5) const;
-    Boxed Boxes() const;
+    QStringList Rows(int limit = 5) const
+    {
+        QStringList rows;
+        for (int row = 0; row < std::min(limit, RowCount()); ++row)
+            rows << QString::fromStdU16String(window->PhraseList()->RowText(row));
+        return rows;
+    }
+    Boxed Boxes() const
+    {
+        Boxed shown;
+        for (const auto& box : boxes.Boxes())
+            shown.emplace_back(box.text, box.caption);
+        return shown;
+    }
 
     void Click(int id) { qobject_cast<QAbstractButton*>(window->Control(id))->click(); }
     void Search(const QString& words)
@@ -68,8 +83,7 @@ protected:
     std::size_t Plays() const { return device->Written().size(); }
 
     ScopedTempDir dir;
-    std::optional<platform::MessageBoxRecorder> boxes;
+    platform::MessageBoxRecorder boxes;
     platform::RecordingWaveOut* device = nullptr;
     std::unique_ptr<CTessalyDlg> window;
-    std::optional<QByteArray> previousTmpDir;
 };
