@@ -17,12 +17,7 @@ TEST_F(Commands, SearchRunsOnEnterOnlyAfterAChangeAndAnEmptyViewSpeaksAndRelates
     Click(kRunSearchButton);   // outside search mode: nothing
     EXPECT_EQ(RowCount(), 169);
     auto enter = [&](Qt::Key key) { QTest::keyClick(window.get(), key); };
-    const struct {
-        std::function<void()> act;
-        QStringList rows;
-        QString french;
-        bool nothingSelected = false;
-    } steps[] = {
+    const struct { std::function<void()> act; QStringList rows; QString french; bool nothingSelected = false; } steps[] = {
         {[&] { Search("three"); }, {"Phrase [two]"}, "Phrase 2 fr"},
         {[&] { Keyword()->setText("phrase 12"); enter(Qt::Key_Return); },
          {"Phrase 12", "Phrase 120", "Phrase 121", "Phrase 122", "Phrase 123"}, "Phrase 12 fr"},
@@ -66,11 +61,7 @@ TEST_F(Commands, AddingAndRemovingFavourites)
     const QStringList basic = {"Phrase 1", "Phrase [two]", "Phrase 5", "Phrase 6", "Phrase 7"};
     auto toggle = [&] { Click(kFavouriteToggleButton); };
     const struct {
-        std::function<void()> act;
-        Boxed said;
-        QStringList rows;
-        QString french;
-        QString tip = "Add to Favorite";
+        std::function<void()> act; Boxed said; QStringList rows; QString french; QString tip = "Add to Favorite";
     } steps[] = {
         {[&] { Click(kFavouritesViewButton); }, {{"No favorite phrase!", platform::DefaultCaption()}}, basic, "Phrase 1 fr"},
         {[&] { toggle(); window->PhraseList()->setCurrentRow(1); toggle(); toggle(); },

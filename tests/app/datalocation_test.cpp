@@ -13,14 +13,12 @@ namespace {
 // The folders of one start: the current one, an installation under prefix/
 // with the program in prefix/bin, a folder given with --data, and a home.
 // In `files`, "folder/" stands for a phrase book there (English.dat and
-// French.dat); anything else is one file.
+// French.dat); anything else is one file. The --data option is relative to
+// the current folder, "" when not given.
 struct Start {
     const char* what;
-    std::initializer_list<const char*> files;
-    std::initializer_list<const char*> readOnly;
-    const char* dataOption;  // relative to the current folder; "" when not given
-    const char* expectedData;
-    const char* expectedFavourites;
+    std::initializer_list<const char*> files, readOnly;
+    const char *dataOption, *expectedData, *expectedFavourites;
 };
 
 const Start kStarts[] = {

@@ -12,20 +12,15 @@ TEST(TerminationSignals, EachSignalClosesTheWindowAndThenGetsItsDefaultActionBac
 {
     TestApp();
     for (const int signal : {SIGTERM, SIGINT}) {
-        SCOPED_TRACE(signal);
         QDialog window;
-        int result = -1;
-        {
-            TerminationSignals endOnSignal(window);
-            QTimer::singleShot(0, [signal] { std::raise(signal); });
-            // Should the signal go unnoticed, the run ends after five seconds
-            // as accepted, and the test fails instead of waiting.
-            QTimer::singleShot(5000, &window, &QDialog::accept);
-            result = window.exec();
-        }
-        EXPECT_EQ(std::pair(result, window.isVisible()), std::pair(int(QDialog::Rejected), false));
+        std::optional<TerminationSignals> endOnSignal(std::in_place, window);
+        QTimer::singleShot(0, [signal] { std::raise(signal); });
+        // Should the signal go unnoticed, the run ends after five seconds as accepted, and the test fails.
+        QTimer::singleShot(5000, &window, &QDialog::accept);
+        EXPECT_EQ(std::pair(window.exec(), window.isVisible()), std::pair(int(QDialog::Rejected), false)) << signal;
+        endOnSignal.reset();
         struct sigaction action {};
         sigaction(signal, nullptr, &action);
-        EXPECT_EQ(action.sa_handler, SIG_DFL);
+        EXPECT_EQ(action.sa_handler, SIG_DFL) << signal;
     }
 }

@@ -20,9 +20,7 @@ const std::optional<Bytes>& TestClip()
         ScopedTempDir scratch;
         const int made = std::system("sox -n -r 22050 -c 1 -b 16 tone.wav synth 1 sine 440 vol 0.5 2>/dev/null && "
                                      "lame --quiet -t --cbr -b 48 -m m tone.wav tone.mp3 2>/dev/null");
-        if (made != 0 || !FileExists("tone.mp3"))
-            return std::nullopt;
-        return ReadFile("tone.mp3");
+        return made == 0 && FileExists("tone.mp3") ? std::optional(ReadFile("tone.mp3")) : std::nullopt;
     }();
     return clip;
 }
@@ -45,9 +43,8 @@ void WriteWindowBook()
     WriteEnglishTexts(english);
     WriteMap(map);
     WriteFrench(french);
-    std::vector<std::vector<int>> related(831);
-    related[0] = {5, 9};
-    related[1] = {1};
+    std::vector<std::vector<int>> related = {{5, 9}, {1}};
+    related.resize(831);
     WriteRelated(related);
 
     Bytes header{'q', 'o', 'r', 'v', 'a', 'm', 'u', 'l', 0, 0, 0, 0};

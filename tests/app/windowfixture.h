@@ -38,11 +38,7 @@ using Boxed = std::vector<std::pair<QString, QString>>;
 
 class WindowFixture : public ::testing::Test {
 protected:
-    WindowFixture()
-    {
-        TestApp();
-        WriteWindowBook();
-    }
+    WindowFixture() { TestApp(); WriteWindowBook(); }
     // Opens the window as the program does, without entering its modal run;
     // `shown` also shows it and waits until it is active.
     void OpenWindow(bool shown = false);
