@@ -1,4 +1,4 @@
-// Keyword search, related phrases, the favourites and playing.
+// Keyword search, the favourites and playing.
 
 #include "soundplayer.h"
 #include "windowfixture.h"
@@ -38,19 +38,6 @@ TEST_F(Commands, SearchRunsOnEnterOnlyAfterAChangeAndAnEmptyViewSpeaksAndRelates
         }
     }
     EXPECT_EQ(Boxes(), (Boxed{{"This item can't be found", "Lexavant_French"}}));
-}
-
-TEST_F(Commands, RelatedPhrasesFollowTheShownPhraseWithoutItsBrackets)
-{
-    SKIP_WITHOUT_CLIP();
-    OpenWindow();
-    window->PhraseList()->setCurrentRow(1);
-    Click(kRelatedButton);
-    EXPECT_EQ(std::pair(Keyword()->text(), Rows()), std::pair(QString("Phrase two"), QStringList{"Phrase 1"}));
-    Click(kRelatedButton);
-    Click(kRelatedButton);   // phrase 5 has none: the view stays
-    EXPECT_EQ(Rows(), (QStringList{"Phrase 5", "Phrase 9"}));
-    EXPECT_EQ(Boxes(), (Boxed{{"No related phrase(s) found!", platform::DefaultCaption()}}));
 }
 
 TEST_F(Commands, AddingAndRemovingFavourites)

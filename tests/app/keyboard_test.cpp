@@ -49,10 +49,6 @@ TEST_F(Keyboard, TheListTakesTheKeyboardAndEnterPlaysOnlyAfterTheChangedKeywordI
     EXPECT_EQ(std::pair(Plays(), Rows(1)), std::pair(std::size_t(1), QStringList{"Phrase 13"}));
     QTest::keyClick(list, Qt::Key_Return);
     EXPECT_EQ(Plays(), 2u);
-    // The Search button puts the cursor in the keyword box too.
-    Click(kBasicButton);
-    Click(kSearchModeButton);
-    EXPECT_EQ(Focused(), Keyword());
 }
 
 TEST_F(Keyboard, TabWalksTheControlsInScreenOrderAndKeysPressTheFocusedButton)

@@ -5,6 +5,7 @@
 
 #include <QScrollBar>
 #include <QTest>
+#include <functional>
 
 using namespace resources;
 
@@ -47,23 +48,27 @@ TEST_F(Navigation, EveryCategoryButtonListsItsWholeCategoryFromAllAtItsFirstRow)
     EXPECT_TRUE(Boxes().empty());
 }
 
-TEST_F(Navigation, EachCaptionModeShowsItsControlsAndWholeCaptions)
+TEST_F(Navigation, EachCaptionModeShowsItsControlsWholeCaptionsAndRows)
 {
     SKIP_WITHOUT_CLIP();
     OpenWindow(true);
+    const std::vector<int> browse = {kSubcategoryBox}, search = {kKeywordBox, kExactMatchBox, kRunSearchButton};
+    const QStringList browsing = {"Sub category:", "", ""};
+    auto related = [&] { Click(kRelatedButton); };
     const struct {
-        std::vector<int> buttons; int mode; std::vector<int> shown; QStringList captionsAndKeyword, rows;
+        std::function<void()> act; int mode; std::vector<int> shown; QStringList captionsAndKeyword, rows;
     } modes[] = {
-        {{}, kBrowseMode, {kSubcategoryBox}, {"Sub category:", "", ""}, {"Phrase 1", "Phrase [two]"}},
-        {{kSearchModeButton}, kSearchMode, {kKeywordBox, kExactMatchBox, kRunSearchButton},
-         {"Your key word:", "Your phrases:", ""}, {}},
-        {{kFoodButton}, kBrowseMode, {kSubcategoryBox}, {"Sub category:", "", ""}, {"Phrase 331", "Phrase 332"}},
-        {{kBasicButton, kRelatedButton}, kRelatedMode, {kKeywordBox}, {"Your phrase:", "Related phrases:", "Phrase 1"},
-         {"Phrase 5", "Phrase 9"}},
+        {[] {}, kBrowseMode, browse, browsing, {"Phrase 1", "Phrase [two]"}},
+        {[&] { Click(kSearchModeButton); }, kSearchMode, search, {"Your key word:", "Your phrases:", ""}, {}},
+        {[&] { Click(kFoodButton); }, kBrowseMode, browse, browsing, {"Phrase 331", "Phrase 332"}},
+        // The related phrases of the shown phrase, its brackets gone; phrase 5 has none, and the view stays.
+        {[&] { Click(kBasicButton); window->PhraseList()->setCurrentRow(1); related(); }, kRelatedMode, {kKeywordBox},
+         {"Your phrase:", "Related phrases:", "Phrase two"}, {"Phrase 1"}},
+        {related, kRelatedMode, {kKeywordBox}, {"Your phrase:", "Related phrases:", "Phrase 1"}, {"Phrase 5", "Phrase 9"}},
+        {related, kRelatedMode, {kKeywordBox}, {"Your phrase:", "Related phrases:", "Phrase 1"}, {"Phrase 5", "Phrase 9"}},
     };
     for (const auto& m : modes) {
-        for (int button : m.buttons)
-            Click(button);
+        m.act();
         std::vector<int> shown;
         for (int id : {kSubcategoryBox, kKeywordBox, kExactMatchBox, kRunSearchButton})
             if (window->Control(id)->isVisible())
@@ -80,6 +85,7 @@ TEST_F(Navigation, EachCaptionModeShowsItsControlsAndWholeCaptions)
         }
     }
     EXPECT_EQ(window->Book().viewCode, 0);
+    EXPECT_EQ(Boxes(), (Boxed{{"No related phrase(s) found!", platform::DefaultCaption()}}));
     // The related phrase is not typed over, and shows its start.
     EXPECT_EQ(std::pair(Keyword()->isEnabled(), Keyword()->cursorPosition()), std::pair(false, 0));
 
