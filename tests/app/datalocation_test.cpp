@@ -8,40 +8,33 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace {
-
-// The folders of one start: the current one, an installation under prefix/
-// with the program in prefix/bin, a folder given with --data, and a home.
-// In `files`, "folder/" stands for a phrase book there (English.dat and
-// French.dat); anything else is one file. The --data option is relative to
-// the current folder, "" when not given.
-struct Start {
-    const char* what;
-    std::initializer_list<const char*> files, readOnly;
-    const char *dataOption, *expectedData, *expectedFavourites;
-};
-
-const Start kStarts[] = {
-    {"the current folder comes first", {"current/", "prefix/share/tessaly/"}, {}, "", "current", "current"},
-    {"the installation serves a folder without a phrase book", {"prefix/share/tessaly/"}, {}, "",
-     "prefix/share/tessaly", "home/tessaly"},
-    {"one phrase file is not a phrase book", {"current/English.dat", "prefix/share/tessaly/"}, {}, "",
-     "prefix/share/tessaly", "home/tessaly"},
-    {"--data wins over both", {"current/", "prefix/share/tessaly/", "chosen/"}, {}, "../chosen", "chosen", "chosen"},
-    {"without any phrase book the current folder is used", {}, {}, "", "current", "current"},
-    {"a read-only folder keeps no favourites", {"current/"}, {"current"}, "", "current", "home/tessaly"},
-    {"favourites already beside a read-only phrase book stay there", {"current/", "current/favorite.dat"},
-     {"current"}, "", "current", "current"},
-    {"a read-only --data folder", {"chosen/"}, {"chosen"}, "../chosen", "chosen", "home/tessaly"},
-    {"the installation is never written, even when it could be",
-     {"prefix/share/tessaly/", "prefix/share/tessaly/favorite.dat"}, {}, "", "prefix/share/tessaly", "home/tessaly"},
-};
-
-} // namespace
-
 TEST(DataLocation, ChoosesThePhraseBookAndTheFavouritesFolder)
 {
-    for (const Start& start : kStarts) {
+    // The folders of one start: the current one, an installation under prefix/
+    // with the program in prefix/bin, a folder given with --data, and a home.
+    // In `files`, "folder/" stands for a phrase book there (English.dat and
+    // French.dat); anything else is one file. The --data option is relative to
+    // the current folder, "" when not given.
+    const struct Start {
+        const char* what;
+        std::initializer_list<const char*> files, readOnly;
+        const char *dataOption, *expectedData, *expectedFavourites;
+    } starts[] = {
+        {"the current folder comes first", {"current/", "prefix/share/tessaly/"}, {}, "", "current", "current"},
+        {"the installation serves a folder without a phrase book", {"prefix/share/tessaly/"}, {}, "",
+         "prefix/share/tessaly", "home/tessaly"},
+        {"one phrase file is not a phrase book", {"current/English.dat", "prefix/share/tessaly/"}, {}, "",
+         "prefix/share/tessaly", "home/tessaly"},
+        {"--data wins over both", {"current/", "prefix/share/tessaly/", "chosen/"}, {}, "../chosen", "chosen", "chosen"},
+        {"without any phrase book the current folder is used", {}, {}, "", "current", "current"},
+        {"a read-only folder keeps no favourites", {"current/"}, {"current"}, "", "current", "home/tessaly"},
+        {"favourites already beside a read-only phrase book stay there", {"current/", "current/favorite.dat"},
+         {"current"}, "", "current", "current"},
+        {"a read-only --data folder", {"chosen/"}, {"chosen"}, "../chosen", "chosen", "home/tessaly"},
+        {"the installation is never written, even when it could be",
+         {"prefix/share/tessaly/", "prefix/share/tessaly/favorite.dat"}, {}, "", "prefix/share/tessaly", "home/tessaly"},
+    };
+    for (const Start& start : starts) {
         SCOPED_TRACE(start.what);
         QTemporaryDir scratch;
         const QDir root(scratch.path());

@@ -19,10 +19,10 @@ TEST_F(OpeningWindow, OpensOnBasicWithTheFavouritesStoreMadeAndClosesOnEscape)
 {
     std::remove("favorite.dat");
     OpenWindow();
-    EXPECT_EQ(window->windowTitle(), "Lexavant_French");
     EXPECT_EQ(window->Book().viewCode, 100);
-    EXPECT_EQ((QStringList{Subcategory()->itemText(0), Subcategory()->itemText(7), Subcategory()->currentText()}),
-              (QStringList{"All", "Key words and phrase", "All"}));
+    EXPECT_EQ((QStringList{window->windowTitle(), Subcategory()->itemText(0), Subcategory()->itemText(7),
+                           Subcategory()->currentText()}),
+              (QStringList{"Lexavant_French", "All", "Key words and phrase", "All"}));
     EXPECT_TRUE(Boxes().empty());
     EXPECT_TRUE(FileExists("favorite.dat"));
 

@@ -59,12 +59,6 @@ protected:
     }
 
     void Click(int id) { qobject_cast<QAbstractButton*>(window->Control(id))->click(); }
-    void Search(const QString& words)
-    {
-        Click(resources::kSearchModeButton);
-        Keyword()->setText(words);
-        Click(resources::kRunSearchButton);
-    }
     // The text of a picture button's one tool tip.
     QString TipOf(int id) const
     {
