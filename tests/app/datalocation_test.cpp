@@ -10,11 +10,9 @@
 
 TEST(DataLocation, ChoosesThePhraseBookAndTheFavouritesFolder)
 {
-    // The folders of one start: the current one, an installation under prefix/
-    // with the program in prefix/bin, a folder given with --data, and a home.
-    // In `files`, "folder/" stands for a phrase book there (English.dat and
-    // French.dat); anything else is one file. The --data option is relative to
-    // the current folder, "" when not given.
+    // The folders of one start: the current one, an installation under prefix/ with the program in prefix/bin,
+    // a folder given with --data (relative to the current one; "" when not given), and a home. In `files`,
+    // "folder/" stands for a phrase book there (English.dat and French.dat); anything else is one file.
     const struct Start {
         const char* what;
         std::initializer_list<const char*> files, readOnly;

@@ -69,7 +69,7 @@ TEST_F(Keyboard, TabWalksTheControlsInScreenOrderAndKeysPressTheFocusedButton)
     backward.push_back(kAboutButton);
     EXPECT_EQ(Cycle(Qt::Key_Backtab), backward);
 
-    // A focused picture button shows a mark; Space and Enter press it, and the new view's list takes the keyboard.
+    // A focused picture button shows a mark; Space and Enter press it, and the new view's list takes the keyboard;
     CHoverButton* travel = window->Button(kTravelButton);
     window->Control(kBasicButton)->setFocus(Qt::TabFocusReason);
     QTest::keyClick(Focused(), Qt::Key_Tab);
@@ -79,15 +79,16 @@ TEST_F(Keyboard, TabWalksTheControlsInScreenOrderAndKeysPressTheFocusedButton)
     EXPECT_FALSE(travel->ShowsFocusMark() || travel->grab().toImage() == marked);
     std::vector<std::pair<int, int>> pressed;
     for (const auto& [button, key] : {std::pair{kTravelButton, Qt::Key_Space}, {kFoodButton, Qt::Key_Return},
-                                      {kBasicButton, Qt::Key_Enter}}) {
+                                      {kBasicButton, Qt::Key_Enter}, {kSearchModeButton, Qt::Key_Space}}) {
         window->Control(button)->setFocus(Qt::TabFocusReason);
         QTest::keyClick(Focused(), key);
         pressed.emplace_back(window->Book().viewCode, ControlId(Focused()));
     }
-    EXPECT_EQ(pressed, (std::vector<std::pair<int, int>>{{200, kPhraseList}, {300, kPhraseList}, {100, kPhraseList}}));
+    // The search puts the cursor in the keyword box.
+    EXPECT_EQ(pressed, (std::vector<std::pair<int, int>>{{200, kPhraseList}, {300, kPhraseList}, {100, kPhraseList},
+                                                         {0, kKeywordBox}}));
 
     // The search mode's controls join the walk; a disabled box is passed over.
-    Click(kSearchModeButton);
     EXPECT_EQ(Cycle(), walk({kRunSearchButton, kFavouriteToggleButton, kKeywordBox, kExactMatchBox}));
     Keyword()->setEnabled(false);
     EXPECT_EQ(Cycle(), walk({kRunSearchButton, kFavouriteToggleButton, kExactMatchBox}));

@@ -23,8 +23,7 @@ TEST_F(OpeningWindow, OpensOnBasicWithTheFavouritesStoreMadeAndClosesOnEscape)
     EXPECT_EQ((QStringList{window->windowTitle(), Subcategory()->itemText(0), Subcategory()->itemText(7),
                            Subcategory()->currentText()}),
               (QStringList{"Lexavant_French", "All", "Key words and phrase", "All"}));
-    EXPECT_TRUE(Boxes().empty());
-    EXPECT_TRUE(FileExists("favorite.dat"));
+    EXPECT_TRUE(Boxes().empty() && FileExists("favorite.dat"));
 
     // Escape closes it, releasing the files and the font.
     const int fontUsers = platform::FontFiles::UseCount(platform::kArialFontFile);

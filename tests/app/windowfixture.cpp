@@ -8,8 +8,7 @@
 QApplication& TestApp()
 {
     static int argc = 1;
-    static char name[] = "app_tests";
-    static char* argv[] = {name, nullptr};
+    static char name[] = "app_tests", *argv[] = {name, nullptr};
     static auto* app = new QApplication(argc, argv);
     return *app;
 }

@@ -23,9 +23,7 @@ QApplication& TestApp();
 // A one-second MPEG-2 Layer III clip made with sox and lame, once per run;
 // nothing when those tools are missing.
 const std::optional<Bytes>& TestClip();
-#define SKIP_WITHOUT_CLIP() \
-    if (!TestClip())        \
-    GTEST_SKIP() << "sox and lame are needed to make a clip"
+#define SKIP_WITHOUT_CLIP() if (!TestClip()) GTEST_SKIP() << "sox and lame are needed to make a clip"
 
 // 831 phrases "Phrase n" with translations "Phrase n fr"; phrases 2 to 4 are
 // one family "Phrase [two|three|four]"; phrase 1 is related to 5 and 9,
@@ -42,7 +40,6 @@ protected:
     // Opens the window as the program does, without entering its modal run;
     // `shown` also shows it and waits until it is active.
     void OpenWindow(bool shown = false);
-    // The first `limit` rows of the phrase list.
     QStringList Rows(int limit = 5) const
     {
         QStringList rows;
