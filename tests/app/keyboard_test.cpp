@@ -118,10 +118,10 @@ protected:
         QStringList read;
         for (int id : ids)
             read << found[id].value(0);
-        for (int id : labelled) {
-            const auto labels = QAccessible::queryAccessibleInterface(window->Control(id))->relations(QAccessible::Label);
-            read << (labels.size() == 1 ? labels[0].first->text(QAccessible::Name) : QString("<%1 labels>").arg(labels.size()));
-        }
+        for (int id : labelled)
+            for (const auto& [label, relation] :
+                 QAccessible::queryAccessibleInterface(window->Control(id))->relations(QAccessible::Label))
+                read << label->text(QAccessible::Name);
         return read;
     }
 };
@@ -134,9 +134,8 @@ TEST_F(Reading, TheAccessibilityTreeNamesAndDescribesEveryControl)
     // The rows are read as they are shown.
     QAccessibleInterface* list = QAccessible::queryAccessibleInterface(window->PhraseList());
     QStringList rows;
-    for (int i = 0; i < list->childCount() && rows.size() < 3; ++i)
-        if (list->child(i)->role() == QAccessible::ListItem)
-            rows << list->child(i)->text(QAccessible::Name);
+    for (int i = 0; i < 3; ++i)
+        rows << list->child(i)->text(QAccessible::Name);
     EXPECT_EQ(rows, (QStringList{"Phrase 1", "Phrase [two]", "Phrase 5"}));
     // The word chooser, once open, says what it offers.
     window->PhraseList()->setCurrentRow(1);
@@ -145,7 +144,6 @@ TEST_F(Reading, TheAccessibilityTreeNamesAndDescribesEveryControl)
     ASSERT_TRUE(chooser && chooser->isVisible());
     QAccessibleInterface* offered = QAccessible::queryAccessibleInterface(chooser);
     EXPECT_FALSE(offered->text(QAccessible::Name).isEmpty() || offered->text(QAccessible::Description).isEmpty());
-    chooser->hidePopup();
     // The names follow the captions and the tips as the mode changes.
     Click(kSearchModeButton);
     EXPECT_EQ(Read({kKeywordBox, kPhraseList, kRunSearchButton}, {kKeywordBox}),
