@@ -17,8 +17,7 @@ TEST_F(Commands, SearchRunsOnEnterOnlyAfterAChangeAndAnEmptyViewSpeaksAndRelates
     Click(kRunSearchButton);   // outside search mode: nothing
     EXPECT_EQ(RowCount(), 169);
     auto enter = [&](Qt::Key key) { QTest::keyClick(window.get(), key); };
-    const struct { std::function<void()> act; QStringList rows; QString french; bool nothingSelected = false; } steps[] =
-    {
+    const struct { std::function<void()> act; QStringList rows; QString french; bool unselected = false; } steps[] = {
         {[&] { Click(kSearchModeButton); Keyword()->setText("three"); Click(kRunSearchButton); }, {"Phrase [two]"},
          "Phrase 2 fr"},
         {[&] { Keyword()->setText("phrase 12"); enter(Qt::Key_Return); },
@@ -32,7 +31,7 @@ TEST_F(Commands, SearchRunsOnEnterOnlyAfterAChangeAndAnEmptyViewSpeaksAndRelates
         step.act();
         EXPECT_EQ(Rows(), step.rows);
         EXPECT_EQ(std::pair(Translation(), CaptionText(kTranslationText)), std::pair(step.french, step.french));
-        if (step.nothingSelected) {
+        if (step.unselected) {
             EXPECT_EQ(window->Player().CurrentState(), CSoundPlayer::kClosed);
             Click(kPlayButton);
             Click(kRelatedButton);
@@ -49,7 +48,6 @@ TEST_F(Commands, AddingAndRemovingFavourites)
     const QString removed = "One item has just removed from your favorite category", remove = "Remove from Favorite";
     const QStringList basic = {"Phrase 1", "Phrase [two]", "Phrase 5", "Phrase 6", "Phrase 7"};
     auto toggle = [&] { Click(kFavouriteToggleButton); };
-    // Each step: what is said, the rows and translation shown, the phrases stored, and the toggle's tip.
     const struct {
         std::function<void()> act; Boxed said; QStringList rows; QString french; std::size_t stored;
         QString tip = "Add to Favorite";
@@ -90,9 +88,9 @@ TEST_F(Commands, PlayKeysInTheListPlayAtSpeedAndWithShiftSlowlyLikeTheSlowPlayBu
     Click(kPlayButton);
     emit list->itemDoubleClicked(list->item(0));
     const Qt::KeyboardModifiers none, shift = Qt::ShiftModifier, keypad = Qt::KeypadModifier;
-    for (const auto& [key, modifiers] : {std::pair{Qt::Key_Space, none}, {Qt::Key_Return, none}, {Qt::Key_Enter, keypad},
-                                         {Qt::Key_Return, shift}, {Qt::Key_Space, shift}, {Qt::Key_Enter, shift | keypad}})
-        QTest::keyClick(list, key, modifiers);
+    for (const auto& [key, with] : {std::pair{Qt::Key_Space, none}, {Qt::Key_Return, none}, {Qt::Key_Enter, keypad},
+                                    {Qt::Key_Return, shift}, {Qt::Key_Space, shift}, {Qt::Key_Enter, shift | keypad}})
+        QTest::keyClick(list, key, with);
     Click(kSlowPlayButton);
     const auto& written = device->Written();
     ASSERT_EQ(written.size(), 9u);

@@ -69,7 +69,8 @@ TEST_F(Keyboard, TabWalksTheControlsInScreenOrderAndKeysPressTheFocusedButton)
     backward.push_back(kAboutButton);
     EXPECT_EQ(Cycle(Qt::Key_Backtab), backward);
 
-    // A focused picture button shows a mark; Space and Enter press it, and the new view's list takes the keyboard;
+    // A focused picture button shows a mark; Space and Enter press it, and the new view's list takes the keyboard,
+    // or in search mode the keyword box.
     CHoverButton* travel = window->Button(kTravelButton);
     window->Control(kBasicButton)->setFocus(Qt::TabFocusReason);
     QTest::keyClick(Focused(), Qt::Key_Tab);
@@ -84,7 +85,6 @@ TEST_F(Keyboard, TabWalksTheControlsInScreenOrderAndKeysPressTheFocusedButton)
         QTest::keyClick(Focused(), key);
         pressed.emplace_back(window->Book().viewCode, ControlId(Focused()));
     }
-    // The search puts the cursor in the keyword box.
     EXPECT_EQ(pressed, (std::vector<std::pair<int, int>>{{200, kPhraseList}, {300, kPhraseList}, {100, kPhraseList},
                                                          {0, kKeywordBox}}));
 

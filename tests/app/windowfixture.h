@@ -20,8 +20,7 @@
 
 QApplication& TestApp();
 
-// A one-second MPEG-2 Layer III clip made with sox and lame, once per run;
-// nothing when those tools are missing.
+// A one-second MPEG-2 Layer III clip made once per run with sox and lame; nothing without them.
 const std::optional<Bytes>& TestClip();
 #define SKIP_WITHOUT_CLIP() if (!TestClip()) GTEST_SKIP() << "sox and lame are needed to make a clip"
 
@@ -37,8 +36,7 @@ using Boxed = std::vector<std::pair<QString, QString>>;
 class WindowFixture : public ::testing::Test {
 protected:
     WindowFixture() { TestApp(); WriteWindowBook(); }
-    // Opens the window as the program does, without entering its modal run;
-    // `shown` also shows it and waits until it is active.
+    // Opens the window as the program does, short of its modal run; `shown`: on screen and active.
     void OpenWindow(bool shown = false);
     QStringList Rows(int limit = 5) const
     {
