@@ -1,189 +1,151 @@
-// Using the window without the mouse, and where every view starts.
+// Using the window without the mouse (focus, Tab order, keys) and through the
+// accessibility interfaces a screen reader uses.
 
 #include "controlid.h"
-#include "hoverbutton.h"
-#include "mylistbox.h"
-#include "resources/controlids.h"
+#include "resources/dialogtemplate.h"
+#include "slotchooser.h"
 #include "windowfixture.h"
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QScrollBar>
+#include <QAccessible>
 #include <QTest>
+#include <map>
 
 using namespace resources;
 
-namespace {
-
-QWidget* Focused()
-{
-    return QApplication::focusWidget();
-}
-
-// The ids of the controls Tab visits from `start`, `count` presses.
-std::vector<int> TabWalk(QWidget* start, int count, Qt::Key key = Qt::Key_Tab)
-{
-    start->setFocus(Qt::TabFocusReason);
-    std::vector<int> ids;
-    for (int i = 0; i < count; ++i) {
-        QTest::keyClick(Focused(), key);
-        ids.push_back(ControlId(Focused()));
-    }
-    return ids;
-}
-
-} // namespace
-
-class KeyboardTest : public WindowTest {
+class Keyboard : public WindowFixture {
 protected:
-    void ShowActive()
+    static QWidget* Focused() { return QApplication::focusWidget(); }
+    // The ids of the controls `key` visits from the About button until it comes back there.
+    std::vector<int> Cycle(Qt::Key key = Qt::Key_Tab)
     {
-        OpenWindow();
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        window->Control(kAboutButton)->setFocus(Qt::TabFocusReason);
+        std::vector<int> ids;
+        do {
+            QTest::keyClick(Focused(), key);
+            ids.push_back(ControlId(Focused()));
+        } while (ids.back() != kAboutButton && ids.size() < 60);
+        return ids;
     }
-    std::size_t Plays() const { return device->Written().size(); }
 };
 
-TEST_F(KeyboardTest, TheListPlaysOnEnterOrSpaceAfterAnySearchTheKeywordAsks)
+TEST_F(Keyboard, TheListTakesTheKeyboardAndEnterPlaysOnlyAfterTheChangedKeywordIsSearched)
 {
-    if (!TestClip())
-        GTEST_SKIP() << "sox and lame are needed to make a clip";
-    ShowActive();
-    CMyListBox* list = window->PhraseList();
+    SKIP_WITHOUT_CLIP();
+    OpenWindow(true);
+    QWidget* list = window->PhraseList();
     EXPECT_EQ(Focused(), list);
-    const struct {
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-        std::size_t plays;
-    } cases[] = {
-        {Qt::Key_Space, Qt::NoModifier, 1},
-        {Qt::Key_Return, Qt::NoModifier, 1},
-        {Qt::Key_Enter, Qt::KeypadModifier, 1},
-        {Qt::Key_Down, Qt::NoModifier, 0},
-    };
-    for (const auto& c : cases) {
-        const std::size_t before = Plays();
-        QTest::keyClick(list, c.key, c.modifiers);
-        EXPECT_EQ(Plays() - before, c.plays) << c.key << " " << c.modifiers;
-        EXPECT_TRUE(window->isVisible());
-    }
-    // The arrow moved on, and the next Space speaks the new phrase.
-    EXPECT_EQ(window->Book().selectedPhrase, 2);
-
     // After the play button, the arrows browse the list again.
     QTest::mouseClick(window->Button(kPlayButton), Qt::LeftButton);
-    EXPECT_EQ(Focused(), list);
     QTest::keyClick(Focused(), Qt::Key_Down);
-    EXPECT_EQ(window->Book().selectedPhrase, 5);
-
-    // Ctrl+F opens the search with the cursor in the keyword box.
+    EXPECT_EQ(window->Book().selectedPhrase, 2);
+    // Ctrl+F opens the search with the cursor in the keyword box; the results take the keyboard.
     QTest::keyClick(Focused(), Qt::Key_F, Qt::ControlModifier);
-    EXPECT_EQ(window->Book().captionMode, kSearchMode);
-    ASSERT_EQ(Focused(), window->Control(kKeywordBox));
+    ASSERT_EQ(Focused(), Keyword());
     QTest::keyClicks(Focused(), "phrase 12");
     QTest::keyClick(Focused(), Qt::Key_Return);
-    ASSERT_EQ(list->count(), 11);
-    EXPECT_EQ(Focused(), list);
-    // A changed keyword is searched first; only then does Enter play.
-    qobject_cast<QLineEdit*>(window->Control(kKeywordBox))->setText("phrase 13");
-    std::size_t before = Plays();
+    EXPECT_EQ(std::pair(RowCount(), Focused()), std::pair(11, list));
+    Keyword()->setText("phrase 13");
     QTest::keyClick(list, Qt::Key_Return);
-    EXPECT_EQ(Plays(), before);
-    EXPECT_EQ(RowText(0), "Phrase 13");
+    EXPECT_EQ(std::pair(Plays(), Rows(1)), std::pair(std::size_t(1), QStringList{"Phrase 13"}));
     QTest::keyClick(list, Qt::Key_Return);
-    EXPECT_EQ(Plays(), before + 1);
-
-    // The Search button puts the cursor in the keyword box too.
-    Click(kBasicButton);
-    EXPECT_EQ(Focused(), list);
-    Click(kSearchModeButton);
-    EXPECT_EQ(Focused(), window->Control(kKeywordBox));
+    EXPECT_EQ(Plays(), 2u);
 }
 
-TEST_F(KeyboardTest, TabWalksTheControlsInScreenOrderAndKeysPressTheFocusedButton)
+TEST_F(Keyboard, TabWalksTheControlsInScreenOrderAndKeysPressTheFocusedButton)
 {
-    ShowActive();
-    const std::vector<int> tail = {kPhraseList,    kPlayButton,  kSlowPlayButton,      kBasicButton,    kTravelButton,
-                                   kLodgingButton, kFoodButton,        kSocialButton,   kBusinessButton,
-                                   kSightseeingButton, kShoppingButton, kEmergencyButton, kQuestionButton,
-                                   kNewVersionButton, kSupportButton,  kBugReportButton, kAboutButton};
-    auto walk = [&](std::vector<int> middle) {
-        std::vector<int> ids = {kFavouritesViewButton, kRelatedButton, kMinimiseButton, kExitButton,
-                                kSearchModeButton};
+    OpenWindow(true);
+    auto walk = [](std::vector<int> middle) {
+        std::vector<int> ids = {kFavouritesViewButton, kRelatedButton, kMinimiseButton, kExitButton, kSearchModeButton};
         ids.insert(ids.end(), middle.begin(), middle.end());
-        ids.insert(ids.end(), tail.begin(), tail.end());
+        ids.insert(ids.end(), {kPhraseList, kPlayButton, kSlowPlayButton, kBasicButton, kTravelButton, kLodgingButton,
+                               kFoodButton, kSocialButton, kBusinessButton, kSightseeingButton, kShoppingButton,
+                               kEmergencyButton, kQuestionButton, kNewVersionButton, kSupportButton,
+                               kBugReportButton, kAboutButton});
         return ids;
     };
-    auto walkFrom = [&](int start, const std::vector<int>& expected) {
-        EXPECT_EQ(TabWalk(window->Control(start), int(expected.size())), expected);
-    };
-    walkFrom(kAboutButton, walk({kFavouriteToggleButton, kSubcategoryBox}));
-    QWidget* about = window->Control(kAboutButton);
-    EXPECT_EQ(TabWalk(about, 1, Qt::Key_Backtab), std::vector<int>{kBugReportButton});
+    const std::vector<int> forward = Cycle();
+    EXPECT_EQ(forward, walk({kFavouriteToggleButton, kSubcategoryBox}));
+    std::vector<int> backward(forward.rbegin() + 1, forward.rend());
+    backward.push_back(kAboutButton);
+    EXPECT_EQ(Cycle(Qt::Key_Backtab), backward);
 
-    // A focused picture button shows a mark; Space and Enter press it.
+    // A focused picture button shows a mark; Space and Enter press it, and the new view's list takes the keyboard,
+    // or in search mode the keyword box.
     CHoverButton* travel = window->Button(kTravelButton);
-    TabWalk(window->Control(kBasicButton), 1);
-    ASSERT_EQ(Focused(), travel);
-    EXPECT_TRUE(travel->ShowsFocusMark());
+    window->Control(kBasicButton)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Focused(), Qt::Key_Tab);
+    ASSERT_TRUE(Focused() == travel && travel->ShowsFocusMark());
     const QImage marked = travel->grab().toImage();
     window->PhraseList()->setFocus(Qt::TabFocusReason);
-    EXPECT_FALSE(travel->ShowsFocusMark());
-    EXPECT_NE(travel->grab().toImage(), marked);
-    const struct {
-        int button;
-        Qt::Key key;
-        int viewCode;
-    } presses[] = {
-        {kTravelButton, Qt::Key_Space, 200},
-        {kFoodButton, Qt::Key_Return, 300},
-        {kBasicButton, Qt::Key_Enter, 100},
-    };
-    for (const auto& press : presses) {
-        window->Control(press.button)->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(Focused(), press.key);
-        EXPECT_EQ(window->Book().viewCode, press.viewCode);
-        // The new view's list takes the keyboard.
-        EXPECT_EQ(Focused(), window->PhraseList());
+    EXPECT_FALSE(travel->ShowsFocusMark() || travel->grab().toImage() == marked);
+    std::vector<std::pair<int, int>> pressed;
+    for (const auto& [button, key] : {std::pair{kTravelButton, Qt::Key_Space}, {kFoodButton, Qt::Key_Return},
+                                      {kBasicButton, Qt::Key_Enter}, {kSearchModeButton, Qt::Key_Space}}) {
+        window->Control(button)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(Focused(), key);
+        pressed.emplace_back(window->Book().viewCode, ControlId(Focused()));
     }
+    EXPECT_EQ(pressed, (std::vector<std::pair<int, int>>{{200, kPhraseList}, {300, kPhraseList}, {100, kPhraseList},
+                                                         {0, kKeywordBox}}));
 
     // The search mode's controls join the walk; a disabled box is passed over.
-    Click(kSearchModeButton);
-    walkFrom(kAboutButton, walk({kRunSearchButton, kFavouriteToggleButton, kKeywordBox, kExactMatchBox}));
-    window->Control(kKeywordBox)->setEnabled(false);
-    walkFrom(kAboutButton, walk({kRunSearchButton, kFavouriteToggleButton, kExactMatchBox}));
+    EXPECT_EQ(Cycle(), walk({kRunSearchButton, kFavouriteToggleButton, kKeywordBox, kExactMatchBox}));
+    Keyword()->setEnabled(false);
+    EXPECT_EQ(Cycle(), walk({kRunSearchButton, kFavouriteToggleButton, kExactMatchBox}));
 }
 
-TEST_F(KeyboardTest, EveryViewStartsAtItsFirstRowSelectedAndShown)
-{
-    ShowActive();
-    CMyListBox* list = window->PhraseList();
-    auto* combo = qobject_cast<QComboBox*>(window->Control(kSubcategoryBox));
-    auto* edit = qobject_cast<QLineEdit*>(window->Control(kKeywordBox));
-    const struct {
-        const char* view;
-        std::function<void()> open;
-        int firstPhrase;
-    } views[] = {
-        {"category", [&] { Click(kShoppingButton); }, 661},
-        {"subcategory", [&] { combo->setCurrentIndex(2); emit combo->activated(2); }, 674},
-        {"category again", [&] { Click(kBasicButton); }, 1},
-        {"search", [&] { Click(kSearchModeButton); edit->setText("phrase 1"); Click(kRunSearchButton); }, 1},
-        {"search again", [&] { edit->setText("phrase 2"); Click(kRunSearchButton); }, 20},
-    };
-    for (const auto& view : views) {
-        // The list left at its end, as the user may leave it.
-        list->setFocus();
-        QTest::keyClick(list, Qt::Key_End);
-        ASSERT_GT(list->verticalScrollBar()->value(), 0) << view.view;
-        view.open();
-        QCoreApplication::processEvents();
-        EXPECT_EQ(list->verticalScrollBar()->value(), 0) << view.view;
-        EXPECT_EQ(list->SelectedRow(), 0) << view.view;
-        EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->item(0)))) << view.view;
-        EXPECT_EQ(window->Book().selectedPhrase, view.firstPhrase) << view.view;
-        EXPECT_EQ(window->Book().translationText, QString("Phrase %1 fr").arg(view.firstPhrase).toStdU16String())
-            << view.view;
+class Reading : public WindowFixture {
+protected:
+    // The name and description of every control in the accessibility tree under `node`, by id.
+    static void Walk(QAccessibleInterface* node, std::map<int, QStringList>& found)
+    {
+        if (auto* widget = qobject_cast<QWidget*>(node->object()); widget && ControlId(widget) != 0)
+            found[ControlId(widget)] = {node->text(QAccessible::Name), node->text(QAccessible::Description)};
+        for (int i = 0; i < node->childCount(); ++i)
+            if (QAccessibleInterface* child = node->child(i))
+                Walk(child, found);
     }
+    // The names of `ids` and the labels of `labelled`, once every shown control is found named and described.
+    QStringList Read(const std::vector<int>& ids, const std::vector<int>& labelled)
+    {
+        std::map<int, QStringList> found;
+        Walk(QAccessible::queryAccessibleInterface(window.get()), found);
+        std::vector<int> unread;
+        for (const TemplateControl& row : kMainTemplate.controls)
+            if (window->Control(row.id)->isVisible() && (found[row.id].size() != 2 || found[row.id].contains("")))
+                unread.push_back(row.id);
+        EXPECT_EQ(unread, std::vector<int>{});
+        QStringList read;
+        for (int id : ids)
+            read << found[id].value(0);
+        for (int id : labelled)
+            for (const auto& [label, relation] :
+                 QAccessible::queryAccessibleInterface(window->Control(id))->relations(QAccessible::Label))
+                read << label->text(QAccessible::Name);
+        return read;
+    }
+};
+
+TEST_F(Reading, TheAccessibilityTreeNamesAndDescribesEveryControl)
+{
+    OpenWindow(true);
+    EXPECT_EQ(Read({kPlayButton, kFavouriteToggleButton, kTranslationText}, {kSubcategoryBox}),
+              (QStringList{"Play sound", "Add to Favorite", "Phrase 1 fr", "Sub category:"}));
+    // The rows are read as they are shown.
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(window->PhraseList());
+    QStringList rows;
+    for (int i = 0; i < 3; ++i)
+        rows << list->child(i)->text(QAccessible::Name);
+    EXPECT_EQ(rows, (QStringList{"Phrase 1", "Phrase [two]", "Phrase 5"}));
+    // The word chooser, once open, says what it offers.
+    window->PhraseList()->setCurrentRow(1);
+    QTest::keyClick(window->PhraseList(), Qt::Key_F4);
+    SlotChooser* chooser = window->PhraseList()->Chooser();
+    ASSERT_TRUE(chooser && chooser->isVisible());
+    QAccessibleInterface* offered = QAccessible::queryAccessibleInterface(chooser);
+    EXPECT_FALSE(offered->text(QAccessible::Name).isEmpty() || offered->text(QAccessible::Description).isEmpty());
+    // The names follow the captions and the tips as the mode changes.
+    Click(kSearchModeButton);
+    EXPECT_EQ(Read({kKeywordBox, kPhraseList, kRunSearchButton}, {kKeywordBox}),
+              (QStringList{"Your key word", "Your phrases", "Search", "Your key word:"}));
 }

@@ -1,124 +1,95 @@
-// Category buttons, the subcategory box, the favourites view and the caption modes.
+// Category buttons, the subcategory box and the caption modes.
 
-#include "hoverbutton.h"
-#include "mylistbox.h"
-#include "resources/controlids.h"
+#include "captionlabel.h"
 #include "windowfixture.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <functional>
 
 using namespace resources;
 
-namespace {
+class Navigation : public WindowFixture {};
 
-struct CategoryButton {
-    int id;
-    int code;
-    int first;
-    int last;
-};
-
-const CategoryButton kCategoryButtons[] = {
-    {kBasicButton, 100, 1, 171},          {kTravelButton, 200, 172, 330},   {kFoodButton, 300, 331, 474},
-    {kLodgingButton, 400, 475, 548},      {kBusinessButton, 500, 549, 567}, {kSightseeingButton, 600, 568, 611},
-    {kSocialButton, 700, 612, 660},       {kShoppingButton, 800, 661, 714}, {kEmergencyButton, 900, 715, 764},
-    {kQuestionButton, 1000, 765, 831},
-};
-
-} // namespace
-
-TEST_F(WindowTest, EveryCategoryButtonListsItsWholeCategory)
+TEST_F(Navigation, EveryCategoryButtonListsItsWholeCategoryFromAllAtItsFirstRow)
 {
-    OpenWindow();
-    auto* combo = qobject_cast<QComboBox*>(window->Control(kSubcategoryBox));
-    for (const CategoryButton& button : kCategoryButtons) {
-        Click(button.id);
-        const int familyRowsSaved = button.code == 100 ? 2 : 0;
-        EXPECT_EQ(window->Book().viewCode, button.code);
-        EXPECT_EQ(combo->currentIndex(), 0);
-        EXPECT_EQ(window->PhraseList()->count(), button.last - button.first + 1 - familyRowsSaved) << button.code;
-        EXPECT_EQ(RowText(0), QString("Phrase %1").arg(button.first));
-        EXPECT_EQ(window->Book().selectedPhrase, button.first);
-        EXPECT_EQ(window->PhraseList()->currentRow(), 0);
+    // Basic holds phrases 1 to 171, the family 2-4 in one row.
+    const struct { int button, code, first, rows; } categories[] = {
+        {kBasicButton, 100, 1, 169},       {kTravelButton, 200, 172, 159},   {kFoodButton, 300, 331, 144},
+        {kLodgingButton, 400, 475, 74},    {kBusinessButton, 500, 549, 19}, {kSightseeingButton, 600, 568, 44},
+        {kSocialButton, 700, 612, 49},     {kShoppingButton, 800, 661, 54}, {kEmergencyButton, 900, 715, 50},
+        {kQuestionButton, 1000, 765, 67},
+    };
+    OpenWindow(true);
+    CMyListBox* list = window->PhraseList();
+    // What the list shows: the view, the subcategory, the rows, the phrase selected, the scroll
+    // position, the row selected and whether it is in sight, though the user left the list at its end.
+    auto shown = [&] {
+        QCoreApplication::processEvents();
+        const bool inSight = list->viewport()->rect().contains(list->visualItemRect(list->item(0)));
+        return std::vector<int>{window->Book().viewCode, Subcategory()->currentIndex(), RowCount(),
+                                window->Book().selectedPhrase, list->verticalScrollBar()->value(), list->SelectedRow(),
+                                inSight};
+    };
+    for (const auto& c : categories) {
+        Subcategory()->setCurrentIndex(5);
+        emit Subcategory()->activated(5);   // a subcategory of the last category chosen
+        QTest::keyClick(list, Qt::Key_End);
+        Click(c.button);
+        EXPECT_EQ(shown(), (std::vector<int>{c.code, 0, c.rows, c.first, 0, 0, 1}));
     }
+    Click(kTravelButton);
+    QTest::keyClick(list, Qt::Key_End);
+    ASSERT_GT(list->verticalScrollBar()->value(), 0);
+    Subcategory()->setCurrentIndex(5);
+    emit Subcategory()->activated(5);
+    EXPECT_EQ(Subcategory()->currentText(), "Signs");
+    EXPECT_EQ(shown(), (std::vector<int>{200, 5, 26, 268, 0, 0, 1}));
     EXPECT_TRUE(Boxes().empty());
 }
 
-TEST_F(WindowTest, TheSubcategoryBoxListsItsRange)
+TEST_F(Navigation, EachCaptionModeShowsItsControlsWholeCaptionsAndRows)
 {
-    OpenWindow();
-    Click(kTravelButton);
-    auto* combo = qobject_cast<QComboBox*>(window->Control(kSubcategoryBox));
-    ASSERT_EQ(combo->itemText(5), "Signs");
-    combo->setCurrentIndex(5);
-    emit combo->activated(5);
-    EXPECT_EQ(window->PhraseList()->count(), 26);
-    EXPECT_EQ(RowText(0), "Phrase 268");
-    EXPECT_EQ(window->Book().translationText, u"Phrase 268 fr");
-    EXPECT_EQ(window->Book().viewCode, 200);
+    SKIP_WITHOUT_CLIP();
+    OpenWindow(true);
+    const std::vector<int> browse = {kSubcategoryBox}, search = {kKeywordBox, kExactMatchBox, kRunSearchButton};
+    const QStringList browsing = {"Sub category:", "", ""}, ofOne = {"Your phrase:", "Related phrases:", "Phrase 1"};
+    auto related = [&] { Click(kRelatedButton); };
+    const struct {
+        std::function<void()> act; int mode; std::vector<int> shown; QStringList captionsAndKeyword, rows;
+    } modes[] = {
+        {[] {}, kBrowseMode, browse, browsing, {"Phrase 1", "Phrase [two]"}},
+        {[&] { Click(kSearchModeButton); }, kSearchMode, search, {"Your key word:", "Your phrases:", ""}, {}},
+        {[&] { Click(kFoodButton); }, kBrowseMode, browse, browsing, {"Phrase 331", "Phrase 332"}},
+        // The related phrases of the shown phrase, its brackets gone; phrase 5 has none, and the view stays.
+        {[&] { Click(kBasicButton); window->PhraseList()->setCurrentRow(1); related(); }, kRelatedMode, {kKeywordBox},
+         {"Your phrase:", "Related phrases:", "Phrase two"}, {"Phrase 1"}},
+        {related, kRelatedMode, {kKeywordBox}, ofOne, {"Phrase 5", "Phrase 9"}},
+        {related, kRelatedMode, {kKeywordBox}, ofOne, {"Phrase 5", "Phrase 9"}},
+    };
+    for (const auto& m : modes) {
+        m.act();
+        std::vector<int> shown;
+        for (int id : {kSubcategoryBox, kKeywordBox, kExactMatchBox, kRunSearchButton})
+            if (window->Control(id)->isVisible())
+                shown.push_back(id);
+        EXPECT_EQ(std::pair(window->Book().captionMode, shown), std::pair(m.mode, m.shown));
+        EXPECT_EQ((QStringList{CaptionText(kFirstCaption), CaptionText(kSecondCaption), Keyword()->text()}),
+                  m.captionsAndKeyword);
+        EXPECT_EQ(Rows(2), m.rows);
+        EXPECT_EQ(Translation(), m.rows.isEmpty() ? "" : m.rows[0] + " fr");
+        // Each caption is read whole, on one line, at a readable size.
+        for (int id : {kFirstCaption, kSecondCaption}) {
+            auto* caption = qobject_cast<CaptionLabel*>(window->Control(id));
+            EXPECT_TRUE(caption->FitsOneLine() && caption->ShownFont().pixelSize() >= 12) << id;
+        }
+    }
+    EXPECT_EQ(Boxes(), (Boxed{{"No related phrase(s) found!", platform::DefaultCaption()}}));
+    // The related phrase is not typed over, and shows its start.
+    EXPECT_EQ(std::pair(Keyword()->isEnabled(), Keyword()->cursorPosition()), std::pair(false, 0));
 
-    // The same category again starts over from "All".
-    Click(kTravelButton);
-    EXPECT_EQ(combo->currentIndex(), 0);
-    EXPECT_EQ(window->PhraseList()->count(), 159);
-}
-
-TEST_F(WindowTest, CaptionModesShowTheirControls)
-{
-    OpenWindow();
-    window->show();
-    auto visible = [&](int id) { return window->Control(id)->isVisible(); };
-
-    EXPECT_TRUE(visible(kSubcategoryBox));
-    EXPECT_FALSE(visible(kKeywordBox));
-    EXPECT_FALSE(visible(kExactMatchBox));
-    EXPECT_FALSE(visible(kRunSearchButton));
-
-    Click(kSearchModeButton);
-    EXPECT_EQ(window->Book().captionMode, kSearchMode);
-    EXPECT_EQ(window->Book().viewCode, 0);
-    EXPECT_FALSE(visible(kSubcategoryBox));
-    EXPECT_TRUE(visible(kKeywordBox));
-    EXPECT_TRUE(visible(kExactMatchBox));
-    EXPECT_TRUE(visible(kRunSearchButton));
-    EXPECT_EQ(CaptionText(kFirstCaption), "Your key word:");
-    EXPECT_EQ(CaptionText(kSecondCaption), "Your phrases:");
-    EXPECT_EQ(window->PhraseList()->count(), 0);
-    EXPECT_TRUE(window->Book().translationText.empty());
-    EXPECT_EQ(TipOf(kRunSearchButton), "Search");
-
-    Click(kFoodButton);
-    EXPECT_TRUE(visible(kSubcategoryBox));
-    EXPECT_FALSE(visible(kKeywordBox));
-    EXPECT_FALSE(visible(kExactMatchBox));
-    EXPECT_FALSE(visible(kRunSearchButton));
-    EXPECT_EQ(CaptionText(kFirstCaption), "Sub category:");
-    EXPECT_EQ(CaptionText(kSecondCaption), "");
-}
-
-TEST_F(WindowTest, FavouritesViewNeedsFavourites)
-{
-    OpenWindow();
-    Click(kFavouritesViewButton);
-    ASSERT_EQ(Boxes().size(), 1u);
-    EXPECT_EQ(Boxes()[0].first, "No favorite phrase!");
-    EXPECT_EQ(Boxes()[0].second, platform::DefaultCaption());
-    EXPECT_EQ(window->Book().viewCode, 100);
-    EXPECT_EQ(window->PhraseList()->count(), 169);
-}
-
-TEST_F(WindowTest, AChosenAlternativeShowsItsOwnPhrase)
-{
-    OpenWindow();
-    CMyListBox* list = window->PhraseList();
-    list->setCurrentRow(1);
-    EXPECT_EQ(window->Book().selectedPhrase, 2);
-    // The list rewrites the row to the chosen alternative and asks its owner
-    // to show it.
-    list->item(1)->setText("Phrase [four]");
-    mainWindow->ShowSelectedPhrase();
-    EXPECT_EQ(window->Book().selectedPhrase, 4);
-    EXPECT_EQ(window->Book().translationText, u"Phrase 4 fr");
+    // A caption with more words than one line holds wraps, its first line whole.
+    auto* second = qobject_cast<CaptionLabel*>(window->Control(kSecondCaption));
+    second->setText("A caption with far more words than its box could ever hold");
+    EXPECT_TRUE(!second->FitsOneLine() && QFontMetrics(second->ShownFont()).height() <= second->height());
 }

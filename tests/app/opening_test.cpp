@@ -1,179 +1,99 @@
-// What the window looks like when it opens, and what is left when it closes.
+// What the window shows when it opens, what it says of damaged or missing
+// files, and how it closes: on Escape, or on SIGTERM and SIGINT as the user
+// would close it, after which the signals end the program as usual.
 
-#include "hoverbutton.h"
-#include "mylistbox.h"
 #include "platform/fontfiles.h"
-#include "resources/buttonstrips.h"
-#include "soundplayer.h"
-#include "transparentstatic.h"
-#include "resources/controlids.h"
+#include "terminationsignals.h"
 #include "windowfixture.h"
 
-#include <QComboBox>
 #include <QTest>
+#include <QTimer>
+#include <csignal>
+#include <filesystem>
 
 using namespace resources;
 
-TEST_F(WindowTest, OpensOnBasicWithTheFirstPhraseShown)
+class OpeningWindow : public WindowFixture {};
+
+TEST_F(OpeningWindow, OpensOnBasicWithTheFavouritesStoreMadeAndClosesOnEscape)
 {
     std::remove("favorite.dat");
     OpenWindow();
-    PhraseBook& book = window->Book();
-    EXPECT_EQ(book.viewCode, 100);
-    EXPECT_EQ(book.captionMode, kBrowseMode);
-    EXPECT_TRUE(book.favoriteButtonAdds);
-    EXPECT_EQ(window->windowTitle(), "Lexavant_French");
-    EXPECT_EQ(mainWindow, window.get());
+    EXPECT_EQ((QStringList{window->windowTitle(), Subcategory()->itemText(0), Subcategory()->itemText(7),
+                           Subcategory()->currentText()}),
+              (QStringList{"Lexavant_French", "All", "Key words and phrase", "All"}));
+    EXPECT_TRUE(Boxes().empty() && FileExists("favorite.dat"));
 
-    auto* combo = qobject_cast<QComboBox*>(window->Control(kSubcategoryBox));
-    ASSERT_EQ(combo->count(), 8);
-    EXPECT_EQ(combo->itemText(0), "All");
-    EXPECT_EQ(combo->itemText(7), "Key words and phrase");
-    EXPECT_EQ(combo->currentIndex(), 0);
-
-    // Basic lists 1 to 171, the family 2-4 as one row.
-    EXPECT_EQ(window->PhraseList()->count(), 169);
-    EXPECT_EQ(window->PhraseList()->currentRow(), 0);
-    EXPECT_EQ(RowText(1), "Phrase [two]");
-    EXPECT_EQ(book.selectedPhrase, 1);
-    EXPECT_EQ(book.translationText, u"Phrase 1 fr");
-    EXPECT_EQ(qobject_cast<QLabel*>(window->Control(kTranslationText))->text(), "Phrase 1 fr");
-    EXPECT_EQ(CaptionText(kFirstCaption), "Sub category:");
-    EXPECT_EQ(CaptionText(kSecondCaption), "");
-    EXPECT_TRUE(Boxes().empty());
-
-    // The favourites store is created, and the data files stay open.
-    EXPECT_TRUE(FileExists("favorite.dat"));
-    EXPECT_TRUE(book.englishFile);
-    EXPECT_TRUE(book.frenchFile);
-    EXPECT_TRUE(book.favoriteFileOpen);
+    // Escape closes it, releasing the files and the font.
+    const int fontUsers = platform::FontFiles::UseCount(platform::kArialFontFile);
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_EQ(std::pair(window->isVisible(), window->result()), std::pair(false, int(QDialog::Rejected)));
+    const PhraseBook& book = window->Book();
+    EXPECT_FALSE(book.englishFile || book.frenchFile || book.favoriteFile || !book.phraseIds.empty());
+    EXPECT_EQ(platform::FontFiles::UseCount(platform::kArialFontFile), fontUsers - 1);
 }
 
-TEST_F(WindowTest, ButtonsTakeOnePictureOfTheirStripAndTheirTips)
+TEST_F(OpeningWindow, DamagedOrMissingFilesAreNamedOnceAndNothingWrongIsSpoken)
 {
-    OpenWindow();
-    for (const ButtonStrip& strip : kButtonStrips) {
-        CHoverButton* button = window->Button(strip.controlId);
-        ASSERT_NE(button, nullptr) << strip.controlId;
-        EXPECT_EQ(button->size(), QSize(strip.width / 3, strip.height)) << strip.controlId;
-        ASSERT_NE(button->Tip(), nullptr) << strip.controlId;
-    }
-    EXPECT_EQ(static_cast<CTransparentStatic*>(window->Control(kVersionText))->textColour, QColor(255, 255, 255));
-    EXPECT_EQ(static_cast<CTransparentStatic*>(window->Control(kTranslationText))->textColour, QColor(0, 0, 0));
-    EXPECT_EQ(window->PhraseFont().pixelSize(), 15);
-    EXPECT_EQ(window->PhraseList()->font().pixelSize(), 15);
-    // The list lies on the pattern brush; static texts paint no background.
-    EXPECT_EQ(window->PhraseList()->palette().base().texture().size(), QSize(170, 86));
-    EXPECT_TRUE(window->PhraseList()->viewport()->autoFillBackground());
-    EXPECT_EQ(window->ChildBackground(window->Control(kFirstCaption), ControlKind::Static, QBrush(Qt::red)).style(),
-              Qt::NoBrush);
-    EXPECT_EQ(window->ChildBackground(window->Control(kExactMatchBox), ControlKind::AutoCheckBox, QBrush(Qt::red)),
-              QBrush(Qt::red));
-}
-
-TEST_F(WindowTest, TheFirstPhrasesClipIsReadyAtOnce)
-{
-    if (!TestClip())
-        GTEST_SKIP() << "sox and lame are needed to make a clip";
-    OpenWindow();
-    EXPECT_EQ(window->Book().loadedPhrase, 1);
-    EXPECT_EQ(window->Player().CurrentState(), CSoundPlayer::kOpen);
-    // The phrase on screen plays without another selection.
-    Click(kPlayButton);
-    ASSERT_EQ(device->Written().size(), 1u);
-    EXPECT_GT(device->Written()[0].size(), 22050u);
-}
-
-TEST_F(WindowTest, WithoutPhraseFilesTheWindowStillOpens)
-{
-    std::remove("English.dat");
-    std::remove("French.dat");
-    OpenWindow();
-    EXPECT_EQ(window->PhraseList()->count(), 0);
-    EXPECT_TRUE(window->Book().translationText.empty());
-    Click(kTravelButton);
-    EXPECT_EQ(window->PhraseList()->count(), 0);
-}
-
-TEST_F(WindowTest, DamagedOrMissingFilesAreNamedOnceAndNothingWrongIsSpoken)
-{
-    if (!TestClip())
-        GTEST_SKIP() << "sox and lame are needed to make a clip";
-    struct Case {
-        const char* what;
-        std::vector<const char*> missing;
-        std::size_t englishBytes;   // 0: whole
-        std::vector<std::string> named;
-        QString translation;        // of the fifth Shopping phrase
-    };
-    const Case cases[] = {
-        {"English cut short", {}, 51522, {"\"English.dat\" is damaged (51522 bytes where 103044 are expected"}, ""},
-        {"clips missing", {"data.dat"}, 0, {"\"data.dat\" is missing: no phrase can be spoken, nor its related phrases listed."}, "Phrase 665 fr"},
-        {"texts missing",
-         {"French.dat", "MapEngSpec.data", "Relate.dat"},
-         0,
+    SKIP_WITHOUT_CLIP();
+    // The files removed, the length English.dat is cut to (0: whole), what the message names, and the
+    // translation of the fifth Shopping phrase.
+    const struct {
+        std::vector<const char*> missing; std::size_t englishBytes; QStringList named; QString french;
+    } cases[] = {
+        {{}, 51522, {"\"English.dat\" is damaged (51522 bytes where 103044 are expected"}, ""},
+        {{"data.dat"}, 0, {"\"data.dat\" is missing: no phrase can be spoken, nor its related phrases listed."},
+         "Phrase 665 fr"},
+        {{"French.dat", "MapEngSpec.data", "Relate.dat"}, 0,
          {"\"French.dat\" is missing: translations cannot be shown.",
           "\"MapEngSpec.data\" is missing: the phrase lists and the keyword search stay empty.",
-          "\"Relate.dat\" is missing: related phrases cannot be listed."},
-         ""},
+          "\"Relate.dat\" is missing: related phrases cannot be listed."}, ""},
+        {{"English.dat", "French.dat"}, 0, {"\"English.dat\" is missing"}, ""},
     };
-    const QString folder = QString::fromStdString(dir.path().string());
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    const QString folder = "\"" + QString::fromStdString(dir.path().string()) + "\"";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.named[0].toStdString());
         window.reset();
-        boxes->Clear();
+        boxes.Clear();
         WriteWindowBook();
         for (const char* name : c.missing)
             std::remove(name);
-        if (c.englishBytes) {
-            Bytes english = ReadFile("English.dat");
-            english.resize(c.englishBytes);
-            WriteFile("English.dat", english);
-        }
+        if (c.englishBytes)
+            std::filesystem::resize_file("English.dat", c.englishBytes);
         OpenWindow();
         // One message at start names the files, the folder and what will not work.
         ASSERT_EQ(Boxes().size(), 1u);
-        EXPECT_EQ(Boxes()[0].second, "Lexavant_French");
-        EXPECT_TRUE(Boxes()[0].first.contains("\"" + folder + "\"")) << Boxes()[0].first.toStdString();
-        for (const std::string& named : c.named)
-            EXPECT_TRUE(Boxes()[0].first.contains(QString::fromStdString(named))) << named;
+        const auto [text, caption] = Boxes()[0];
+        EXPECT_EQ(caption, "Lexavant_French");
+        for (const QString& named : c.named + QStringList{folder})
+            EXPECT_TRUE(text.contains(named)) << named.toStdString() << " in " << text.toStdString();
 
         // Food's first phrase, 331, loads; Shopping's, from 661, lie past a cut English file.
         Click(kFoodButton);
         Click(kShoppingButton);
-        for (int step = 0; step < 4; ++step)
-            QTest::keyClick(window->PhraseList(), Qt::Key_Down);
-        EXPECT_EQ(QString::fromStdU16String(window->Book().translationText), c.translation);
+        window->PhraseList()->setCurrentRow(4);
+        EXPECT_EQ(Translation(), c.french);
         Click(kPlayButton);
         Click(kRelatedButton);
-        EXPECT_TRUE(device->Written().empty());
-        EXPECT_EQ(window->Book().captionMode, kBrowseMode);
-        // Nothing more is said: not once per selection, nor for the sound or the related phrases.
+        EXPECT_EQ(std::pair(Plays(), window->Book().captionMode), std::pair(std::size_t(0), int(kBrowseMode)));
+        // Nothing more is said: not per selection, nor for the sound or the related phrases.
         EXPECT_EQ(Boxes().size(), 1u) << Boxes().back().first.toStdString();
     }
 }
 
-TEST_F(WindowTest, ClosingReleasesFilesAndTheFont)
+TEST(TerminationSignals, EachSignalClosesTheWindowAndThenGetsItsDefaultActionBack)
 {
-    OpenWindow();
-    const int fontUsers = platform::FontFiles::UseCount(platform::kArialFontFile);
-    EXPECT_GE(fontUsers, 1);
-    window->show();
-    QTest::keyClick(window.get(), Qt::Key_Escape);
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(window->result(), QDialog::Rejected);
-    EXPECT_FALSE(window->Book().englishFile);
-    EXPECT_FALSE(window->Book().frenchFile);
-    EXPECT_FALSE(window->Book().favoriteFile);
-    EXPECT_TRUE(window->Book().phraseIds.empty());
-    EXPECT_EQ(platform::FontFiles::UseCount(platform::kArialFontFile), fontUsers - 1);
-}
-
-TEST_F(WindowTest, TheExitButtonClosesTheWindow)
-{
-    OpenWindow();
-    window->show();
-    Click(kExitButton);
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_FALSE(window->Book().englishFile);
+    TestApp();
+    for (const int signal : {SIGTERM, SIGINT}) {
+        QDialog window;
+        std::optional<TerminationSignals> endOnSignal(std::in_place, window);
+        QTimer::singleShot(0, [signal] { std::raise(signal); });
+        // Should the signal go unnoticed, the run ends after five seconds as accepted, and the test fails.
+        QTimer::singleShot(5000, &window, &QDialog::accept);
+        EXPECT_EQ(std::pair(window.exec(), window.isVisible()), std::pair(int(QDialog::Rejected), false)) << signal;
+        endOnSignal.reset();
+        struct sigaction action {};
+        sigaction(signal, nullptr, &action);
+        EXPECT_EQ(action.sa_handler, SIG_DFL) << signal;
+    }
 }

@@ -1,32 +1,16 @@
 #include "windowfixture.h"
 
-#include "hoverbutton.h"
-#include "mylistbox.h"
 #include "phrasefixtures.h"
-#include "records.h"
 
-#include <QAbstractButton>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QLabel>
+#include <QTest>
 #include <cstdlib>
-#include <filesystem>
 
 QApplication& TestApp()
 {
     static int argc = 1;
-    static char name[] = "app_tests";
-    static char* argv[] = {name, nullptr};
+    static char name[] = "app_tests", *argv[] = {name, nullptr};
     static auto* app = new QApplication(argc, argv);
     return *app;
-}
-
-void RunEventsFor(int milliseconds)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < milliseconds)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
 const std::optional<Bytes>& TestClip()
@@ -35,18 +19,15 @@ const std::optional<Bytes>& TestClip()
         ScopedTempDir scratch;
         const int made = std::system("sox -n -r 22050 -c 1 -b 16 tone.wav synth 1 sine 440 vol 0.5 2>/dev/null && "
                                      "lame --quiet -t --cbr -b 48 -m m tone.wav tone.mp3 2>/dev/null");
-        if (made != 0 || !FileExists("tone.mp3"))
-            return std::nullopt;
-        return ReadFile("tone.mp3");
+        return made == 0 && FileExists("tone.mp3") ? std::optional(ReadFile("tone.mp3")) : std::nullopt;
     }();
     return clip;
 }
 
 void WriteWindowBook()
 {
-    std::vector<std::u16string> english;
+    std::vector<std::u16string> english, french;
     std::vector<MapEntry> map;
-    std::vector<std::u16string> french;
     for (int n = 1; n <= 831; ++n) {
         english.push_back(NumberedText(n));
         map.push_back({"Phrase " + std::to_string(n), 1});
@@ -61,9 +42,8 @@ void WriteWindowBook()
     WriteEnglishTexts(english);
     WriteMap(map);
     WriteFrench(french);
-    std::vector<std::vector<int>> related(831);
-    related[0] = {5, 9};
-    related[1] = {1};
+    std::vector<std::vector<int>> related = {{5, 9}, {1}};
+    related.resize(831);
     WriteRelated(related);
 
     Bytes header{'q', 'o', 'r', 'v', 'a', 'm', 'u', 'l', 0, 0, 0, 0};
@@ -79,64 +59,14 @@ void WriteWindowBook()
     WriteFile("data.idx", index);
 }
 
-void WindowTest::SetUp()
-{
-    TestApp();
-    hadTmpDir = qEnvironmentVariableIsSet("TMPDIR");
-    previousTmpDir = qgetenv("TMPDIR");
-    std::filesystem::create_directory("tmp");
-    qputenv("TMPDIR", QFile::encodeName(QString::fromStdString((dir.path() / "tmp").string())));
-    boxes.emplace();
-    WriteWindowBook();
-}
-
-void WindowTest::TearDown()
-{
-    window.reset();
-    boxes.reset();
-    if (hadTmpDir)
-        qputenv("TMPDIR", previousTmpDir);
-    else
-        qunsetenv("TMPDIR");
-}
-
-void WindowTest::OpenWindow()
+void WindowFixture::OpenWindow(bool shown)
 {
     auto recording = std::make_unique<platform::RecordingWaveOut>();
     device = recording.get();
     window = std::make_unique<CTessalyDlg>(std::move(recording));
     window->OnInitDialog();
-}
-
-void WindowTest::Click(int controlId)
-{
-    auto* button = qobject_cast<QAbstractButton*>(window->Control(controlId));
-    ASSERT_NE(button, nullptr) << controlId;
-    button->click();
-}
-
-QString WindowTest::RowText(int row) const
-{
-    return QString::fromStdU16String(window->PhraseList()->RowText(row));
-}
-
-QString WindowTest::CaptionText(int controlId) const
-{
-    return qobject_cast<QLabel*>(window->Control(controlId))->text();
-}
-
-QString WindowTest::TipOf(int controlId) const
-{
-    const CHoverButton* button = window->Button(controlId);
-    if (button == nullptr || button->Tip() == nullptr || button->Tip()->ToolCount() != 1)
-        return QStringLiteral("<no single tool>");
-    return button->Tip()->ToolText(1);
-}
-
-std::vector<std::pair<QString, QString>> WindowTest::Boxes() const
-{
-    std::vector<std::pair<QString, QString>> shown;
-    for (const auto& box : boxes->Boxes())
-        shown.emplace_back(box.text, box.caption);
-    return shown;
+    if (shown) {
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
 }
