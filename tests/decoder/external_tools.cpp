@@ -10,11 +10,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-bool HaveProgram(const char* name)
-{
-    return std::system(("command -v " + std::string(name) + " > /dev/null 2>&1").c_str()) == 0;
-}
-
 int RunCommand(const std::string& command)
 {
     const int status = std::system(command.c_str());

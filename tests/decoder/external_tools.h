@@ -1,11 +1,13 @@
 #pragma once
-// The encoders and the reference decoder the tests use when installed, a
-// synthetic test signal, and a scratch folder per test.
+// Running the encoders and the reference decoder the tests use when
+// installed (programs.h says whether they are), a synthetic test signal, and
+// a scratch folder per test.
+
+#include "programs.h"
 
 #include <string>
 #include <vector>
 
-bool HaveProgram(const char* name);
 int RunCommand(const std::string& command); // exit status
 
 // A fresh, empty folder under the system's temporary folder, removed again

@@ -3,6 +3,7 @@
 // output options. Damaged stretches are skipped by searching for the next
 // frame header; only a file with nothing decodable in it is an error.
 
+#include "cfile.h"
 #include "container.h"
 #include "mpadecoder.h"
 #include "subcommands.h"
@@ -69,20 +70,6 @@ std::optional<DecodeOptions> ParseArguments(const Arguments& args)
     options.output = files[1];
     options.decoder.outputFlags = channels | bits;
     return options;
-}
-
-std::optional<std::vector<uint8_t>> ReadFile(const std::string& path)
-{
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return std::nullopt;
-    std::vector<uint8_t> bytes;
-    uint8_t block[65536];
-    size_t got;
-    while ((got = std::fread(block, 1, sizeof block, file)) > 0)
-        bytes.insert(bytes.end(), block, block + got);
-    std::fclose(file);
-    return bytes;
 }
 
 // The bytes a frame occupies: a frame that carries a VBR header has a length
@@ -178,7 +165,7 @@ int RunDecode(const Arguments& args)
                              "[--channels both|mix|left|right] [--bits 16|8]\n");
         return 2;
     }
-    const std::optional<std::vector<uint8_t>> file = ReadFile(options->input);
+    const std::optional<std::vector<uint8_t>> file = ReadWholeFile(options->input);
     if (!file) {
         std::fprintf(stderr, "tessaly-tool: cannot read %s\n", options->input.c_str());
         return 1;
