@@ -150,6 +150,7 @@ TEST_F(Player, RefusesClipsItCannotTimeOrSizeWithoutOpeningTheDevice)
     const std::tuple<const char*, Bytes, int> cases[] = {
         {"empty", {}, CSoundPlayer::kNoFirstFrame},
         {"not MPEG", Bytes(2000, 'x'), CSoundPlayer::kNoFirstFrame},
+        {"reserved version code", SilentFrames({0xFF, 0xD3, 0x90, 0x64}, 417, 10), CSoundPlayer::kNoFirstFrame},
         {"free format", SilentFrames({0xFF, 0xFB, 0x00, 0x64}, 417, 10), CSoundPlayer::kUntimed},
         {"bitrate index 15", SilentFrames({0xFF, 0xFB, 0xF0, 0x64}, 417, 10), CSoundPlayer::kUntimed},
         {"rate index 3", SilentFrames({0xFF, 0xFB, 0x9C, 0x64}, 417, 10), CSoundPlayer::kUntimed},
