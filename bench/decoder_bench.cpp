@@ -3,6 +3,7 @@
 // by TESSALY_BENCH_STREAM (compare-with-mpg123 times the library alone on
 // its long file this way).
 
+#include "cfile.h"
 #include "mpadecoder.h"
 
 #include <benchmark/benchmark.h>
@@ -13,19 +14,6 @@
 #include <vector>
 
 namespace {
-
-std::vector<uint8_t> ReadFile(const std::string& path)
-{
-    std::vector<uint8_t> bytes;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return bytes;
-    int c;
-    while ((c = std::fgetc(file)) != EOF)
-        bytes.push_back(uint8_t(c));
-    std::fclose(file);
-    return bytes;
-}
 
 void DecodeStream(benchmark::State& state, const std::vector<uint8_t>& stream, int32_t rateShift)
 {
@@ -59,7 +47,8 @@ void DecodeStream(benchmark::State& state, const std::vector<uint8_t>& stream, i
 
 void DecodeVector(benchmark::State& state, const std::string& name, int32_t rateShift)
 {
-    DecodeStream(state, ReadFile(std::string(TESSALY_SHARED_DIR) + "/vectors/" + name), rateShift);
+    const std::string path = std::string(TESSALY_SHARED_DIR) + "/vectors/" + name;
+    DecodeStream(state, ReadWholeFile(path).value_or(std::vector<uint8_t>{}), rateShift);
 }
 
 void DecodeNamedFile(benchmark::State& state)
@@ -69,7 +58,7 @@ void DecodeNamedFile(benchmark::State& state)
         state.SkipWithError("TESSALY_BENCH_STREAM is not set");
         return;
     }
-    DecodeStream(state, ReadFile(path), 0);
+    DecodeStream(state, ReadWholeFile(path).value_or(std::vector<uint8_t>{}), 0);
 }
 
 } // namespace

@@ -5,10 +5,11 @@
 // Input: byte 0 picks the phrase number, byte 1 bit 0 puts a valid archive
 // header in front of "data.dat", bytes 2..3 give the length of "data.idx";
 // then "data.idx", then the rest of "data.dat". The whole input is also
-// played as one clip.
+// played as one clip. The two archive files live in memory (memoryfiles.h).
 
 #include "container.h"
 #include "headlessviews.h"
+#include "memoryfiles.h"
 #include "phrasebook.h"
 #include "playeradapter.h"
 #include "soundarchive.h"
@@ -17,28 +18,34 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <memory>
+#include <string>
+
+#include <sanitizer/asan_interface.h>
 
 namespace {
 
-// A device that takes every block and plays nothing, touching each byte it is
-// given so that a bad block address shows.
-class TouchingWaveOut : public platform::WaveOut {
+// A device that takes every block and plays nothing, but first has the
+// address sanitizer check that every byte of the block may be read, so that
+// a bad block address or length shows as it would when played.
+class CheckingWaveOut : public platform::WaveOut {
 public:
     bool Open(const platform::WaveFormat&) override { return true; }
     void Prepare(platform::WaveBlock& block) override { block.prepared = true; }
     void Write(const platform::WaveBlock& block) override
     {
-        for (std::uint32_t i = 0; i < block.length; ++i)
-            checksum += block.data[i];
+        void* data = const_cast<std::uint8_t*>(block.data);
+        if (void* bad = __asan_region_is_poisoned(data, block.length)) {
+            std::fprintf(stderr, "The player gave the device a block it may not read:\n");
+            __asan_describe_address(bad);
+            std::abort();
+        }
     }
     void Pause() override {}
     void Restart() override {}
     void Reset() override {}
     void Unprepare(platform::WaveBlock& block) override { block.prepared = false; }
     void Close() override {}
-    unsigned checksum = 0;
 };
 
 class NoMessages : public MessageBoxes {
@@ -46,33 +53,13 @@ public:
     void ShowMessage(std::u16string_view, std::u16string_view) override {}
 };
 
-bool EnterScratchDirectory()
-{
-    char pattern[] = "/tmp/tessaly-sound-fuzz-XXXXXX";
-    if (mkdtemp(pattern) == nullptr)
-        std::abort();
-    std::filesystem::current_path(pattern);
-    return true;
-}
-
-void WriteFile(const char* name, const std::uint8_t* header, std::size_t headerSize, const std::uint8_t* bytes,
-               std::size_t size)
-{
-    std::FILE* file = std::fopen(name, "wb");
-    if (file == nullptr)
-        std::abort();
-    std::fwrite(header, 1, headerSize, file);
-    std::fwrite(bytes, 1, size, file);
-    std::fclose(file);
-}
-
 void PlayWholeInputAsAClip(const std::uint8_t* data, std::size_t size)
 {
     const std::optional<ClipAudio> audio = LocateAudio(data, std::uint32_t(size));
     if (audio)
         ReadFirstFrame(data + audio->start, audio->length);
 
-    TouchingWaveOut device;
+    CheckingWaveOut device;
     CSoundPlayer player(device);
     auto clip = std::make_unique<std::uint8_t[]>(size);
     std::memcpy(clip.get(), data, size);
@@ -95,29 +82,35 @@ void LookUpInArchive(const std::uint8_t* data, std::size_t size)
     const std::uint8_t* clips = index + indexSize;
     const std::size_t clipsSize = size - 4 - indexSize;
 
-    std::uint8_t header[SoundArchiveHeader::kSize] = {'q', 'o', 'r', 'v', 'a', 'm', 'u', 'l', 0x36, 0x08, 0, 0};
-    WriteFile("data.idx", nullptr, 0, index, indexSize);
-    WriteFile("data.dat", header, validHeader ? sizeof header : 0, clips, clipsSize);
+    const std::string header = {'q', 'o', 'r', 'v', 'a', 'm', 'u', 'l', 0x36, 0x08, 0, 0};
+    memoryfiles::Write("data.idx", {reinterpret_cast<const char*>(index), indexSize});
+    memoryfiles::Write("data.dat", (validHeader ? header : std::string()) +
+                                       std::string(reinterpret_cast<const char*>(clips), clipsSize));
 
     HeadlessRows rows;
     HeadlessSubcategories subcategories;
     NoMessages messages;
     HeadlessWindow window;
-    TouchingWaveOut device;
+    CheckingWaveOut device;
     CSoundPlayer player(device);
     SoundPlayerAdapter adapter(player);
     PhraseBook book({rows, subcategories, messages, window, adapter});
     book.LoadPhraseClip(number);
     player.Stop();
     player.Play();
+    memoryfiles::Clear();
 }
 
 } // namespace
 
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    memoryfiles::Manage({"data.idx", "data.dat"});
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const bool ready = EnterScratchDirectory();
-    (void)ready;
     PlayWholeInputAsAClip(data, size);
     LookUpInArchive(data, size);
     return 0;

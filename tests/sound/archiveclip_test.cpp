@@ -66,23 +66,14 @@ protected:
     PhraseBook book{{rows, subcategories, messages, window, adapter}};
 };
 
-TEST_F(ArchiveToPlayer, SelectingAPhraseOpensAndPreparesItsClipOnce)
+// Which entries the lookup refuses, and that it reads a phrase once, the
+// phrase-data tests check with a stand-in player; here the real one.
+TEST_F(ArchiveToPlayer, TheLookupHandsEachClipToThePlayerWhichPreparesIt)
 {
-    WriteArchive({{SilentMpeg1Frames(40), {}},
-                  {WaveFact30(SilentMpeg1Frames(80)), {}},
-                  {Bytes(500, 'x'), {}},
-                  {{}, std::pair{0u, 0u}},
-                  {{}, std::pair{16000u, 50000u}}});
+    WriteArchive({{SilentMpeg1Frames(40), {}}, {WaveFact30(SilentMpeg1Frames(80)), {}}, {Bytes(500, 'x'), {}}});
     book.LoadPhraseClip(2);
-    EXPECT_EQ(book.loadedPhrase, 2);
     ASSERT_EQ(player.CurrentState(), CSoundPlayer::kOpen);
     EXPECT_EQ(player.FramesInBlock(), 80u);
-    EXPECT_EQ(player.FramesStepped(), 20u);
-
-    // The same phrase again: no file work, no player work.
-    device.ClearCalls();
-    book.LoadPhraseClip(2);
-    EXPECT_TRUE(device.Calls().empty());
     EXPECT_EQ(player.FramesStepped(), 20u);
 
     // Empty and overlong entries are refused silently, and the previous clip
@@ -94,7 +85,8 @@ TEST_F(ArchiveToPlayer, SelectingAPhraseOpensAndPreparesItsClipOnce)
         EXPECT_EQ(book.loadedPhrase, -1) << refused;
         EXPECT_EQ(player.CurrentState(), CSoundPlayer::kClosed) << refused;
     }
-    // A clip the player refuses: the phrase counts as loaded, nothing plays.
+    // A clip the player refuses: the phrase counts as loaded, nothing plays,
+    // nothing is said.
     book.LoadPhraseClip(3);
     EXPECT_EQ(book.loadedPhrase, 3);
     EXPECT_EQ(player.CurrentState(), CSoundPlayer::kClosed);
@@ -102,8 +94,6 @@ TEST_F(ArchiveToPlayer, SelectingAPhraseOpensAndPreparesItsClipOnce)
     EXPECT_TRUE(messages.shown.empty());
 
     book.LoadPhraseClip(1);
-    EXPECT_EQ(player.FramesInBlock(), 40u);
-    player.Stop();
     player.Play();
     ASSERT_FALSE(device.Written().empty());
     EXPECT_EQ(device.Written().back().size(), 40u * 4608);

@@ -8,11 +8,6 @@
 #include <cstdlib>
 #include <cstring>
 
-bool HaveProgram(const std::string& program)
-{
-    return std::system(("command -v " + program + " > /dev/null 2>&1").c_str()) == 0;
-}
-
 Bytes SilentFrames(std::initializer_list<std::uint8_t> header, std::uint32_t frameLength, std::uint32_t count)
 {
     Bytes frames;

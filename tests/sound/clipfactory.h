@@ -4,15 +4,14 @@
 // time with lame from a generated two-tone signal, with mpg123 as the
 // reference decoder. Files are made in the current directory.
 
+#include "programs.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 using Bytes = std::vector<std::uint8_t>;
-
-// True when `program` is on the PATH.
-bool HaveProgram(const std::string& program);
 
 // `count` silent frames, each the 4 header bytes and zeros to `frameLength`.
 Bytes SilentFrames(std::initializer_list<std::uint8_t> header, std::uint32_t frameLength, std::uint32_t count);

@@ -88,6 +88,10 @@ TEST_F(PlayedClip, EveryWrapperGivesTheDecodersFramesAndMpg123sSound)
         {"MPEG-2 stereo 24000 Hz", {24000, 2, 64, 1.5}, 2304},
         {"MPEG-1 stereo 44100 Hz", {44100, 2, 128, 1.2}, 4608},
         {"MPEG-1 mono 32000 Hz", {32000, 1, 56, 1.0}, 2304},
+        // MPEG-2.5 plays at its true rate, a slot per 576-sample frame.
+        {"MPEG-2.5 mono 11025 Hz", {11025, 1, 32, 2.0}, 1152},
+        {"MPEG-2.5 stereo 12000 Hz", {12000, 2, 48, 1.5}, 2304},
+        {"MPEG-2.5 mono 8000 Hz", {8000, 1, 24, 3.0}, 1152},
     };
     const std::pair<const char*, std::function<Bytes(const Bytes&)>> wrappers[] = {
         {"bare", [](const Bytes& a) { return a; }},
@@ -148,51 +152,6 @@ TEST_F(PlayedClip, AVariableBitrateHeaderFrameIsSteppedByItsOwnLength)
     ASSERT_GE(sound.size(), 8 * frameBytes);
     ASSERT_LE(sound.size(), reference->size());
     EXPECT_LE(LargestSampleDifference(sound.data(), reference->data(), sound.size()), 8);
-}
-
-TEST_F(PlayedClip, MpegTwoPointFiveClipsPlayAtTheirTrueRate)
-{
-    const ClipRecipe recipes[] = {{11025, 1, 32, 2.0}, {12000, 2, 48, 1.5}, {8000, 1, 24, 3.0}};
-    for (const ClipRecipe& recipe : recipes) {
-        SCOPED_TRACE(recipe.rateHz);
-        const std::optional<Bytes> stream = EncodeClip(recipe);
-        ASSERT_TRUE(stream.has_value());
-        ASSERT_EQ((*stream)[1] & 0xF0, 0xE0) << "lame did not make MPEG-2.5";
-        const std::optional<Bytes> reference = ReferenceDecode(*stream);
-        ASSERT_TRUE(reference.has_value());
-        const std::size_t frameBytes = 576u * recipe.channels * 2;
-
-        const Played played = Play(WithTrailingTag(*stream));
-        ASSERT_EQ(played.openResult, 0);
-        EXPECT_EQ(played.format.samplesPerSecond, std::uint32_t(recipe.rateHz));
-        EXPECT_EQ(played.format.averageBytesPerSecond, std::uint32_t(recipe.rateHz * recipe.channels * 2));
-        // Frames of 576 samples at the true rate: as many slots as frames.
-        EXPECT_NEAR(double(played.framesInBlock), double(reference->size() / frameBytes), 1.0);
-        const std::size_t common = std::min(played.block.size(), reference->size());
-        EXPECT_LE(LargestSampleDifference(played.block.data(), reference->data(), common), 8);
-    }
-}
-
-TEST_F(PlayedClip, SelectingDecodesTheFirstQuarterAndPlayingTheRest)
-{
-    const std::optional<Bytes> stream = EncodeClip({22050, 1, 48, 2.0});
-    ASSERT_TRUE(stream.has_value());
-    RecordingWaveOut device;
-    CSoundPlayer player(device);
-    auto buffer = std::make_unique<std::uint8_t[]>(stream->size());
-    std::memcpy(buffer.get(), stream->data(), stream->size());
-    ASSERT_EQ(player.Open(buffer, std::uint32_t(stream->size())), 0);
-    player.Prepare(0, 400000);
-    const std::uint32_t frames = player.FramesInBlock();
-    const std::size_t quarter = std::size_t(frames / 4) * 1152;
-    const Bytes prepared(player.Block(), player.Block() + std::size_t(frames) * 1152);
-    EXPECT_EQ(Bytes(prepared.begin() + quarter, prepared.end()), Bytes(prepared.size() - quarter, 0))
-        << "Prepare decoded past the first quarter";
-    player.Play();
-    const Bytes& played = device.Written().back();
-    EXPECT_EQ(Bytes(played.begin(), played.begin() + quarter), Bytes(prepared.begin(), prepared.begin() + quarter));
-    EXPECT_EQ(played, DecodeDirectly(*stream, frames));
-    EXPECT_NE(Bytes(played.begin() + quarter, played.end()), Bytes(played.size() - quarter, 0));
 }
 
 TEST_F(PlayedClip, DamagedFramesStaySilentAndTheRestPlays)

@@ -1,8 +1,9 @@
 #include "files.h"
 
+#include "cfile.h"
+
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 void WriteFile(const std::string& name, const Bytes& bytes)
 {
@@ -12,8 +13,7 @@ void WriteFile(const std::string& name, const Bytes& bytes)
 
 Bytes ReadFile(const std::string& name)
 {
-    std::ifstream in(name, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return ReadWholeFile(name).value_or(Bytes{});
 }
 
 bool FileExists(const std::string& name)

@@ -8,6 +8,7 @@
 using Bytes = std::vector<std::uint8_t>;
 
 void WriteFile(const std::string& name, const Bytes& bytes);
+// Empty when the file cannot be read.
 Bytes ReadFile(const std::string& name);
 bool FileExists(const std::string& name);
 

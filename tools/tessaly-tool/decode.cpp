@@ -5,6 +5,7 @@
 // frame's PCM goes to the file as soon as it is decoded, so memory holds the
 // input and one frame, however long the sound.
 
+#include "cfile.h"
 #include "container.h"
 #include "decode_wave_writer.h"
 #include "mpadecoder.h"
@@ -75,27 +76,6 @@ std::optional<DecodeOptions> ParseArguments(const Arguments& args)
     options.output = files[1];
     options.decoder.outputFlags = channels | bits;
     return options;
-}
-
-std::optional<std::vector<uint8_t>> ReadFile(const std::string& path)
-{
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return std::nullopt;
-    // Sized first where the file can say its size, so that nothing is copied
-    // as it grows; a pipe is read as it comes.
-    std::vector<uint8_t> bytes;
-    const long size = std::fseek(file, 0, SEEK_END) == 0 ? std::ftell(file) : -1;
-    std::rewind(file);
-    if (size > 0)
-        bytes.reserve(size_t(size));
-    uint8_t block[65536];
-    size_t got;
-    while ((got = std::fread(block, 1, sizeof block, file)) > 0)
-        bytes.insert(bytes.end(), block, block + got);
-    const bool read = !std::ferror(file);
-    std::fclose(file);
-    return read ? std::optional(std::move(bytes)) : std::nullopt;
 }
 
 // MPEG audio in memory. The decoder takes lengths in 32 bits and never
@@ -248,7 +228,7 @@ int RunDecode(const Arguments& args)
                              "[--channels both|mix|left|right] [--bits 16|8]\n");
         return 2;
     }
-    const std::optional<std::vector<uint8_t>> file = ReadFile(options->input);
+    const std::optional<std::vector<uint8_t>> file = ReadWholeFile(options->input);
     if (!file)
         return Fail("cannot read", options->input);
     const Audio audio = AudioOf(*file);

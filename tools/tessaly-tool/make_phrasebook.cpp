@@ -1,6 +1,7 @@
 // make-phrasebook: turns the phrase book's source into every data file the
 // program reads, in one run that gives the same bytes every time.
 
+#include "cfile.h"
 #include "make_phrasebook_book.h"
 #include "make_phrasebook_clips.h"
 #include "make_phrasebook_files.h"
@@ -11,8 +12,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace fs = std::filesystem;
 
@@ -120,10 +119,10 @@ int RunMakePhrasebook(const Arguments& args)
         std::fprintf(stderr, "usage: tessaly-tool make-phrasebook SOURCE OUTDIR [--no-clips]\n");
         return 2;
     }
-    std::ifstream in(options.source, std::ios::binary);
-    if (!in)
+    const std::optional<std::vector<std::uint8_t>> bytes = ReadWholeFile(options.source.string());
+    if (!bytes)
         return Fail("cannot read " + options.source.string());
-    const std::string source(std::istreambuf_iterator<char>(in), {});
+    const std::string source(bytes->begin(), bytes->end());
 
     SourceFaults faults;
     const std::vector<SourceLine> lines = ReadSourceLines(source, faults);

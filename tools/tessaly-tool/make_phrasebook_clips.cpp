@@ -1,5 +1,6 @@
 #include "make_phrasebook_clips.h"
 
+#include "cfile.h"
 #include "make_phrasebook_files.h"
 #include "make_phrasebook_mpeg.h"
 #include "make_phrasebook_process.h"
@@ -11,8 +12,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <limits>
 #include <mutex>
 #include <thread>
@@ -41,16 +40,11 @@ std::vector<std::string> EncodeCommand(const fs::path& wave, const fs::path& cli
             wave.string(), clip.string()};
 }
 
-std::string ReadText(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
+// A file's bytes; none when it cannot be read (the checks that follow say
+// what is wrong with an empty clip or wave).
 std::vector<std::uint8_t> ReadBytes(const fs::path& path)
 {
-    const std::string text = ReadText(path);
-    return std::vector<std::uint8_t>(text.begin(), text.end());
+    return ReadWholeFile(path.string()).value_or(std::vector<std::uint8_t>{});
 }
 
 // A private directory for the work files, removed with everything in it.
@@ -80,7 +74,8 @@ std::string ProgramFault(const std::string& program, int status, const fs::path&
 {
     if (status < 0)
         return "could not run " + program + " (tools/install-packages installs it)";
-    std::string message = ReadText(log);
+    const std::vector<std::uint8_t> logBytes = ReadBytes(log);
+    std::string message(logBytes.begin(), logBytes.end());
     while (!message.empty() && (message.back() == '\n' || message.back() == '\r'))
         message.pop_back();
     return program + " failed with status " + std::to_string(status) + (message.empty() ? "" : ": " + message);
