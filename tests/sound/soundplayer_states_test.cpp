@@ -7,9 +7,17 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
 #include <functional>
 #include <map>
+
+namespace platform {
+void PrintTo(WaveCall call, std::ostream* out)
+{
+    *out << std::array{"Open", "Prepare", "Write", "Pause", "Restart", "Reset", "Unprepare", "Close"}[int(call)];
+}
+} // namespace platform
 
 namespace {
 
@@ -64,8 +72,7 @@ TEST_F(Player, EveryRowOfTheStateTableInOrder)
     for (const auto& [act, calls, after] : steps) {
         device.ClearCalls();
         acts.at(act)();
-        EXPECT_EQ(device.Calls(), calls) << "row " << row << ": " << act;
-        EXPECT_EQ(player.CurrentState(), after) << "row " << row++ << ": " << act;
+        EXPECT_EQ(std::pair(device.Calls(), player.CurrentState()), std::pair(calls, after)) << "row " << row++ << ": " << act;
     }
     // Closing forgets the clip.
     EXPECT_EQ(std::tuple(player.FramesInBlock(), player.EndMs(), player.Block(), player.FirstFrameValues().kbps),
