@@ -1,5 +1,4 @@
 #include "platform/bitmaps.h"
-#include "platform/resourcestrings.h"
 #include "resources/buttonstrips.h"
 #include "resources/resourceids.h"
 #include "testapp.h"
@@ -29,10 +28,4 @@ TEST(Bitmaps, EveryBitmapIsCompiledInWithItsSizeAndEachButtonStripMatchesIt)
     }
     EXPECT_TRUE(platform::LoadBitmap(4242).isNull());
     EXPECT_TRUE(platform::LoadPixmap(4242).isNull());
-}
-
-TEST(ResourceStrings, TheTableHoldsEachButtonsTipUnderItsId)
-{
-    EXPECT_EQ(platform::LoadResourceString(resources::kBasicButton), QStringLiteral("General Category"));
-    EXPECT_TRUE(platform::LoadResourceString(1).isEmpty());
 }

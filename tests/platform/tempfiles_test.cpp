@@ -8,14 +8,13 @@
 
 TEST(TempFiles, EachCallMakesANewEmptyFileWithThePrefixAndAMissingFolderNone)
 {
-    EXPECT_TRUE(QFileInfo(platform::TemporaryFolder()).isDir());
-    EXPECT_FALSE(platform::TemporaryFolder().endsWith('/'));
+    EXPECT_TRUE(QFileInfo(platform::TemporaryFolder()).isDir() && !platform::TemporaryFolder().endsWith('/'));
     QTemporaryDir dir;
     std::set<QString> names;
     for (int i = 0; i < 20; ++i) {
         const QFileInfo made(platform::CreateUniqueFile(dir.path(), "upd"));
-        EXPECT_TRUE(made.exists() && made.size() == 0 && made.fileName().startsWith("upd")) << made.filePath().toStdString();
-        EXPECT_EQ(QDir(made.path()), QDir(dir.path()));
+        EXPECT_TRUE(made.exists() && made.size() == 0 && made.fileName().startsWith("upd") && QDir(made.path()) == QDir(dir.path()))
+            << made.filePath().toStdString();
         names.insert(made.filePath());
     }
     EXPECT_EQ(names.size(), 20u);
