@@ -83,7 +83,8 @@ int CSoundPlayer::Open(std::unique_ptr<std::uint8_t[]>& clipData, std::uint32_t 
     MpaStartStream(audio, std::int32_t(std::min<std::uint32_t>(streamBytes, std::numeric_limits<std::int32_t>::max())));
     frameBytes = std::uint32_t(info.outBytesPerFrame);
 
-    pcm.reset(new (std::nothrow) std::uint8_t[std::size_t(frameBytes) * kBlockFrames]());
+    pcmSize = std::size_t(frameBytes) * kBlockFrames;
+    pcm = TakeBlock(pcmSize);
     if (!pcm)
         return kOutOfMemory; // still closed; the clip copy goes at the next Close or Open
 
@@ -131,6 +132,14 @@ int CSoundPlayer::Prepare(std::uint32_t newStartMs, std::uint32_t newEndMs)
     return 0;
 }
 
+std::unique_ptr<std::uint8_t[]> CSoundPlayer::TakeBlock(std::size_t size)
+{
+    if (spareBlock && spareBlockSize >= size)
+        return std::move(spareBlock);
+    spareBlock.reset();
+    return std::unique_ptr<std::uint8_t[]>(new (std::nothrow) std::uint8_t[size]);
+}
+
 std::uint32_t CSoundPlayer::FrameLength() const
 {
     // A frame that carries a variable-bitrate header describes the stream's
@@ -148,9 +157,17 @@ void CSoundPlayer::DecodeFrames(std::uint32_t from, std::uint32_t to)
 void CSoundPlayer::DecodeFrame(std::uint32_t slot)
 {
     ++framesStepped;
-    // Past the end of the audio there is no header: the slot stays silent.
+    std::uint8_t* const slotBytes = pcm.get() + std::size_t(slot) * frameBytes;
+    // A slot is silent unless its frame decodes: past the end of the audio
+    // (no header), outside it, or refused by the decoder.
+    if (!DecodeFrameInto(slotBytes))
+        std::memset(slotBytes, 0, frameBytes);
+}
+
+bool CSoundPlayer::DecodeFrameInto(std::uint8_t* slotBytes)
+{
     if (position >= audioLength || audioLength - position < 4)
-        return;
+        return false;
     const std::uint8_t* frame = audio + position;
     // A failed read keeps the last good frame's lengths (with this header's
     // padding bit), which is how a damaged frame is stepped over.
@@ -161,15 +178,15 @@ void CSoundPlayer::DecodeFrame(std::uint32_t slot)
     job.bitrate = info.bitrate;
     job.frame = frame;
     job.length = std::int32_t(length);
-    job.output = pcm.get() + std::size_t(slot) * frameBytes;
+    job.output = slotBytes;
     job.outputSize = std::int32_t(frameBytes);
     // Only a frame that lies wholly inside the audio data is decoded, and only
     // when it decodes to exactly one slot: a later header that claims more
     // channels or samples than the first must not write past its slot.
     const bool inside = length <= audioLength - position;
-    if (inside && info.outBytesPerFrame == std::int32_t(frameBytes))
-        MpaDecodeFrame(&job);
+    const bool decoded = inside && info.outBytesPerFrame == std::int32_t(frameBytes) && MpaDecodeFrame(&job) != 0;
     position = SaturatingAdd(position, length);
+    return decoded;
 }
 
 void CSoundPlayer::Play()
@@ -275,7 +292,11 @@ void CSoundPlayer::ResetFields()
     job = MpaFrameJob{};
     info = MpaFrameInfo{};
     header = platform::WaveBlock{};
-    pcm.reset();
+    if (pcm) {
+        spareBlock = std::move(pcm);
+        spareBlockSize = pcmSize;
+    }
+    pcmSize = 0;
     audioLength = 0;
     startMs = 0;
     endMs = 0;

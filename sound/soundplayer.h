@@ -87,7 +87,12 @@ private:
     void WriteToDevice(const std::uint8_t* data, std::uint32_t length);
     void DecodeFrames(std::uint32_t from, std::uint32_t to);
     void DecodeFrame(std::uint32_t slot);
+    // Decodes the frame at `position` into one slot and steps over it; false
+    // when nothing was written there.
+    bool DecodeFrameInto(std::uint8_t* slotBytes);
     std::uint32_t FrameLength() const;
+    // A block of `size` bytes, the spare one when it is large enough.
+    std::unique_ptr<std::uint8_t[]> TakeBlock(std::size_t size);
     void ResetFields();
 
     platform::WaveOut& device;
@@ -106,6 +111,13 @@ private:
     MpaFrameInfo info{};
     platform::WaveBlock header;
     std::unique_ptr<std::uint8_t[]> pcm;
+    std::size_t pcmSize = 0;
+    // The last clip's block, kept when the player closes so that the next
+    // clip of the same format reuses it instead of mapping and faulting in a
+    // fresh megabyte on every selection. Never read: Block() is empty while
+    // closed, and every slot a clip plays is written before it is played.
+    std::unique_ptr<std::uint8_t[]> spareBlock;
+    std::size_t spareBlockSize = 0;
     std::uint32_t audioLength = 0;
     std::uint32_t startMs = 0;
     std::uint32_t endMs = 0;
