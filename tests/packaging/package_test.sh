@@ -149,7 +149,9 @@ window_count_is() { [[ $(windows | wc -l) -eq $1 ]]; }
 ended() { [[ ! -e /proc/$1 || $(cut -d ' ' -f 3 "/proc/$1/stat") == Z ]]; }
 size_is() { [[ -f $1 && $(stat -c %s "$1") -eq $2 ]]; }
 # Whether some 16-bit sample in the file is not silence.
-sounds() { [[ -s $1 ]] && od -An -v -td2 -w2 "$1" | grep -qv '^ *0$'; }
+# (grep reads it all: with -q it would stop at the first sound, od would die of
+# the closed pipe, and pipefail would call that silence.)
+sounds() { [[ -s $1 ]] && od -An -v -td2 -w2 "$1" | grep -cv '^ *0$' >/dev/null; }
 
 start() { # folder [arguments...]
   (cd "$1" && exec "${as_user[@]}" env -i PATH=/usr/bin:/bin HOME="$home" XDG_DATA_HOME="$home/xdg-data" \
