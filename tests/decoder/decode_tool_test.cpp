@@ -35,8 +35,8 @@ TEST(DecodeTool, WritesTheSameSoundAsTheLibraryWithTheLengthsItWrote)
     ASSERT_EQ(RunCommand("lame --quiet --resample 22.05 -m m -b 24 in.wav stream.mp3"), 0);
     // Behind more junk than the decoder is offered at once.
     const std::vector<uint8_t> stream = ReadFile("stream.mp3");
-    std::vector<uint8_t> padded(size_t(1 << 20) + 300, 0x11);
-    Append(padded, stream);
+    std::vector<uint8_t> padded = stream;
+    padded.insert(padded.begin(), (1 << 20) + 300, 0x11);
     WriteFile("padded.mp3", padded);
     ASSERT_EQ(RunDecodeTool("padded.mp3 out.wav"), 0);
     const std::vector<uint8_t> written = ReadFile("out.wav");
