@@ -4,125 +4,53 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
-#include <limits>
+#include <filesystem>
 #include <random>
 #include <sys/wait.h>
 
-namespace {
-
-// A Blackman-windowed sinc low-pass over each channel.
-std::vector<double> Filter(const std::vector<double>& x, int channels, double cutoff)
+MpaFrameJob FrameJob(const uint8_t* frame, int32_t length, uint8_t* output, int32_t outputSize)
 {
-    if (cutoff >= 1.0)
-        return x;
-    constexpr int half = 96;
-    std::vector<double> taps(2 * half + 1);
-    double sum = 0;
-    for (int k = -half; k <= half; ++k) {
-        const double window = 0.42 + 0.5 * std::cos(M_PI * k / half) + 0.08 * std::cos(2 * M_PI * k / half);
-        sum += taps[size_t(k + half)] = (k == 0 ? cutoff : std::sin(M_PI * cutoff * k) / (M_PI * k)) * window;
-    }
-    const long frames = long(x.size()) / channels;
-    std::vector<double> y(x.size());
-    for (int c = 0; c < channels; ++c)
-        for (long i = 0; i < frames; ++i) {
-            double acc = 0;
-            for (long j = std::max(0L, i - half); j <= std::min(frames - 1, i + half); ++j)
-                acc += taps[size_t(i - j + half)] * x[size_t(j * channels + c)];
-            y[size_t(i * channels + c)] = acc / sum;
-        }
-    return y;
+    MpaFrameJob job{};
+    job.frame = frame;
+    job.length = length;
+    job.output = output;
+    job.outputSize = outputSize;
+    return job;
 }
-
-} // namespace
 
 DecodedStream DecodeStream(const std::vector<uint8_t>& stream, const MpaOptions& options)
 {
     DecodedStream result;
     MpaInit();
     MpaSetOptions(&options);
-    const int32_t size = int32_t(stream.size());
-    int32_t position = 0;
-    if (!MpaFindSync(stream.data(), size, &position) ||
-        !MpaGetStreamInfo(stream.data() + position, size - position, &result.format, 1))
+    const uint8_t* const end = stream.data() + stream.size();
+    int32_t skip = 0;
+    if (!MpaFindSync(stream.data(), int32_t(stream.size()), &skip) ||
+        !MpaGetStreamInfo(stream.data() + skip, int32_t(end - stream.data() - skip), &result.format, 1))
         return result;
-    MpaStartStream(stream.data() + position, size - position);
+    MpaStartStream(stream.data() + skip, int32_t(end - stream.data() - skip));
     result.started = true;
-    while (position + 4 <= size) {
+    for (const uint8_t* at = stream.data() + skip; end - at >= 4;) {
         MpaFrameInfo info{};
-        if (!MpaGetStreamInfo(stream.data() + position, size - position, &info, 1)) {
-            int32_t skip = 0; // not a frame here: on to the next header
-            if (!MpaFindSync(stream.data() + position + 1, size - position - 1, &skip))
+        if (!MpaGetStreamInfo(at, int32_t(end - at), &info, 1)) {
+            if (!MpaFindSync(at + 1, int32_t(end - at - 1), &skip))
                 break;
-            position += 1 + skip;
+            at += 1 + skip;
             continue;
         }
         if (!info.headerFrameSize) {
-            const size_t at = result.pcm.size();
-            result.pcm.resize(at + size_t(info.outBytesPerFrame));
-            MpaFrameJob job{};
-            job.frame = stream.data() + position;
-            job.length = size - position;
-            job.output = result.pcm.data() + at;
-            job.outputSize = info.outBytesPerFrame;
+            const size_t from = result.pcm.size();
+            result.pcm.resize(from + size_t(info.outBytesPerFrame));
+            MpaFrameJob job = FrameJob(at, int32_t(end - at), result.pcm.data() + from, info.outBytesPerFrame);
             if (MpaDecodeFrame(&job))
                 ++result.framesDecoded;
             else
-                result.pcm.resize(at);
+                result.pcm.resize(from);
         }
-        position += MpaFrameLength(&info);
+        at += MpaFrameLength(&info);
     }
     return result;
-}
-
-Comparison ComparePcm(const std::vector<int16_t>& ours, const std::vector<int16_t>& reference, int channels,
-                      int frameSamples, double cutoff)
-{
-    const auto span = [&](int shift) {
-        const long offset = long(std::abs(shift)) * frameSamples * channels;
-        const long oursFrom = shift > 0 ? offset : 0, refFrom = shift < 0 ? offset : 0;
-        const long n = std::max(0L, std::min(long(ours.size()) - oursFrom, long(reference.size()) - refFrom));
-        return std::tuple{oursFrom, refFrom, n};
-    };
-    Comparison result;
-    double bestError = std::numeric_limits<double>::max();
-    for (int shift = -4; shift <= 4; ++shift) {
-        const auto [oursFrom, refFrom, n] = span(shift);
-        double error = 0;
-        for (long i = 0; i < n; ++i)
-            error += std::pow(double(ours[size_t(oursFrom + i)]) - reference[size_t(refFrom + i)], 2);
-        if (n > 0 && error / double(n) < bestError) {
-            bestError = error / double(n);
-            result.shiftFrames = shift;
-        }
-    }
-    const auto [oursFrom, refFrom, n] = span(result.shiftFrames);
-    const std::vector<double> a = Filter({ours.begin() + oursFrom, ours.begin() + oursFrom + n}, channels, cutoff);
-    const std::vector<double> b =
-        Filter({reference.begin() + refFrom, reference.begin() + refFrom + n}, channels, cutoff);
-    double error = 0, energyA = 0, energyB = 0;
-    for (size_t i = 0; i < a.size(); ++i) {
-        error += (a[i] - b[i]) * (a[i] - b[i]);
-        energyA += a[i] * a[i];
-        energyB += b[i] * b[i];
-    }
-    const double rms = std::sqrt(error / std::max<double>(1, double(a.size())));
-    result.psnrDb = 20 * std::log10(32768.0 / std::max(rms, 1e-9));
-    result.levelDb = 10 * std::log10(std::max(energyA, 1e-9) / std::max(energyB, 1e-9));
-    result.comparedSamples = a.size();
-    return result;
-}
-
-std::vector<int16_t> Decimate(const std::vector<int16_t>& pcm, int channels, int factor)
-{
-    const std::vector<double> x = Filter({pcm.begin(), pcm.end()}, channels, 0.9 / factor);
-    std::vector<int16_t> out;
-    for (size_t i = 0; i < x.size(); i += size_t(factor * channels))
-        for (int c = 0; c < channels; ++c)
-            out.push_back(int16_t(std::lround(std::clamp(x[i + size_t(c)], -32768.0, 32767.0))));
-    return out;
 }
 
 std::vector<int16_t> AsSamples16(const std::vector<uint8_t>& pcm)
@@ -133,20 +61,15 @@ std::vector<int16_t> AsSamples16(const std::vector<uint8_t>& pcm)
     return samples;
 }
 
-bool HaveProgram(const char* name)
+std::vector<uint8_t> VectorStream(const std::string& name)
 {
-    return std::system(("command -v " + std::string(name) + " > /dev/null 2>&1").c_str()) == 0;
+    return std::filesystem::exists(kVectorDir + name + ".pcm") ? ReadFile(kVectorDir + name + ".bit") : Bytes{};
 }
 
 int RunCommand(const std::string& command)
 {
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-int RunDecodeTool(const std::string& arguments)
-{
-    return RunCommand("'" + std::string(TESSALY_TOOL) + "' decode " + arguments);
 }
 
 void WriteTestSignal(const std::string& path, int rate, int channels, double seconds)
@@ -166,7 +89,7 @@ void WriteTestSignal(const std::string& path, int rate, int channels, double sec
         }
     }
     const auto blockAlign = uint16_t(2 * channels);
-    const platform::WaveFormat format{platform::kWaveFormatPcm, uint16_t(channels), uint32_t(rate),
-                                      uint32_t(rate) * blockAlign, blockAlign, 16, 0};
-    WriteFile(path, PcmWaveFile(format, pcm.data(), uint32_t(pcm.size())));
+    WriteFile(path, PcmWaveFile({platform::kWaveFormatPcm, uint16_t(channels), uint32_t(rate),
+                                 uint32_t(rate) * blockAlign, blockAlign, 16, 0},
+                                pcm.data(), uint32_t(pcm.size())));
 }

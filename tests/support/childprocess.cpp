@@ -11,9 +11,8 @@ constexpr gid_t kNoGroup = 65534;
 
 bool DropRights()
 {
-    if (geteuid() != 0)
-        return true;
-    return setgroups(0, nullptr) == 0 && setgid(kNoGroup) == 0 && setuid(kNobody) == 0 && geteuid() == kNobody;
+    return geteuid() != 0 ||
+           (setgroups(0, nullptr) == 0 && setgid(kNoGroup) == 0 && setuid(kNobody) == 0 && geteuid() == kNobody);
 }
 
 } // namespace
@@ -41,7 +40,5 @@ std::string RunInChild(ChildUser user, const std::function<std::string()>& body)
     close(channel[0]);
     int status = 0;
     waitpid(child, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return result + "<child ended abnormally>";
-    return result;
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? result : result + "<child ended abnormally>";
 }

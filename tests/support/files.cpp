@@ -2,7 +2,6 @@
 
 #include "cfile.h"
 
-#include <filesystem>
 #include <fstream>
 
 void WriteFile(const std::string& name, const Bytes& bytes)
@@ -16,22 +15,10 @@ Bytes ReadFile(const std::string& name)
     return ReadWholeFile(name).value_or(Bytes{});
 }
 
-bool FileExists(const std::string& name)
-{
-    return std::filesystem::exists(name);
-}
-
 Bytes Utf16LE(const std::u16string& text)
 {
     Bytes bytes;
-    for (char16_t unit : text) {
-        bytes.push_back(std::uint8_t(unit));
-        bytes.push_back(std::uint8_t(unit >> 8));
-    }
+    for (char16_t unit : text)
+        bytes.insert(bytes.end(), {std::uint8_t(unit), std::uint8_t(unit >> 8)});
     return bytes;
-}
-
-void Append(Bytes& to, const Bytes& more)
-{
-    to.insert(to.end(), more.begin(), more.end());
 }

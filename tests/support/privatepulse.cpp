@@ -1,15 +1,17 @@
 #include "privatepulse.h"
 
+#include "programs.h"
+
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
 #include <fstream>
 #include <spawn.h>
-#include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 
 extern char** environ;
 
@@ -18,21 +20,25 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// Starts `argv` with `env` (this process's environment when null) and its
+// Starts `argv` with `env` (this process's environment when empty) and its
 // standard output on `outFd` (inherited when -1). Its process id, or -1.
-pid_t Spawn(const std::vector<std::string>& argv, char* const* env, int outFd = -1)
+pid_t Spawn(const std::vector<std::string>& argv, const std::vector<std::string>& env = {}, int outFd = -1)
 {
-    std::vector<char*> args;
-    for (const std::string& arg : argv)
-        args.push_back(const_cast<char*>(arg.c_str()));
-    args.push_back(nullptr);
+    const auto pointers = [](const std::vector<std::string>& texts) {
+        std::vector<char*> result;
+        for (const std::string& text : texts)
+            result.push_back(const_cast<char*>(text.c_str()));
+        result.push_back(nullptr);
+        return result;
+    };
+    std::vector<char*> args = pointers(argv), envp = pointers(env);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     if (outFd >= 0)
         posix_spawn_file_actions_adddup2(&actions, outFd, STDOUT_FILENO);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     pid_t pid = -1;
-    const int failed = posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), env ? env : environ);
+    const int failed = posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), env.empty() ? environ : envp.data());
     posix_spawn_file_actions_destroy(&actions);
     return failed == 0 ? pid : -1;
 }
@@ -40,14 +46,7 @@ pid_t Spawn(const std::vector<std::string>& argv, char* const* env, int outFd = 
 void EndProcess(pid_t pid, int signal)
 {
     kill(pid, signal);
-    int status = 0;
-    waitpid(pid, &status, 0);
-}
-
-bool Exited(pid_t pid)
-{
-    int status = 0;
-    return waitpid(pid, &status, WNOHANG) == pid;
+    waitpid(pid, nullptr, 0);
 }
 
 bool Quietly(const std::string& command)
@@ -55,14 +54,13 @@ bool Quietly(const std::string& command)
     return std::system((command + " > /dev/null 2>&1").c_str()) == 0;
 }
 
-std::string Tail(const fs::path& file)
+// The daemon's last error or warning, for the failure message.
+std::string LastComplaint(const fs::path& log)
 {
-    std::ifstream in(file);
-    std::string line;
+    std::ifstream in(log);
     std::string last;
-    while (std::getline(in, line))
-        if (line.rfind("E: ", 0) == 0 || line.rfind("W: ", 0) == 0)
-            last = line;
+    for (std::string line; std::getline(in, line);)
+        last = line.starts_with("E: ") || line.starts_with("W: ") ? line : last;
     return last;
 }
 
@@ -70,7 +68,7 @@ std::string Tail(const fs::path& file)
 
 PrivatePulse::PrivatePulse(std::chrono::seconds idleExit)
 {
-    if (!Quietly("command -v pulseaudio") || !Quietly("command -v pactl") || !Quietly("command -v parec")) {
+    if (!HaveProgram("pulseaudio") || !HaveProgram("pactl") || !HaveProgram("parec")) {
         failure = "pulseaudio, pactl or parec is not installed (Debian: pulseaudio, pulseaudio-utils)";
         return;
     }
@@ -82,43 +80,30 @@ PrivatePulse::PrivatePulse(std::chrono::seconds idleExit)
     folder = pattern;
     fs::create_directories(folder / "home");
     fs::create_directories(folder / "runtime");
-    const fs::path socket = folder / "native";
-    const fs::path log = folder / "daemon.log";
-
-    const std::vector<std::string> environment{
-        "PATH=/usr/local/bin:/usr/bin:/bin", "HOME=" + (folder / "home").string(),
-        "XDG_RUNTIME_DIR=" + (folder / "runtime").string(),
-        "XDG_CONFIG_HOME=" + (folder / "home" / ".config").string()};
-    std::vector<char*> env;
-    for (const std::string& entry : environment)
-        env.push_back(const_cast<char*>(entry.c_str()));
-    env.push_back(nullptr);
-    // A per-user daemon (also when run as root, as in CI) that reads no
-    // start-up script: it has exactly the modules given here. It ends by
-    // itself a while after its last client goes. As root it runs its sinks
-    // at real-time priority, as a desktop's sound server does.
+    const fs::path socket = folder / "native", log = folder / "daemon.log";
+    // A per-user daemon, also as root (in CI), with exactly the modules given
+    // here; as root its sinks run at real-time priority, as on a desktop.
     daemon = Spawn({"pulseaudio", "--system=false", "--daemonize=no", "-n", "--use-pid-file=false",
-                    "--realtime=true", "--high-priority=true",
-                    "--exit-idle-time=" + std::to_string(idleExit.count()),
+                    "--realtime=true", "--high-priority=true", "--exit-idle-time=" + std::to_string(idleExit.count()),
                     "--log-target=file:" + log.string(),
                     "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket.string(),
                     "--load=module-null-sink sink_name=tessaly_silent"},
-                   env.data());
+                   {"PATH=/usr/local/bin:/usr/bin:/bin", "HOME=" + (folder / "home").string(),
+                    "XDG_RUNTIME_DIR=" + (folder / "runtime").string(),
+                    "XDG_CONFIG_HOME=" + (folder / "home" / ".config").string()});
     if (daemon <= 0) {
         failure = "pulseaudio could not be started";
         return;
     }
-
     if (const char* server = std::getenv("PULSE_SERVER"))
         previousServer = server;
     setenv("PULSE_SERVER", ("unix:" + socket.string()).c_str(), 1);
     serverSet = true;
     const auto giveUp = std::chrono::steady_clock::now() + 10s;
     while (!Quietly("pactl info")) {
-        if (Exited(daemon) || std::chrono::steady_clock::now() > giveUp) {
-            failure = "pulseaudio did not start: " + Tail(log);
-            kill(daemon, SIGKILL);
-            waitpid(daemon, nullptr, 0);
+        if (waitpid(daemon, nullptr, WNOHANG) == daemon || std::chrono::steady_clock::now() > giveUp) {
+            failure = "pulseaudio did not start: " + LastComplaint(log);
+            EndProcess(daemon, SIGKILL);
             daemon = -1;
             return;
         }
@@ -130,12 +115,10 @@ PrivatePulse::~PrivatePulse()
 {
     if (daemon > 0)
         EndProcess(daemon, SIGTERM);
-    if (serverSet) {
-        if (previousServer)
-            setenv("PULSE_SERVER", previousServer->c_str(), 1);
-        else
-            unsetenv("PULSE_SERVER");
-    }
+    if (serverSet && previousServer)
+        setenv("PULSE_SERVER", previousServer->c_str(), 1);
+    else if (serverSet)
+        unsetenv("PULSE_SERVER");
     std::error_code ignored;
     if (!folder.empty())
         fs::remove_all(folder, ignored);
@@ -143,14 +126,13 @@ PrivatePulse::~PrivatePulse()
 
 std::string PrivatePulse::AddSink(int rate, int channels)
 {
-    std::ostringstream name;
-    name << "tessaly_" << rate << "x" << channels;
-    std::ostringstream load;
-    load << "pactl load-module module-null-sink sink_name=" << name.str() << " format=s16le rate=" << rate
-         << " channels=" << channels;
-    if (!Running() || !Quietly(load.str()) || !Quietly("pactl set-default-sink " + name.str()))
+    const std::string name = "tessaly_" + std::to_string(rate) + "x" + std::to_string(channels);
+    if (!Running() ||
+        !Quietly("pactl load-module module-null-sink sink_name=" + name + " format=s16le rate=" + std::to_string(rate) +
+                 " channels=" + std::to_string(channels)) ||
+        !Quietly("pactl set-default-sink " + name))
         return {};
-    return name.str();
+    return name;
 }
 
 MonitorRecorder::MonitorRecorder(const std::string& sink, int rate, int channels)
@@ -159,9 +141,8 @@ MonitorRecorder::MonitorRecorder(const std::string& sink, int rate, int channels
     if (pipe2(ends, O_CLOEXEC) != 0)
         return;
     recorder = Spawn({"parec", "--device=" + sink + ".monitor", "--raw", "--format=s16le",
-                      "--rate=" + std::to_string(rate), "--channels=" + std::to_string(channels),
-                      "--latency-msec=5"},
-                     nullptr, ends[1]);
+                      "--rate=" + std::to_string(rate), "--channels=" + std::to_string(channels), "--latency-msec=5"},
+                     {}, ends[1]);
     close(ends[1]);
     if (recorder <= 0) {
         close(ends[0]);
@@ -171,79 +152,43 @@ MonitorRecorder::MonitorRecorder(const std::string& sink, int rate, int channels
     reader = std::thread([this] { Read(pipeEnd); });
 }
 
-MonitorRecorder::~MonitorRecorder()
-{
-    Stop();
-}
-
 void MonitorRecorder::Read(int from)
 {
     std::uint8_t buffer[4096];
-    for (;;) {
-        const ssize_t got = read(from, buffer, sizeof buffer);
+    for (ssize_t got; (got = read(from, buffer, sizeof buffer)) != 0;) {
         if (got < 0 && errno == EINTR)
             continue;
-        if (got <= 0)
+        if (got < 0)
             return;
         const auto now = Clock::now();
-        bool sound = false;
-        for (ssize_t i = 0; i < got && !sound; ++i)
-            sound = buffer[i] != 0;
+        const bool sound = std::any_of(buffer, buffer + got, [](std::uint8_t b) { return b != 0; });
         std::lock_guard lock(mutex);
         recorded.insert(recorded.end(), buffer, buffer + got);
-        if (sound) {
-            if (!firstSound)
-                firstSound = now;
+        if (sound && !firstSound)
+            firstSound = now;
+        if (sound)
             lastSound = now;
-        }
     }
 }
 
 bool MonitorRecorder::WaitUntilRecording(std::chrono::milliseconds limit)
 {
-    const auto giveUp = Clock::now() + limit;
-    while (Clock::now() < giveUp) {
-        {
-            std::lock_guard lock(mutex);
-            if (!recorded.empty())
-                return true;
-        }
-        std::this_thread::sleep_for(5ms);
+    for (const auto giveUp = Clock::now() + limit; Clock::now() < giveUp; std::this_thread::sleep_for(5ms)) {
+        std::lock_guard lock(mutex);
+        if (!recorded.empty())
+            return true;
     }
     return false;
 }
 
-std::optional<MonitorRecorder::Clock::time_point> MonitorRecorder::FirstSound() const
-{
-    std::lock_guard lock(mutex);
-    return firstSound;
-}
-
-std::optional<MonitorRecorder::Clock::time_point> MonitorRecorder::LastSound() const
-{
-    std::lock_guard lock(mutex);
-    return lastSound;
-}
-
-void MonitorRecorder::ForgetSound()
-{
-    std::lock_guard lock(mutex);
-    firstSound.reset();
-    lastSound.reset();
-}
-
 std::vector<std::uint8_t> MonitorRecorder::Stop()
 {
-    if (recorder > 0) {
-        EndProcess(recorder, SIGTERM);
-        recorder = -1;
-    }
+    if (recorder > 0)
+        EndProcess(std::exchange(recorder, -1), SIGTERM);
     if (reader.joinable())
         reader.join();
-    if (pipeEnd >= 0) {
-        close(pipeEnd);
-        pipeEnd = -1;
-    }
+    if (pipeEnd >= 0)
+        close(std::exchange(pipeEnd, -1));
     std::lock_guard lock(mutex);
     return recorded;
 }

@@ -1,10 +1,8 @@
 #pragma once
-// A PulseAudio daemon of the caller's own, for tests and benchmarks of the
-// real sound path: it lives in a fresh folder (its own runtime folder, home
-// and socket), plays into null sinks only, and ends with this object (or by
-// itself, `idleExit` after its last client went, should the caller die). Nothing of
-// the user's or the system's sound set-up is touched. While it runs, this
-// process and its children reach it through PULSE_SERVER.
+// A PulseAudio daemon of the caller's own in a fresh folder, playing into null
+// sinks only, for tests and benchmarks of the real sound path. It ends with
+// this object, or `idleExit` after its last client should the caller die.
+// While it runs, this process and its children reach it through PULSE_SERVER.
 
 #include <chrono>
 #include <cstdint>
@@ -24,11 +22,9 @@ public:
     PrivatePulse& operator=(const PrivatePulse&) = delete;
 
     bool Running() const { return daemon > 0; }
-    // Why the daemon is not running, for the skip message.
-    const std::string& Failure() const { return failure; }
-
-    // Adds a null sink of 16-bit samples in this format and makes it the
-    // default for the streams opened from now on. Its name; empty on failure.
+    const std::string& Failure() const { return failure; } // why it is not running
+    // Adds a null sink of 16-bit samples in this format, the default for the
+    // streams opened from now on. Its name; empty on failure.
     std::string AddSink(int rate, int channels);
 
 private:
@@ -39,25 +35,24 @@ private:
     std::optional<std::string> previousServer;
 };
 
-// Records a sink's monitor (what the sink plays) through parec, as 16-bit
-// little-endian samples of the given format, from construction to Stop.
+// Records what a sink plays through parec, as 16-bit little-endian samples of
+// the given format, from construction to Stop.
 class MonitorRecorder {
 public:
     using Clock = std::chrono::steady_clock;
 
     MonitorRecorder(const std::string& sink, int rate, int channels);
-    ~MonitorRecorder();
+    ~MonitorRecorder() { Stop(); }
     MonitorRecorder(const MonitorRecorder&) = delete;
     MonitorRecorder& operator=(const MonitorRecorder&) = delete;
 
-    bool Started() const { return recorder > 0; }
     // Waits until parec delivers, so that nothing played from now on is missed.
     bool WaitUntilRecording(std::chrono::milliseconds limit);
     // When the first and the latest sample other than silence arrived since
     // construction or the last ForgetSound.
-    std::optional<Clock::time_point> FirstSound() const;
-    std::optional<Clock::time_point> LastSound() const;
-    void ForgetSound();
+    std::optional<Clock::time_point> FirstSound() const { std::lock_guard lock(mutex); return firstSound; }
+    std::optional<Clock::time_point> LastSound() const { std::lock_guard lock(mutex); return lastSound; }
+    void ForgetSound() { std::lock_guard lock(mutex); firstSound = lastSound = std::nullopt; }
     // Ends parec and gives everything recorded.
     std::vector<std::uint8_t> Stop();
 
@@ -69,6 +64,5 @@ private:
     std::thread reader;
     mutable std::mutex mutex;
     std::vector<std::uint8_t> recorded;
-    std::optional<Clock::time_point> firstSound;
-    std::optional<Clock::time_point> lastSound;
+    std::optional<Clock::time_point> firstSound, lastSound;
 };
