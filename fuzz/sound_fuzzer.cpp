@@ -53,14 +53,23 @@ public:
     void ShowMessage(std::u16string_view, std::u16string_view) override {}
 };
 
+// One player for every input, closed after each, as the window keeps one for
+// every selection: its block is reused from clip to clip, which spares each
+// input a fresh megabyte and exercises the reuse.
+CSoundPlayer& Player()
+{
+    static CheckingWaveOut device;
+    static CSoundPlayer player(device);
+    return player;
+}
+
 void PlayWholeInputAsAClip(const std::uint8_t* data, std::size_t size)
 {
     const std::optional<ClipAudio> audio = LocateAudio(data, std::uint32_t(size));
     if (audio)
         ReadFirstFrame(data + audio->start, audio->length);
 
-    CheckingWaveOut device;
-    CSoundPlayer player(device);
+    CSoundPlayer& player = Player();
     auto clip = std::make_unique<std::uint8_t[]>(size);
     std::memcpy(clip.get(), data, size);
     player.Open(clip, std::uint32_t(size));
@@ -91,13 +100,13 @@ void LookUpInArchive(const std::uint8_t* data, std::size_t size)
     HeadlessSubcategories subcategories;
     NoMessages messages;
     HeadlessWindow window;
-    CheckingWaveOut device;
-    CSoundPlayer player(device);
+    CSoundPlayer& player = Player();
     SoundPlayerAdapter adapter(player);
     PhraseBook book({rows, subcategories, messages, window, adapter});
     book.LoadPhraseClip(number);
     player.Stop();
     player.Play();
+    player.Close();
     memoryfiles::Clear();
 }
 

@@ -50,8 +50,9 @@ bool CopyBytes(std::FILE* source, long from, long to, std::FILE* target)
         return true;
     if (std::fseek(source, from, SEEK_SET) != 0)
         return false;
-    // Large blocks: a damaged store can be tens of megabytes.
-    std::vector<char> block(1 << 20);
+    // Blocks of up to a megabyte, as a damaged store can be tens of megabytes;
+    // no larger than what is copied, as a store is mostly a few records.
+    std::vector<char> block(std::size_t(std::min<long>(to - from, 1 << 20)));
     for (long left = to - from; left > 0;) {
         const std::size_t part = std::size_t(std::min<long>(left, long(block.size())));
         if (std::fread(block.data(), 1, part, source) != part || std::fwrite(block.data(), 1, part, target) != part)

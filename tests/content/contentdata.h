@@ -3,6 +3,7 @@
 // the views of them the tests compare against, and the window over them.
 
 #include "fakeviews.h"
+#include "tempdir.h"
 #include "phrasefixtures.h"
 #include "records.h"
 #include "search.h"

@@ -2,7 +2,7 @@
 // to the last one heard.
 
 #include "categories.h"
-#include "fakeviews.h"
+#include "phrasebooktest.h"
 #include "phrasefixtures.h"
 #include "search.h"
 

@@ -3,10 +3,7 @@
 
 #include "citem.h"
 #include "phrasebook.h"
-#include "tempdir.h"
 #include "text.h"
-
-#include <gtest/gtest.h>
 
 #include <memory>
 #include <ostream>
@@ -126,12 +123,4 @@ struct FakeWindowSet {
     FakePlayer player;
     ClipPlayer* clips;
     PhraseBook book{WindowViews{list, subcategories, messages, window, clips ? *clips : player}};
-};
-
-// A phrase book wired to fakes, in a fresh current directory of its own.
-class PhraseBookTest : public ::testing::Test {
-protected:
-    ScopedTempDir dir;
-    FakeWindowSet w;
-    PhraseBook& book = w.book;
 };

@@ -1,7 +1,7 @@
 // The favourites store: adding, removing and listing, and what the file holds.
 
 #include "childprocess.h"
-#include "fakeviews.h"
+#include "phrasebooktest.h"
 #include "phrasefixtures.h"
 #include "records.h"
 

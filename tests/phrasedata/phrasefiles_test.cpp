@@ -3,7 +3,7 @@
 
 #include "childprocess.h"
 #include "datafilecheck.h"
-#include "fakeviews.h"
+#include "phrasebooktest.h"
 #include "phrasefixtures.h"
 
 #include <filesystem>

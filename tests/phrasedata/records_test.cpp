@@ -4,7 +4,7 @@
 #include "builders.h"
 #include "citem.h"
 #include "codepage.h"
-#include "fakeviews.h"
+#include "phrasebooktest.h"
 #include "phrasefixtures.h"
 #include "records.h"
 #include "text.h"

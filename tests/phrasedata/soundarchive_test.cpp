@@ -1,6 +1,6 @@
 // Finding a phrase's clip in the sound archive.
 
-#include "fakeviews.h"
+#include "phrasebooktest.h"
 #include "phrasefixtures.h"
 #include "records.h"
 
