@@ -14,6 +14,8 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <optional>
+#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -62,7 +64,49 @@ bool CopyBytes(std::FILE* source, long from, long to, std::FILE* target)
     return true;
 }
 
+// Names the favourites the phrase book no longer has, the first few in full.
+std::u16string LeftOutMessage(const std::vector<std::u16string>& texts)
+{
+    constexpr std::size_t kNamed = 10;
+    const std::size_t named = std::min(texts.size(), kNamed);
+    std::u16string names;
+    for (std::size_t i = 0; i < named; ++i) {
+        if (i > 0)
+            names += i + 1 == named && texts.size() == named ? u" and " : u", ";
+        names += u"\"" + texts[i] + u"\"";
+    }
+    if (texts.size() > named)
+        names += u" and " + DecimalText(int(std::min<std::size_t>(texts.size() - named, INT_MAX))) + u" more";
+    const bool one = texts.size() == 1;
+    return (one ? u"The favourite " : u"The favourites ") + names +
+           (one ? u" is no longer in the phrase book, so it was left out of the list; it is"
+                : u" are no longer in the phrase book, so they were left out of the list; they are") +
+           u" kept in \"favorite.dat\".";
+}
+
 } // namespace
+
+std::optional<int> PhraseBook::FavouritePhrase(const PhraseRecord& record,
+                                               std::unordered_map<std::u16string, int>& bookByText)
+{
+    // Without the English phrases nothing can be checked: the number stands.
+    if (!englishFile)
+        return record.phraseNumber;
+    const std::u16string text = RemoveLineBreaks(record.text);
+    if (FavouriteText(EnglishTextOf(record.phraseNumber)) == text)
+        return record.phraseNumber;
+    // Saved with another edition of the book: the phrase is looked for by its
+    // text, so that neither another phrase's French nor its sound stands in.
+    if (bookByText.empty()) {
+        for (int number = 1; number <= kPhraseCount; ++number)
+            bookByText.emplace(FavouriteText(EnglishTextOf(number)), number);
+        bookByText.erase(u"");
+    }
+    const auto found = bookByText.find(text);
+    if (found == bookByText.end())
+        return std::nullopt;
+    return found->second;
+}
 
 std::string PhraseBook::FavouritesPath(const char* name) const
 {
@@ -168,11 +212,13 @@ long PhraseBook::FavouriteToRemove(std::FILE* file, long count)
 {
     // The selected row of the favourites list is the record of the same
     // index; its text confirms it. Otherwise the first record with the text.
+    // Rows skip the favourites left out of the list, so a row is mapped to its record.
     const int row = views.list.SelectedRow();
+    const long index = row >= 0 && std::size_t(row) < favouriteRecordOfRow.size() ? favouriteRecordOfRow[std::size_t(row)] : row;
     PhraseRecord record;
-    if (row >= 0 && row < count && std::fseek(file, long(row) * long(PhraseRecord::kSize), SEEK_SET) == 0 &&
+    if (index >= 0 && index < count && std::fseek(file, index * long(PhraseRecord::kSize), SEEK_SET) == 0 &&
         ReadPhraseRecord(file, record) && SelectedForm(record.text) == selectedText)
-        return row;
+        return index;
     if (std::fseek(file, 0, SEEK_SET) != 0)
         return -1;
     for (long i = 0; i < count && ReadPhraseRecord(file, record); ++i)
@@ -244,10 +290,21 @@ void PhraseBook::ListFavourites()
     // phrase book is damaged: the window lists what a user could have saved.
     const long listed = std::min<long>(count, kFavouritesListed);
     PhraseRecord record;
+    std::unordered_map<std::u16string, int> bookByText;
+    std::vector<std::u16string> leftOut;
+    favouriteRecordOfRow.clear();
     for (long i = 0; i < listed && ReadPhraseRecord(file, record); ++i) {
-        phraseIds[RemoveLineBreaks(record.text)] = DecimalText(record.phraseNumber);
+        const std::optional<int> number = FavouritePhrase(record, bookByText);
+        if (!number) {
+            leftOut.push_back(record.text);
+            continue;
+        }
+        phraseIds[RemoveLineBreaks(record.text)] = DecimalText(*number);
         views.list.AddPlainRow(record.text);
+        favouriteRecordOfRow.push_back(i);
     }
+    if (!leftOut.empty())
+        ShowFailureOnce(LeftOutMessage(leftOut), kProgramCaption, u"favourites left out");
     // Said once, however the count changes as rows are removed.
     if (listed < count)
         ShowFailureOnce(u"\"favorite.dat\" holds " + DecimalText(int(std::min<long>(count, INT_MAX))) +

@@ -116,6 +116,8 @@ public:
     // the current folder, beside the phrase files. A folder given here is
     // made the first time the favourites are used.
     std::filesystem::path favouritesFolder;
+    // The record of "favorite.dat" behind each row of the favourites list.
+    std::vector<long> favouriteRecordOfRow;
 
     static constexpr std::size_t kSelectedTextUnits = 60;
     static constexpr std::size_t kKeywordUnits = 512;
@@ -141,6 +143,11 @@ private:
     FilePtr OpenFavourites();
     void CloseFavourites();
     long FavouriteToRemove(std::FILE* file, long count);
+    // The phrase a saved favourite stands for in this book: the one at its
+    // number when the texts agree, else the one with its text, else nothing.
+    // `bookByText` is filled on first need.
+    std::optional<int> FavouritePhrase(const PhraseRecord& record,
+                                       std::unordered_map<std::u16string, int>& bookByText);
     bool ReportFavouritesNotSaved(const char* fileName, const std::u16string& reason);
     // Reads a phrase's clip from the archive; its length, or 0 when there is none.
     std::uint32_t ReadClip(int number, std::unique_ptr<std::uint8_t[]>& clip);

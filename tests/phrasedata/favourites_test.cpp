@@ -169,3 +169,64 @@ TEST_F(Favourites, AHostileStoreIsListedInPartOnceSaidSoTakesAddsAfterItsTornEnd
     EXPECT_EQ(w.messages.shown.front(), damaged);   // said first and once, though listed twice
     EXPECT_EQ(std::count(w.messages.shown.begin(), w.messages.shown.end(), damaged), 1);
 }
+
+TEST_F(Favourites, SavedWithAnEarlierBookTheyFollowTheirPhraseAndAreLeftOutOnceSaidSoWhenItIsGone)
+{
+    // Saved with an earlier book, as the window saves them: the selected row's
+    // text and number.
+    const std::vector<std::u16string> earlier{u"Hello.", u"Where is the station?", u"Fire!", u"I speak [English].",
+                                              u"I speak [German]."};
+    WriteEnglishTexts(earlier);
+    book.OpenDataFiles();
+    for (int number : {1, 2, 3, 5})
+        ASSERT_TRUE(Add(earlier[std::size_t(number - 1)], number));
+    book.CloseDataFiles();
+
+    // The new book keeps phrase 1, moves 2 and 5, and puts another phrase
+    // where 3 was; each phrase has its own clip.
+    WriteEnglishTexts({u"Hello.", u"I'm lost.", u"I speak [German].", u"Where is the station?", u"Stop, thief!"});
+    WriteFrench({u"Bonjour.", u"Je suis perdu.", u"Je parle allemand.", u"Où est la gare ?", u"Au voleur !"});
+    WriteSoundArchive({Bytes(4, 1), Bytes(4, 2), Bytes(4, 3), Bytes(4, 4), Bytes(4, 5)});
+    book.OpenDataFiles();
+    book.ListFavourites();
+    const ShownMessage gone{"The favourite \"Fire!\" is no longer in the phrase book, so it was left out of the list; "
+                            "it is kept in \"favorite.dat\"."};
+    EXPECT_EQ(w.messages.shown, Shown{gone});
+    const struct { std::string text, french; std::uint8_t clip; } rows[] = {
+        {"Hello.", "Bonjour.", 1},
+        {"Where is the station?", "Où est la gare ?", 4},
+        {"I speak German.", "Je parle allemand.", 3},
+    };
+    ASSERT_EQ(w.list.Texts(), (Texts{rows[0].text, rows[1].text, rows[2].text}));
+    for (int row = 0; row < 3; ++row) {
+        w.list.selected = row;
+        book.ShowPhrase();
+        const auto& expected = rows[row];
+        EXPECT_EQ(std::tuple(Utf16ToUtf8(book.translationText), w.player.opened),
+                  std::tuple(expected.french, Bytes(4, expected.clip)))
+            << expected.text;
+    }
+
+    // The last row's record lies behind the one left out; the store keeps
+    // what the list leaves out, and listing again does not say so again.
+    ASSERT_TRUE(RemoveRow(2));
+    EXPECT_EQ(Stored(), (Texts{"Hello. #1", "Where is the station? #2", "Fire! #3"}));
+    book.ListFavourites();
+    EXPECT_EQ(w.list.Texts(), (Texts{"Hello.", "Where is the station?"}));
+    EXPECT_EQ(w.messages.shown, Shown{gone});
+
+    // Several gone are named in one message, the first ten in full.
+    book.CloseDataFiles();
+    std::filesystem::remove("favorite.dat");
+    for (int number = 1; number <= 12; ++number)
+        ASSERT_TRUE(Add(u"Gone " + DecimalText(number), number));
+    w.messages.shown.clear();
+    FakeWindowSet fresh;
+    fresh.book.OpenDataFiles();
+    fresh.book.ListFavourites();
+    EXPECT_TRUE(fresh.list.rows.empty());
+    EXPECT_EQ(fresh.messages.shown,
+              Shown{{"The favourites \"Gone 1\", \"Gone 2\", \"Gone 3\", \"Gone 4\", \"Gone 5\", \"Gone 6\", \"Gone 7\", "
+                     "\"Gone 8\", \"Gone 9\", \"Gone 10\" and 2 more are no longer in the phrase book, so they were "
+                     "left out of the list; they are kept in \"favorite.dat\"."}});
+}

@@ -1,0 +1,70 @@
+// The list of what a traveller needs to say, held against the book: every
+// phrase it names exists, every essential and important need is answered, and
+// the answered needs weigh at least 95 % of all of them.
+
+#include "contentdata.h"
+
+#include <fstream>
+#include <iostream>
+#include <gtest/gtest.h>
+#include <map>
+#include <sstream>
+
+namespace {
+
+struct Need {
+    int line;
+    std::string importance, text, numbers;
+};
+
+std::string Trimmed(const std::string& text)
+{
+    const std::size_t first = text.find_first_not_of(' ');
+    return first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::vector<Need> ReadNeeds()
+{
+    std::ifstream file(DataPath("source/traveller-needs.txt"));
+    std::vector<Need> needs;
+    std::string text;
+    for (int line = 1; std::getline(file, text); ++line) {
+        if (Trimmed(text).empty() || text.front() == '#')
+            continue;
+        const std::size_t first = text.find('|'), last = text.rfind('|');
+        needs.push_back({line, Trimmed(text.substr(0, first)),
+                         first == last ? "" : Trimmed(text.substr(first + 1, last - first - 1)),
+                         first == last ? "" : text.substr(last + 1)});
+    }
+    return needs;
+}
+
+} // namespace
+
+TEST(ContentNeeds, EveryNamedPhraseExistsEveryEssentialAndImportantNeedIsAnsweredAndCoverageIsAtLeast95Percent)
+{
+    const std::map<std::string, int> weights{{"essential", 3}, {"important", 2}, {"useful", 1}};
+    const std::vector<Need> needs = ReadNeeds();
+    ASSERT_GE(needs.size(), 120u);
+    int total = 0, answered = 0;
+    for (const Need& need : needs) {
+        const std::string where = "line " + std::to_string(need.line) + ": " + need.text;
+        ASSERT_TRUE(weights.contains(need.importance) && !need.text.empty()) << where;
+        std::istringstream numbers(need.numbers);
+        int count = 0;
+        for (std::string word; numbers >> word; ++count) {
+            const int number = word.find_first_not_of("0123456789") == std::string::npos && word.size() < 4
+                                   ? std::stoi(word)
+                                   : 0;
+            EXPECT_TRUE(number >= 1 && number <= 831) << where << " names " << word;
+        }
+        const int weight = weights.at(need.importance);
+        EXPECT_TRUE(count > 0 || weight == 1) << where << " is " << need.importance << " and unanswered";
+        total += weight;
+        answered += count > 0 ? weight : 0;
+    }
+    const double coverage = 100.0 * answered / total;
+    RecordProperty("weighted_coverage_percent", std::to_string(coverage));
+    std::cout << "weighted coverage: " << answered << " / " << total << " = " << coverage << " %\n";
+    EXPECT_GE(coverage, 95.0);
+}
