@@ -12,11 +12,13 @@
 
 namespace {
 
-// Zeros kept after the clip copy. A frame header is checked against the
-// nominal frame size, which near the end of the audio reaches past it; the
-// largest nominal frame size is 160 kbit/s at 8000 Hz, 2880 bytes.
+// Zeros kept after the clip copy, so that every position inside the audio
+// has at least this many readable bytes: a frame header is examined against
+// them (a VBR header lies a few dozen bytes in), and a clip shorter than its
+// first frame is started on that whole frame. The longest frame is Layer II
+// at 160 kbit/s and 8000 Hz: 2,880 bytes and a padding slot.
 constexpr std::size_t kReadAhead = 4096;
-static_assert(kReadAhead >= 160u * 144000 / 8000);
+static_assert(kReadAhead > 160u * 144000 / 8000);
 
 std::uint32_t SaturatingAdd(std::uint32_t a, std::uint64_t b)
 {
@@ -69,17 +71,15 @@ int CSoundPlayer::Open(std::unique_ptr<std::uint8_t[]>& clipData, std::uint32_t 
         return Refuse(kNoFirstFrame);
     if (!first.IsTimed() || ClipDurationMs() == 0)
         return Refuse(kUntimed);
-    if (first.nominalFrameSize < kMinimumFrameSize)
-        return Refuse(kFramesTooShort);
     format = DeviceFormat(first);
 
     MpaInit();
-    if (!MpaGetStreamInfo(audio, first.nominalFrameSize, &info, 1) || info.outBytesPerFrame <= 0)
+    if (!MpaGetStreamInfo(audio, std::int32_t(kReadAhead), &info, 1) || info.outBytesPerFrame <= 0)
         return Refuse(kNoFirstFrame);
-    // The stream is started on at least a nominal frame's bytes (the zeros
+    // The stream is started on at least its first frame's bytes (the zeros
     // after a very short clip are there to be read), so that a clip shorter
-    // than the header check still gets its layer decoder.
-    const std::uint32_t streamBytes = std::max<std::uint32_t>(audioLength, first.nominalFrameSize);
+    // than one frame still gets its layer decoder.
+    const std::uint32_t streamBytes = std::max<std::uint32_t>(audioLength, first.frameSize);
     MpaStartStream(audio, std::int32_t(std::min<std::uint32_t>(streamBytes, std::numeric_limits<std::int32_t>::max())));
     frameBytes = std::uint32_t(info.outBytesPerFrame);
 
@@ -112,7 +112,7 @@ int CSoundPlayer::Prepare(std::uint32_t newStartMs, std::uint32_t newEndMs)
         endMs = duration;
     }
     if (startMs == 0 && endMs == 0)
-        endMs = WholeFramesMs(audioLength, first.nominalFrameSize, first.kbps);
+        endMs = WholeFramesMs(audioLength, first.frameSize, first.kbps);
     if (duration < startMs)
         startMs = 0;
     if (duration < endMs)
@@ -171,7 +171,7 @@ bool CSoundPlayer::DecodeFrameInto(std::uint8_t* slotBytes)
     const std::uint8_t* frame = audio + position;
     // A failed read keeps the last good frame's lengths (with this header's
     // padding bit), which is how a damaged frame is stepped over.
-    MpaGetStreamInfo(frame, first.nominalFrameSize, &info, 1);
+    MpaGetStreamInfo(frame, std::int32_t(kReadAhead), &info, 1);
     const std::uint32_t length = FrameLength();
 
     MpaCopyHeaderFields(&info, &job);

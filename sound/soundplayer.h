@@ -30,15 +30,11 @@ public:
         kOutOfMemory = 3,
         kUnknownLayout = 4,     // a RIFF file of no known layout
         kUntimed = 5,           // no bitrate, rate or duration to time it by
-        kFramesTooShort = 6,    // nominal frame size below what a header check needs
         kNoFirstFrame = 7,      // no decodable frame header at the audio start
     };
 
     static constexpr std::uint32_t kBlockFrames = 300;
     static constexpr double kSlowTempo = 0.7;
-    // A frame header is examined against this many bytes (the decoder's
-    // minimum for stream information).
-    static constexpr std::uint32_t kMinimumFrameSize = 156;
 
     // The player reaches the sound card only through `device`, which must
     // outlive it.
