@@ -20,11 +20,6 @@ namespace {
 constexpr std::size_t kReadAhead = 4096;
 static_assert(kReadAhead > 160u * 144000 / 8000);
 
-std::uint32_t SaturatingAdd(std::uint32_t a, std::uint64_t b)
-{
-    return std::uint32_t(std::min<std::uint64_t>(a + b, std::numeric_limits<std::uint32_t>::max()));
-}
-
 } // namespace
 
 CSoundPlayer::CSoundPlayer(platform::WaveOut& device) : device(device) {}
@@ -74,8 +69,11 @@ int CSoundPlayer::Open(std::unique_ptr<std::uint8_t[]>& clipData, std::uint32_t 
     format = DeviceFormat(first);
 
     MpaInit();
-    if (!MpaGetStreamInfo(audio, std::int32_t(kReadAhead), &info, 1) || info.outBytesPerFrame <= 0)
+    walker = FrameWalker(audio, audioLength, kReadAhead);
+    const std::optional<FrameWalker::Frame> firstFrame = walker.Follow(0);
+    if (!firstFrame || firstFrame->info.outBytesPerFrame <= 0)
         return Refuse(kNoFirstFrame);
+    info = firstFrame->info;
     // The stream is started on at least its first frame's bytes (the zeros
     // after a very short clip are there to be read), so that a clip shorter
     // than one frame still gets its layer decoder.
@@ -124,8 +122,8 @@ int CSoundPlayer::Prepare(std::uint32_t newStartMs, std::uint32_t newEndMs)
 
     job = MpaFrameJob{};
     // Frames before the start point are stepped over by the first frame's
-    // length, without decoding (position is 0 after Open).
-    position = SaturatingAdd(position, std::uint64_t(framesSkipped) * FrameLength());
+    // length, without decoding (the walker stands at 0 after Open).
+    walker.JumpTo(std::size_t(framesSkipped) * FrameLength());
     DecodeFrames(0, framesInBlock / 4);
     restDecoded = false;
     slowBlock.reset();
@@ -166,27 +164,23 @@ void CSoundPlayer::DecodeFrame(std::uint32_t slot)
 
 bool CSoundPlayer::DecodeFrameInto(std::uint8_t* slotBytes)
 {
-    if (position >= audioLength || audioLength - position < 4)
+    // Past the end of the audio there is no frame; a damaged one keeps its
+    // slot, silent.
+    const std::optional<FrameWalker::Frame> frame = walker.Next();
+    if (!frame || frame->damaged)
         return false;
-    const std::uint8_t* frame = audio + position;
-    // A failed read keeps the last good frame's lengths (with this header's
-    // padding bit), which is how a damaged frame is stepped over.
-    MpaGetStreamInfo(frame, std::int32_t(kReadAhead), &info, 1);
-    const std::uint32_t length = FrameLength();
-
+    info = frame->info;
     MpaCopyHeaderFields(&info, &job);
     job.bitrate = info.bitrate;
-    job.frame = frame;
-    job.length = std::int32_t(length);
+    job.frame = audio + frame->position;
+    job.length = frame->length;
     job.output = slotBytes;
     job.outputSize = std::int32_t(frameBytes);
     // Only a frame that lies wholly inside the audio data is decoded, and only
     // when it decodes to exactly one slot: a later header that claims more
     // channels or samples than the first must not write past its slot.
-    const bool inside = length <= audioLength - position;
-    const bool decoded = inside && info.outBytesPerFrame == std::int32_t(frameBytes) && MpaDecodeFrame(&job) != 0;
-    position = SaturatingAdd(position, length);
-    return decoded;
+    const bool inside = std::size_t(frame->length) <= audioLength - frame->position;
+    return inside && info.outBytesPerFrame == std::int32_t(frameBytes) && MpaDecodeFrame(&job) != 0;
 }
 
 void CSoundPlayer::Play()
@@ -287,7 +281,7 @@ void CSoundPlayer::ResetFields()
     framesInBlock = kBlockFrames;
     clip.reset();
     audio = nullptr;
-    position = 0;
+    walker = FrameWalker(nullptr, 0);
     format = platform::WaveFormat{};
     job = MpaFrameJob{};
     info = MpaFrameInfo{};

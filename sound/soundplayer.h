@@ -9,6 +9,7 @@
 // and never waits for the device, which reports nothing back.
 
 #include "container.h"
+#include "framewalker.h"
 #include "mpadecoder.h"
 #include "waveout.h"
 
@@ -83,7 +84,7 @@ private:
     void WriteToDevice(const std::uint8_t* data, std::uint32_t length);
     void DecodeFrames(std::uint32_t from, std::uint32_t to);
     void DecodeFrame(std::uint32_t slot);
-    // Decodes the frame at `position` into one slot and steps over it; false
+    // Decodes the stream's next frame into one slot and steps over it; false
     // when nothing was written there.
     bool DecodeFrameInto(std::uint8_t* slotBytes);
     std::uint32_t FrameLength() const;
@@ -101,7 +102,7 @@ private:
     // buffer's bytes.
     std::unique_ptr<std::uint8_t[]> clip;
     const std::uint8_t* audio = nullptr;
-    std::uint32_t position = 0;
+    FrameWalker walker{nullptr, 0};
     platform::WaveFormat format;
     MpaFrameJob job{};
     MpaFrameInfo info{};
