@@ -93,15 +93,37 @@ public:
     int before = getpriority(PRIO_PROCESS, 0);
 };
 
-TEST(SdlWaveOutOnPulseAudio, TheServerPlaysTheDecodedBlockOfEachClip)
+// Plays the player's block and expects to hear all of it, in order. A gap
+// from a machine too busy to feed the server in time is played again (Stop,
+// Play, as the play button does); a fault of the output path shows every time.
+void ExpectHeardWhole(CSoundPlayer& player, SdlWaveOut& device, const std::string& sink, int rate, int channels)
 {
+    std::ptrdiff_t heard = 0, decoded = 0;
+    double correlation = 0;
+    const auto whole = [&] { return std::abs(heard - decoded) <= std::ptrdiff_t(device.BufferFrames()); };
+    for (int attempt = 0; attempt < 3 && !(whole() && correlation >= 0.99); ++attempt)
+        std::tie(heard, decoded, correlation) = PlayAndListen(player, device, sink, rate, channels);
+    EXPECT_TRUE(whole()) << "heard " << heard << " frames of " << decoded;
+    EXPECT_GE(correlation, 0.99);
+}
+
+class SdlWaveOutOnPulseAudio : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!pulse.Running())
+            GTEST_SKIP() << "no private sound server: " << pulse.Failure();
+        if (!HaveProgram("lame"))
+            GTEST_SKIP() << "lame is not installed";
+        setenv("SDL_AUDIODRIVER", "pulseaudio", 1);
+    }
+
     PrivatePulse pulse;
-    if (!pulse.Running())
-        GTEST_SKIP() << "no private sound server: " << pulse.Failure();
-    if (!HaveProgram("lame"))
-        GTEST_SKIP() << "lame is not installed";
     ScopedTempDir dir;
-    setenv("SDL_AUDIODRIVER", "pulseaudio", 1);
+};
+
+TEST_F(SdlWaveOutOnPulseAudio, TheServerPlaysTheDecodedBlockOfEachClip)
+{
 
     const std::pair<ClipRecipe, MpegVersion> clips[] = {
         {{32000, 2, 96, 1.5}, MpegVersion::Mpeg1}, {{11025, 1, 24, 1.5}, MpegVersion::Mpeg25},
@@ -125,18 +147,9 @@ TEST(SdlWaveOutOnPulseAudio, TheServerPlaysTheDecodedBlockOfEachClip)
         ASSERT_EQ(player.Open(data, std::uint32_t(stream->size())), CSoundPlayer::kOpened);
         ASSERT_EQ(player.FirstFrameValues().version, version);
         player.Prepare(0, 400000);
-        // A gap from a machine too busy to feed the server in time is
-        // played again (Stop, Play, as the play button does); a fault of the
-        // output path shows every time.
-        std::ptrdiff_t heard = 0, decoded = 0;
-        double correlation = 0;
-        const auto whole = [&] { return std::abs(heard - decoded) <= std::ptrdiff_t(device.BufferFrames()); };
-        for (int attempt = 0; attempt < 3 && !(whole() && correlation >= 0.99); ++attempt)
-            std::tie(heard, decoded, correlation) = PlayAndListen(player, device, sink, rate, channels);
+        ExpectHeardWhole(player, device, sink, rate, channels);
         ASSERT_NE(device.DeviceId(), 0u);
         EXPECT_LE(device.BufferFrames(), 1024u);
-        EXPECT_TRUE(whole()) << "heard " << heard << " frames of " << decoded;
-        EXPECT_GE(correlation, 0.99);
     }
 }
 
@@ -144,15 +157,8 @@ TEST(SdlWaveOutOnPulseAudio, TheServerPlaysTheDecodedBlockOfEachClip)
 // forth: each change sets aside a device the server has not drained (closing
 // it would wait for seconds). The window's thread waits for none of them, and
 // the clip played last is heard whole.
-TEST(SdlWaveOutOnPulseAudio, ChangesTheFormatWhileTheLastDeviceIsStillClosing)
+TEST_F(SdlWaveOutOnPulseAudio, ChangesTheFormatWhileTheLastDeviceIsStillClosing)
 {
-    PrivatePulse pulse;
-    if (!pulse.Running())
-        GTEST_SKIP() << "no private sound server: " << pulse.Failure();
-    if (!HaveProgram("lame"))
-        GTEST_SKIP() << "lame is not installed";
-    ScopedTempDir dir;
-    setenv("SDL_AUDIODRIVER", "pulseaudio", 1);
     const ClipRecipe recipes[] = {{22050, 1, 48, 1.5}, {44100, 2, 128, 1.5}};
     std::vector<Bytes> streams;
     std::vector<std::string> sinks;
@@ -178,14 +184,7 @@ TEST(SdlWaveOutOnPulseAudio, ChangesTheFormatWhileTheLastDeviceIsStillClosing)
         EXPECT_LT(std::chrono::steady_clock::now() - start, 1s) << "change " << change << " waited for the server";
         std::this_thread::sleep_for(400ms);
     }
-    const ClipRecipe& last = recipes[1];
-    std::ptrdiff_t heard = 0, decoded = 0;
-    double correlation = 0;
-    const auto whole = [&] { return std::abs(heard - decoded) <= std::ptrdiff_t(device.BufferFrames()); };
-    for (int attempt = 0; attempt < 3 && !(whole() && correlation >= 0.99); ++attempt)
-        std::tie(heard, decoded, correlation) = PlayAndListen(player, device, sinks[1], last.rateHz, last.channels);
-    EXPECT_TRUE(whole()) << "heard " << heard << " frames of " << decoded;
-    EXPECT_GE(correlation, 0.99);
+    ExpectHeardWhole(player, device, sinks[1], recipes[1].rateHz, recipes[1].channels);
 }
 
 } // namespace

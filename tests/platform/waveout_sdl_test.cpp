@@ -89,7 +89,10 @@ TEST(SdlWaveOut, KeepsOneDeviceAcrossClipsOfAFormatAndLeavesTheSignalsToTheProgr
     WaveBlock monoBlock{pcm.data(), 22050};
     device.Prepare(monoBlock);
     device.Write(monoBlock);
-    EXPECT_EQ(std::tuple(device.QueuedBytes(), device.Playing()), std::tuple(22050u, true));
+    // Playing: SDL may have taken its first buffer (at most 1,024 frames) already.
+    const std::uint32_t queued = device.QueuedBytes();
+    EXPECT_TRUE(device.Playing());
+    EXPECT_TRUE(queued <= 22050u && queued + 2 * device.BufferFrames() >= 22050u) << queued;
 }
 
 } // namespace
