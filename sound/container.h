@@ -60,8 +60,8 @@ std::optional<ClipAudio> LocateAudio(const std::uint8_t* clip, std::uint32_t len
 
 enum class MpegVersion : std::uint8_t { None, Mpeg1, Mpeg2, Mpeg25 };
 
-// What the first frame's header bytes say, read by the decoder's own header
-// reading and tables, whatever the layer.
+// What the first frame's header bytes say, by the decoder's own header
+// reading and tables, for every layer and version.
 struct FirstFrame {
     MpegVersion version = MpegVersion::None; // None: no frame header (no sync, or the reserved layer)
     std::uint16_t layer = 0;           // 1, 2 or 3
