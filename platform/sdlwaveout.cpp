@@ -35,17 +35,19 @@ void Silence(SDL_AudioDeviceID device)
 
 } // namespace
 
-SdlWaveOut::SdlWaveOut() : closer(std::make_unique<DeviceCloser>([](std::uint32_t id) { SDL_CloseAudioDevice(id); })) {}
+SdlWaveOut::SdlWaveOut() = default;
 
 SdlWaveOut::~SdlWaveOut()
 {
-    if (device != 0) {
-        Silence(device);
-        closer->Close(device);
-    }
-    closer.reset(); // waits for every close handed over
-    if (audioStarted)
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    thread.Post([this] {
+        if (device != 0) {
+            Silence(device);
+            SDL_CloseAudioDevice(device);
+        }
+        CloseSetAside(true);
+        if (audioStarted)
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    });
 }
 
 std::uint16_t SdlWaveOut::BufferFramesFor(std::uint32_t samplesPerSecond)
@@ -56,22 +58,21 @@ std::uint16_t SdlWaveOut::BufferFramesFor(std::uint32_t samplesPerSecond)
     return frames;
 }
 
-bool SdlWaveOut::Open(const WaveFormat& format)
+bool SdlWaveOut::Open(const WaveFormat& wanted)
 {
-    if (open || unavailable || SampleFormatFor(format) == 0 || format.channels == 0 || format.samplesPerSecond == 0)
+    if (open || unavailable || SampleFormatFor(wanted) == 0 || wanted.channels == 0 || wanted.samplesPerSecond == 0)
         return false;
-    if (device != 0 && format == deviceFormat) {
+    if (askedForDevice && wanted == format) {
         open = true; // stopped and emptied by Close
         return true;
     }
-    if (device != 0) {
-        closer->Close(device);
-        device = 0;
+    format = wanted;
+    if (!askedForDevice) {
+        askedForDevice = true;
+        open = thread.Call([this, wanted] { return OpenDevice(wanted); });
+        return open;
     }
-    if (!StartAudio() || !OpenDevice(format)) {
-        Unavailable();
-        return false;
-    }
+    thread.Post([this, wanted] { OpenDevice(wanted); });
     open = true;
     return true;
 }
@@ -87,26 +88,52 @@ bool SdlWaveOut::StartAudio()
     return audioStarted;
 }
 
-bool SdlWaveOut::OpenDevice(const WaveFormat& format)
+bool SdlWaveOut::OpenDevice(const WaveFormat& wanted)
 {
-    SDL_AudioSpec wanted{};
-    wanted.freq = int(format.samplesPerSecond);
-    wanted.format = SampleFormatFor(format);
-    wanted.channels = std::uint8_t(format.channels);
-    wanted.samples = BufferFramesFor(format.samplesPerSecond);
-    wanted.callback = nullptr; // queued audio: SDL_QueueAudio feeds the device
+    if (device != 0) {
+        // Stopped by Close; closed once the server has drained it.
+        setAside.push_back({device, SoundThread::Clock::now()});
+        thread.PostAfter(kDrainTime, [this] { CloseSetAside(false); });
+        device = 0;
+    }
+    if (unavailable)
+        return false;
+    if (!StartAudio()) {
+        Unavailable();
+        return false;
+    }
+    SDL_AudioSpec spec{};
+    spec.freq = int(wanted.samplesPerSecond);
+    spec.format = SampleFormatFor(wanted);
+    spec.channels = std::uint8_t(wanted.channels);
+    spec.samples = BufferFramesFor(wanted.samplesPerSecond);
+    spec.callback = nullptr; // queued audio: SDL_QueueAudio feeds the device
     // No changes allowed: SDL converts to whatever the hardware wants, so the
     // block is always given in the clip's own format.
-    device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    device = SDL_OpenAudioDevice(nullptr, 0, &spec, nullptr, 0);
     // Drivers with one device only (SDL's dummy and disk drivers) refuse a
-    // second while the last one is still being closed.
-    if (device == 0 && closer->WaitUntilDone())
-        device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
-    if (device == 0)
+    // second while another is open; their close is quick.
+    if (device == 0 && !setAside.empty()) {
+        CloseSetAside(true);
+        device = SDL_OpenAudioDevice(nullptr, 0, &spec, nullptr, 0);
+    }
+    if (device == 0) {
+        Unavailable();
         return false;
-    deviceFormat = format;
-    bufferFrames = wanted.samples;
+    }
+    bufferFrames = spec.samples;
     return true;
+}
+
+void SdlWaveOut::CloseSetAside(bool evenUndrained)
+{
+    const auto now = SoundThread::Clock::now();
+    std::erase_if(setAside, [&](const SetAside& old) {
+        if (!evenUndrained && now - old.silentSince < kDrainTime)
+            return false;
+        SDL_CloseAudioDevice(old.device);
+        return true;
+    });
 }
 
 void SdlWaveOut::Unavailable()
@@ -125,26 +152,40 @@ void SdlWaveOut::Write(const WaveBlock& block)
 {
     if (!open || !block.prepared || block.data == nullptr)
         return;
-    SDL_QueueAudio(device, block.data, block.length);
-    SDL_PauseAudioDevice(device, 0);
+    // A copy: the caller may reuse its block before the sound thread runs.
+    thread.Post([this, pcm = std::vector<std::uint8_t>(block.data, block.data + block.length)] {
+        if (device == 0)
+            return;
+        SDL_QueueAudio(device, pcm.data(), Uint32(pcm.size()));
+        SDL_PauseAudioDevice(device, 0);
+    });
 }
 
 void SdlWaveOut::Pause()
 {
     if (open)
-        SDL_PauseAudioDevice(device, 1);
+        thread.Post([this] {
+            if (device != 0)
+                SDL_PauseAudioDevice(device, 1);
+        });
 }
 
 void SdlWaveOut::Restart()
 {
     if (open)
-        SDL_PauseAudioDevice(device, 0);
+        thread.Post([this] {
+            if (device != 0)
+                SDL_PauseAudioDevice(device, 0);
+        });
 }
 
 void SdlWaveOut::Reset()
 {
     if (open)
-        SDL_ClearQueuedAudio(device);
+        thread.Post([this] {
+            if (device != 0)
+                SDL_ClearQueuedAudio(device);
+        });
 }
 
 void SdlWaveOut::Unprepare(WaveBlock& block)
@@ -156,13 +197,31 @@ void SdlWaveOut::Close()
 {
     if (!open)
         return;
-    Silence(device);
+    thread.Post([this] {
+        if (device != 0)
+            Silence(device);
+    });
     open = false;
 }
 
 std::uint32_t SdlWaveOut::QueuedBytes() const
 {
-    return open ? SDL_GetQueuedAudioSize(device) : 0;
+    return thread.Call([this] { return device != 0 ? SDL_GetQueuedAudioSize(device) : 0u; });
+}
+
+std::uint32_t SdlWaveOut::DeviceId() const
+{
+    return thread.Call([this] { return device; });
+}
+
+std::uint32_t SdlWaveOut::BufferFrames() const
+{
+    return thread.Call([this] { return bufferFrames; });
+}
+
+bool SdlWaveOut::Playing() const
+{
+    return thread.Call([this] { return device != 0 && SDL_GetAudioDeviceStatus(device) == SDL_AUDIO_PLAYING; });
 }
 
 } // namespace platform

@@ -1,7 +1,7 @@
 # The wave output: its SDL 2 implementation and the recording one for tests
 # and tools, over the interface (waveout/waveout.h).
 add_library(waveout STATIC
-  ${CMAKE_CURRENT_LIST_DIR}/devicecloser.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/soundthread.cpp
   ${CMAKE_CURRENT_LIST_DIR}/recordingwaveout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sdlwaveout.cpp
 )

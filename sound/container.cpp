@@ -1,6 +1,7 @@
 // Finding the audio in a clip and reading its first frame header.
 
 #include "container.h"
+#include "frame_tables.h"
 
 #include <algorithm>
 
@@ -12,53 +13,6 @@ bool HasTag(const std::uint8_t* clip, std::uint32_t length, const TagAt& at)
         return false;
     return std::equal(at.tag.begin(), at.tag.end(), clip + at.offset,
                       [](char expected, std::uint8_t actual) { return std::uint8_t(expected) == actual; });
-}
-
-// Bitrates in kbit/s by bitrate index: the Layer III rows of MPEG-1 and of
-// MPEG-2 (which MPEG-2.5 shares). Indexes 0 (free format) and 15 give 0.
-constexpr std::uint16_t kKbps[2][16] = {
-    {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 0},
-    {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160, 0},
-};
-
-// Per version: the sampling frequencies by index, and how long a frame of
-// that version lasts at each (1152 samples for MPEG-1, 576 otherwise). MPEG-2.5
-// has its own row: its frames last twice as long as MPEG-2's at index for index.
-struct VersionRates {
-    std::uint16_t rate[4];
-    float frameMs[4];
-};
-
-constexpr VersionRates kMpeg1Rates = {{44100, 48000, 32000, 0}, {26.12245f, 24.0f, 36.0f, 0}};
-constexpr VersionRates kMpeg2Rates = {{22050, 24000, 16000, 0}, {26.12245f, 24.0f, 36.0f, 0}};
-constexpr VersionRates kMpeg25Rates = {{11025, 12000, 8000, 0}, {52.24490f, 48.0f, 72.0f, 0}};
-
-// Byte 1 of a header: 1111 then the version bit for MPEG-1 and MPEG-2, 1110
-// for MPEG-2.5 (its version bit is not looked at).
-MpegVersion VersionOf(const std::uint8_t* header)
-{
-    if (header[0] != 0xFF)
-        return MpegVersion::None;
-    if (header[1] >= 0xF0)
-        return (header[1] & 0x08) ? MpegVersion::Mpeg1 : MpegVersion::Mpeg2;
-    if ((header[1] & 0xF0) == 0xE0)
-        return MpegVersion::Mpeg25;
-    return MpegVersion::None;
-}
-
-const VersionRates* RatesOf(MpegVersion version)
-{
-    switch (version) {
-    case MpegVersion::Mpeg1:
-        return &kMpeg1Rates;
-    case MpegVersion::Mpeg2:
-        return &kMpeg2Rates;
-    case MpegVersion::Mpeg25:
-        return &kMpeg25Rates;
-    case MpegVersion::None:
-        break;
-    }
-    return nullptr;
 }
 
 } // namespace
@@ -91,18 +45,24 @@ FirstFrame ReadFirstFrame(const std::uint8_t* audio, std::uint32_t audioLength)
     FirstFrame first;
     if (audioLength < 4)
         return first;
-    first.version = VersionOf(audio);
-    const VersionRates* rates = RatesOf(first.version);
-    if (rates == nullptr)
+    // The header's fields are read even where the decoder refuses the header
+    // (free format, index 15, rate index 3): such a clip has a version but no
+    // timing. Without a sync pattern the version stays 0.
+    MpaFrameInfo header{};
+    MpaParseHeader(audio, &header);
+    if (header.version == 0 || header.layer > 3)
         return first;
-    first.mpeg2 = first.version == MpegVersion::Mpeg1 ? 0 : 1;
-    first.kbps = kKbps[first.mpeg2][audio[2] >> 4];
-    first.sampleRateIndex = (audio[2] >> 2) & 3;
-    first.rate = rates->rate[first.sampleRateIndex];
-    first.frameMs = rates->frameMs[first.sampleRateIndex];
-    first.channels = (audio[3] >> 6) == 3 ? 1 : 2;
-    if (first.IsTimed())
-        first.nominalFrameSize = std::uint16_t(std::uint32_t(first.kbps) * 144000 / first.rate);
+    first.version = MpegVersion(header.version);
+    first.layer = std::uint16_t(header.layer);
+    first.channels = header.mode == 3 ? 1 : 2;
+    first.samplesPerFrame = std::uint16_t(FrameSamples(header.version, header.layer));
+    const std::int32_t bitrate = FrameBitrate(header.version, header.layer, header.bitrateIndex);
+    first.kbps = std::uint16_t(bitrate / 1000);
+    first.rate = std::uint16_t(FrameSampleRate(header.version, header.sampleRateIndex));
+    if (!first.IsTimed())
+        return first;
+    first.frameSize = std::uint16_t(UnpaddedFrameLength(header.layer, header.version, bitrate, first.rate));
+    first.frameMs = float(first.samplesPerFrame * 1000) / float(first.rate);
     return first;
 }
 

@@ -60,19 +60,19 @@ std::optional<ClipAudio> LocateAudio(const std::uint8_t* clip, std::uint32_t len
 
 enum class MpegVersion : std::uint8_t { None, Mpeg1, Mpeg2, Mpeg25 };
 
-// What the first frame's header bytes say, by the player's own tables. The
-// Layer III bitrates are used whatever layer the header names.
+// What the first frame's header bytes say, by the decoder's own header
+// reading and tables, for every layer and version.
 struct FirstFrame {
-    MpegVersion version = MpegVersion::None; // None: no frame header at all
-    std::uint16_t mpeg2 = 0;        // 1 for MPEG-2 and MPEG-2.5
-    std::uint16_t kbps = 0;         // 0 for free format and index 15
-    std::uint16_t rate = 0;         // the true sampling frequency; 0 for index 3
-    std::uint16_t channels = 0;     // 1 in single-channel mode, else 2
-    std::uint16_t sampleRateIndex = 0;
-    // The MPEG-1 Layer III frame length at this bitrate and rate (no
-    // padding): kbps x 144000 / rate. 0 when either is 0.
-    std::uint16_t nominalFrameSize = 0;
-    // Milliseconds one frame lasts; 0 when the rate is unknown.
+    MpegVersion version = MpegVersion::None; // None: no frame header (no sync, or the reserved layer)
+    std::uint16_t layer = 0;           // 1, 2 or 3
+    std::uint16_t kbps = 0;            // 0 for free format and index 15
+    std::uint16_t rate = 0;            // Hz; 0 for index 3
+    std::uint16_t channels = 0;        // 1 in single-channel mode, else 2
+    std::uint16_t samplesPerFrame = 0; // per channel
+    // Bytes of a frame at this bitrate and rate without its padding slot; 0
+    // when the clip is not timed.
+    std::uint16_t frameSize = 0;
+    // Milliseconds one frame lasts (single precision); 0 when not timed.
     float frameMs = 0;
 
     // A bitrate and a rate to time the clip by.

@@ -7,11 +7,11 @@ std::uint32_t DurationMs(std::uint32_t audioLength, std::uint16_t kbps)
     return kbps == 0 ? 0 : audioLength / kbps * 8;
 }
 
-std::uint32_t WholeFramesMs(std::uint32_t audioLength, std::uint16_t nominalFrameSize, std::uint16_t kbps)
+std::uint32_t WholeFramesMs(std::uint32_t audioLength, std::uint16_t frameSize, std::uint16_t kbps)
 {
-    if (nominalFrameSize == 0 || kbps == 0)
+    if (frameSize == 0 || kbps == 0)
         return 0;
-    return audioLength / nominalFrameSize * nominalFrameSize / kbps * 8;
+    return audioLength / frameSize * frameSize / kbps * 8;
 }
 
 std::uint32_t FramesIn(std::uint32_t ms, float frameMs)

@@ -10,8 +10,9 @@
 // first, in integers. 0 when kbps is 0.
 std::uint32_t DurationMs(std::uint32_t audioLength, std::uint16_t kbps);
 
-// Milliseconds of the whole frames only, as counted by the nominal frame size.
-std::uint32_t WholeFramesMs(std::uint32_t audioLength, std::uint16_t nominalFrameSize, std::uint16_t kbps);
+// Milliseconds of the whole frames only, counted in frames of `frameSize`
+// bytes (the first frame's length without padding).
+std::uint32_t WholeFramesMs(std::uint32_t audioLength, std::uint16_t frameSize, std::uint16_t kbps);
 
 // Frames that fit in `ms`: ms / frameMs in single precision, truncated.
 std::uint32_t FramesIn(std::uint32_t ms, float frameMs);

@@ -12,16 +12,13 @@
 
 namespace {
 
-// Zeros kept after the clip copy. A frame header is checked against the
-// nominal frame size, which near the end of the audio reaches past it; the
-// largest nominal frame size is 160 kbit/s at 8000 Hz, 2880 bytes.
+// Zeros kept after the clip copy, so that every position inside the audio
+// has at least this many readable bytes: a frame header is examined against
+// them (a VBR header lies a few dozen bytes in), and a clip shorter than its
+// first frame is started on that whole frame. The longest frame is Layer II
+// at 160 kbit/s and 8000 Hz: 2,880 bytes and a padding slot.
 constexpr std::size_t kReadAhead = 4096;
-static_assert(kReadAhead >= 160u * 144000 / 8000);
-
-std::uint32_t SaturatingAdd(std::uint32_t a, std::uint64_t b)
-{
-    return std::uint32_t(std::min<std::uint64_t>(a + b, std::numeric_limits<std::uint32_t>::max()));
-}
+static_assert(kReadAhead > 160u * 144000 / 8000);
 
 } // namespace
 
@@ -69,17 +66,18 @@ int CSoundPlayer::Open(std::unique_ptr<std::uint8_t[]>& clipData, std::uint32_t 
         return Refuse(kNoFirstFrame);
     if (!first.IsTimed() || ClipDurationMs() == 0)
         return Refuse(kUntimed);
-    if (first.nominalFrameSize < kMinimumFrameSize)
-        return Refuse(kFramesTooShort);
     format = DeviceFormat(first);
 
     MpaInit();
-    if (!MpaGetStreamInfo(audio, first.nominalFrameSize, &info, 1) || info.outBytesPerFrame <= 0)
+    walker = FrameWalker(audio, audioLength, kReadAhead);
+    const std::optional<FrameWalker::Frame> firstFrame = walker.Follow(0);
+    if (!firstFrame || firstFrame->info.outBytesPerFrame <= 0)
         return Refuse(kNoFirstFrame);
-    // The stream is started on at least a nominal frame's bytes (the zeros
+    info = firstFrame->info;
+    // The stream is started on at least its first frame's bytes (the zeros
     // after a very short clip are there to be read), so that a clip shorter
-    // than the header check still gets its layer decoder.
-    const std::uint32_t streamBytes = std::max<std::uint32_t>(audioLength, first.nominalFrameSize);
+    // than one frame still gets its layer decoder.
+    const std::uint32_t streamBytes = std::max<std::uint32_t>(audioLength, first.frameSize);
     MpaStartStream(audio, std::int32_t(std::min<std::uint32_t>(streamBytes, std::numeric_limits<std::int32_t>::max())));
     frameBytes = std::uint32_t(info.outBytesPerFrame);
 
@@ -112,7 +110,7 @@ int CSoundPlayer::Prepare(std::uint32_t newStartMs, std::uint32_t newEndMs)
         endMs = duration;
     }
     if (startMs == 0 && endMs == 0)
-        endMs = WholeFramesMs(audioLength, first.nominalFrameSize, first.kbps);
+        endMs = WholeFramesMs(audioLength, first.frameSize, first.kbps);
     if (duration < startMs)
         startMs = 0;
     if (duration < endMs)
@@ -124,8 +122,8 @@ int CSoundPlayer::Prepare(std::uint32_t newStartMs, std::uint32_t newEndMs)
 
     job = MpaFrameJob{};
     // Frames before the start point are stepped over by the first frame's
-    // length, without decoding (position is 0 after Open).
-    position = SaturatingAdd(position, std::uint64_t(framesSkipped) * FrameLength());
+    // length, without decoding (the walker stands at 0 after Open).
+    walker.JumpTo(std::size_t(framesSkipped) * FrameLength());
     DecodeFrames(0, framesInBlock / 4);
     restDecoded = false;
     slowBlock.reset();
@@ -166,27 +164,23 @@ void CSoundPlayer::DecodeFrame(std::uint32_t slot)
 
 bool CSoundPlayer::DecodeFrameInto(std::uint8_t* slotBytes)
 {
-    if (position >= audioLength || audioLength - position < 4)
+    // Past the end of the audio there is no frame; a damaged one keeps its
+    // slot, silent.
+    const std::optional<FrameWalker::Frame> frame = walker.Next();
+    if (!frame || frame->damaged)
         return false;
-    const std::uint8_t* frame = audio + position;
-    // A failed read keeps the last good frame's lengths (with this header's
-    // padding bit), which is how a damaged frame is stepped over.
-    MpaGetStreamInfo(frame, first.nominalFrameSize, &info, 1);
-    const std::uint32_t length = FrameLength();
-
+    info = frame->info;
     MpaCopyHeaderFields(&info, &job);
     job.bitrate = info.bitrate;
-    job.frame = frame;
-    job.length = std::int32_t(length);
+    job.frame = audio + frame->position;
+    job.length = frame->length;
     job.output = slotBytes;
     job.outputSize = std::int32_t(frameBytes);
     // Only a frame that lies wholly inside the audio data is decoded, and only
     // when it decodes to exactly one slot: a later header that claims more
     // channels or samples than the first must not write past its slot.
-    const bool inside = length <= audioLength - position;
-    const bool decoded = inside && info.outBytesPerFrame == std::int32_t(frameBytes) && MpaDecodeFrame(&job) != 0;
-    position = SaturatingAdd(position, length);
-    return decoded;
+    const bool inside = std::size_t(frame->length) <= audioLength - frame->position;
+    return inside && info.outBytesPerFrame == std::int32_t(frameBytes) && MpaDecodeFrame(&job) != 0;
 }
 
 void CSoundPlayer::Play()
@@ -287,7 +281,7 @@ void CSoundPlayer::ResetFields()
     framesInBlock = kBlockFrames;
     clip.reset();
     audio = nullptr;
-    position = 0;
+    walker = FrameWalker(nullptr, 0);
     format = platform::WaveFormat{};
     job = MpaFrameJob{};
     info = MpaFrameInfo{};

@@ -9,6 +9,7 @@
 // and never waits for the device, which reports nothing back.
 
 #include "container.h"
+#include "framewalker.h"
 #include "mpadecoder.h"
 #include "waveout.h"
 
@@ -30,15 +31,11 @@ public:
         kOutOfMemory = 3,
         kUnknownLayout = 4,     // a RIFF file of no known layout
         kUntimed = 5,           // no bitrate, rate or duration to time it by
-        kFramesTooShort = 6,    // nominal frame size below what a header check needs
         kNoFirstFrame = 7,      // no decodable frame header at the audio start
     };
 
     static constexpr std::uint32_t kBlockFrames = 300;
     static constexpr double kSlowTempo = 0.7;
-    // A frame header is examined against this many bytes (the decoder's
-    // minimum for stream information).
-    static constexpr std::uint32_t kMinimumFrameSize = 156;
 
     // The player reaches the sound card only through `device`, which must
     // outlive it.
@@ -87,7 +84,7 @@ private:
     void WriteToDevice(const std::uint8_t* data, std::uint32_t length);
     void DecodeFrames(std::uint32_t from, std::uint32_t to);
     void DecodeFrame(std::uint32_t slot);
-    // Decodes the frame at `position` into one slot and steps over it; false
+    // Decodes the stream's next frame into one slot and steps over it; false
     // when nothing was written there.
     bool DecodeFrameInto(std::uint8_t* slotBytes);
     std::uint32_t FrameLength() const;
@@ -105,7 +102,7 @@ private:
     // buffer's bytes.
     std::unique_ptr<std::uint8_t[]> clip;
     const std::uint8_t* audio = nullptr;
-    std::uint32_t position = 0;
+    FrameWalker walker{nullptr, 0};
     platform::WaveFormat format;
     MpaFrameJob job{};
     MpaFrameInfo info{};

@@ -61,9 +61,11 @@ struct BitReader {
         Drop(n);
         return value;
     }
+    // n in 0..held; all 64 bits go when the cache is full (a shift by 64
+    // would leave them).
     void Drop(int n)
     {
-        cache <<= n;
+        cache = n < 64 ? cache << n : 0;
         held -= n;
     }
     uint32_t Get(int n)

@@ -41,9 +41,12 @@ bool ReadVbrHeader(const uint8_t* bytes, int32_t length, const MpaFrameInfo& inf
     return true;
 }
 
-// Frame length in bytes for a bitrate, before the padding slot, and the
-// size of that slot. Layer III of MPEG-2 and 2.5 has half the samples.
-int32_t UnpaddedLength(int32_t layer, int32_t version, int32_t bitrate, int32_t rate)
+int32_t PaddingSlot(int32_t layer) { return layer == 1 ? 4 : 1; }
+
+} // namespace
+
+// Layer III of MPEG-2 and 2.5 has half the samples, so half the bytes.
+int32_t UnpaddedFrameLength(int32_t layer, int32_t version, int32_t bitrate, int32_t rate)
 {
     if (layer == 1)
         return bitrate * 12 / rate * 4;
@@ -51,9 +54,12 @@ int32_t UnpaddedLength(int32_t layer, int32_t version, int32_t bitrate, int32_t 
     return (layer == 3 && version != 1) ? length / 2 : length;
 }
 
-int32_t PaddingSlot(int32_t layer) { return layer == 1 ? 4 : 1; }
-
-} // namespace
+int32_t FrameSamples(int32_t version, int32_t layer)
+{
+    if (layer == 1)
+        return 384;
+    return (layer == 3 && version != 1) ? 576 : 1152;
+}
 
 int32_t FrameBitrate(int32_t version, int32_t layer, int32_t index)
 {
@@ -68,7 +74,7 @@ int32_t FrameSampleRate(int32_t version, int32_t index)
 int32_t FrameLength(const MpaFrameInfo& header, int32_t rate)
 {
     const int32_t bitrate = FrameBitrate(header.version, header.layer, header.bitrateIndex);
-    return UnpaddedLength(header.layer, header.version, bitrate, rate) +
+    return UnpaddedFrameLength(header.layer, header.version, bitrate, rate) +
            (header.padding ? PaddingSlot(header.layer) : 0);
 }
 
@@ -148,20 +154,18 @@ int32_t MpaGetStreamInfo(const uint8_t* bytes, int32_t length, MpaFrameInfo* inf
             if (r > maxRate)
                 maxRate = r;
         }
-        info->headerFrameSize = UnpaddedLength(info->layer, info->version, bitrate, rate) +
+        info->headerFrameSize = UnpaddedFrameLength(info->layer, info->version, bitrate, rate) +
                                 (info->padding ? slot : 0);
-        info->frameSize = UnpaddedLength(info->layer, info->version, minRate, rate);
-        info->frameSizePadded = UnpaddedLength(info->layer, info->version, maxRate, rate) + slot;
+        info->frameSize = UnpaddedFrameLength(info->layer, info->version, minRate, rate);
+        info->frameSizePadded = UnpaddedFrameLength(info->layer, info->version, maxRate, rate) + slot;
     } else {
         info->headerFrameSize = 0;
-        info->frameSize = UnpaddedLength(info->layer, info->version, bitrate, rate);
+        info->frameSize = UnpaddedFrameLength(info->layer, info->version, bitrate, rate);
         info->frameSizePadded = info->frameSize + slot;
     }
 
     const int32_t shift = core.options.rateShift;
-    int32_t samples = (info->layer == 1 ? 384 : 1152) >> shift;
-    if (info->layer == 3 && info->version != 1)
-        samples /= 2;
+    const int32_t samples = FrameSamples(info->version, info->layer) >> shift;
     const bool oneChannel = info->mode == 3 || (core.options.outputFlags & kMpaChannelMask) != kMpaChannelsBoth;
     info->outChannels = oneChannel ? 1 : 2;
     const bool eightBit = (core.options.outputFlags & kMpaOutput8Bit) != 0;

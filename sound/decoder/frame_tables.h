@@ -35,5 +35,11 @@ inline int32_t Layer3SideInfoBytes(int32_t version, int32_t mode)
 
 int32_t FrameBitrate(int32_t version, int32_t layer, int32_t index);
 int32_t FrameSampleRate(int32_t version, int32_t index);
+// PCM samples per channel in one frame at full rate: 384 for Layer I, 1152
+// for Layers II and III, half that for Layer III of MPEG-2 and 2.5.
+int32_t FrameSamples(int32_t version, int32_t layer);
+// A frame's length in bytes at `bitrate` bit/s and `rate` Hz, without the
+// padding slot.
+int32_t UnpaddedFrameLength(int32_t layer, int32_t version, int32_t bitrate, int32_t rate);
 // The frame's length in bytes, padding slot included, at `rate` Hz.
 int32_t FrameLength(const MpaFrameInfo& header, int32_t rate);

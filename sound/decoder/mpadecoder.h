@@ -100,7 +100,10 @@ int32_t MpaGetLastError();
 
 // Header and stream information. `length` is the number of bytes the caller
 // vouches for at `bytes`; nothing past it is read.
-int32_t MpaParseHeader(const uint8_t* bytes, MpaFrameInfo* info); // reads 4 bytes
+// MpaParseHeader reads 4 bytes. It fills the header fields even when it
+// refuses the header for a forbidden value; without a sync pattern it leaves
+// `version` as it was.
+int32_t MpaParseHeader(const uint8_t* bytes, MpaFrameInfo* info);
 int32_t MpaFindSync(const uint8_t* bytes, int32_t length, int32_t* offset);
 int32_t MpaGetStreamInfo(const uint8_t* bytes, int32_t length, MpaFrameInfo* info, int32_t primary);
 

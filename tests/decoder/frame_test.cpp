@@ -1,7 +1,7 @@
 // One frame at a time: header and VBR-header refusals and arithmetic, the
-// decoder core's refusals and the subband limit.
+// decoder core's refusals, and the bit reader at its boundaries.
 
-#include "decoder_state.h"
+#include "bit_reader.h"
 #include "decoder_support.h"
 
 #include <gtest/gtest.h>
@@ -109,22 +109,22 @@ TEST(DecoderCore, RefusesFramesItCannotDecodeWritingNothingAndDecodesSilenceAsZe
     }
 }
 
-TEST(DecoderCore, SubbandLimitFollowsBandwidthRateAndHearing)
+TEST(BitReader, SkipsAnyNumberOfBitsIncludingAWholeFullCacheAndPastTheEnd)
 {
-    const struct {
-        int32_t streamRate, rateShift, bandwidth, coded, expected;
-    } cases[] = {
-        // The top subband, left out where nobody hears it, starts at 21.36 kHz
-        // at 44100 Hz, 15.5 kHz at 32000 Hz; at 5000 Hz 7.26 subbands round to 7.
-        {44100, 0, 24000, 32, 31}, {48000, 0, 24000, 32, 31}, {32000, 0, 24000, 32, 32}, {8000, 0, 24000, 32, 32},
-        {44100, 1, 24000, 32, 15}, {8000, 2, 24000, 32, 8},   {44100, 0, 5000, 32, 7},   {44100, 0, 24000, 27, 27},
-        {44100, 0, 0, 32, 0},
-    };
-    for (const auto& c : cases) {
-        MpaInit();
-        core.streamRate = c.streamRate;
-        const MpaOptions options{c.rateShift, 0, c.bandwidth};
-        MpaSetOptions(&options);
-        EXPECT_EQ(SubbandLimitFor(c.coded), c.expected) << c.streamRate << " Hz, shift " << c.rateShift;
+    std::vector<uint8_t> bytes(20);
+    for (size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = uint8_t(i * 37 ^ 0x5A);
+    // Bit `at` of the buffer, most significant first; zeros past its end.
+    const auto bitAt = [&](int64_t at) { return at < 160 ? (bytes[size_t(at / 8)] >> (7 - at % 8)) & 1 : 0; };
+    for (const int64_t skip : {0, 1, 7, 8, 56, 57, 63, 64, 65, 100, 152, 160, 200}) {
+        BitReader reader;
+        reader.Start(bytes.data(), bytes.data() + bytes.size());
+        reader.Refill(); // a full cache: 64 bits held
+        reader.Skip(skip);
+        uint32_t expected = 0;
+        for (int64_t bit = skip; bit < skip + 12; ++bit)
+            expected = expected << 1 | uint32_t(bitAt(bit));
+        EXPECT_EQ(reader.Get(12), expected) << "after skipping " << skip;
+        EXPECT_EQ(reader.BitsRead(), skip + 12) << skip;
     }
 }

@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <SDL.h>
-
 #include <algorithm>
 #include <csignal>
 #include <cstdlib>
@@ -59,7 +57,7 @@ TEST(SdlWaveOut, KeepsOneDeviceAcrossClipsOfAFormatAndLeavesTheSignalsToTheProgr
     SdlWaveOut device;
     for (const auto& [tag, bits] : {std::pair{0x55, 16}, std::pair{1, 24}}) // formats SDL is not given
         EXPECT_FALSE(device.Open({std::uint16_t(tag), 2, 22050, 88200, 4, std::uint16_t(bits), 0})) << tag << bits;
-    ASSERT_TRUE(device.Open(kStereo)) << SDL_GetError();
+    ASSERT_TRUE(device.Open(kStereo));
     const std::uint32_t first = device.DeviceId();
     EXPECT_LE(device.BufferFrames(), 1024u);
     for (const int signal : {SIGTERM, SIGINT}) {
@@ -78,11 +76,11 @@ TEST(SdlWaveOut, KeepsOneDeviceAcrossClipsOfAFormatAndLeavesTheSignalsToTheProgr
     device.Write(block);
     device.Close();
     // Closing stops and empties the device and keeps it for the next clip of the same format.
-    EXPECT_EQ(std::tuple(SDL_GetAudioDeviceStatus(first), SDL_GetQueuedAudioSize(first)), std::tuple(SDL_AUDIO_PAUSED, 0u));
+    EXPECT_EQ(std::tuple(device.Playing(), device.QueuedBytes(), device.DeviceId()), std::tuple(false, 0u, first));
     ASSERT_TRUE(device.Open(kStereo));
     EXPECT_EQ(device.DeviceId(), first);
     device.Write(block);
-    EXPECT_EQ(SDL_GetAudioDeviceStatus(first), SDL_AUDIO_PLAYING);
+    EXPECT_TRUE(device.Playing());
     device.Close();
     // Another format gets a device of its own (the dummy driver has room for
     // one only, so this also waits for the first one's close).
@@ -91,8 +89,10 @@ TEST(SdlWaveOut, KeepsOneDeviceAcrossClipsOfAFormatAndLeavesTheSignalsToTheProgr
     WaveBlock monoBlock{pcm.data(), 22050};
     device.Prepare(monoBlock);
     device.Write(monoBlock);
-    EXPECT_EQ(std::tuple(device.QueuedBytes(), SDL_GetAudioDeviceStatus(device.DeviceId())),
-              std::tuple(22050u, SDL_AUDIO_PLAYING));
+    // Playing: SDL may have taken its first buffer (at most 1,024 frames) already.
+    const std::uint32_t queued = device.QueuedBytes();
+    EXPECT_TRUE(device.Playing());
+    EXPECT_TRUE(queued <= 22050u && queued + 2 * device.BufferFrames() >= 22050u) << queued;
 }
 
 } // namespace

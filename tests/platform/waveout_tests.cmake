@@ -2,7 +2,7 @@
 # drivers, and through a private PulseAudio daemon with the player's clips.
 tessaly_add_test(waveout-tests
   SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/devicecloser_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/soundthread_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/waveout_sdl_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/waveout_pulse_test.cpp
     ${PROJECT_SOURCE_DIR}/tests/sound/clipfactory.cpp

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <sys/wait.h>
@@ -76,6 +77,47 @@ TEST(ClipTool, SaysWhyWhereTheProgramWouldStaySilent)
     ASSERT_EQ(wave.size(), 44u + 10 * 4608);
     EXPECT_EQ(std::tuple(int(wave[22]), le32(24), le32(40)), std::tuple(2, 44100, 10 * 4608));
     EXPECT_EQ(Bytes(wave.begin() + 44, wave.end()), Bytes(10 * 4608, 0));
+}
+
+// The conformance streams of every layer and version, packed into one archive
+// and played through `tessaly-tool clip`: each clip plays its own frames (up
+// to the block's 300), at most with one silent slot after them, never cut
+// short and never padded with seconds of silence.
+TEST(ClipTool, PlaysTheFramesOfClipsOfEveryLayer)
+{
+    const std::string vectors = std::string(TESSALY_SHARED_DIR) + "/vectors/";
+    const std::tuple<const char*, int> streams[] = { // name, samples per frame
+        {"l1-fl1", 384},  {"l1-fl4", 384},   {"l1-fl5", 384},     {"l2-fl11", 1152},    {"l2-fl13", 1152},
+        {"l2-fl14", 1152}, {"l2-test32", 1152}, {"l3-compl", 1152}, {"l3-si", 1152}, {"M2L3_noise", 576},
+    };
+    std::vector<Bytes> clips;
+    for (const auto& [name, samples] : streams)
+        clips.push_back(ReadFile(vectors + name + ".bit"));
+    if (std::ranges::any_of(clips, &Bytes::empty))
+        GTEST_SKIP() << "no conformance streams in " << vectors;
+    ScopedTempDir dir;
+    WriteArchive(clips);
+    for (std::size_t n = 0; n < std::size(streams); ++n) {
+        const auto& [name, samples] = streams[n];
+        ASSERT_EQ(RunTool("clip " + std::to_string(n + 1) + " out.wav").first, 0) << name;
+        const Bytes wave = ReadFile("out.wav");
+        const Bytes reference = ReadFile(vectors + name + ".pcm");
+        const int channels = wave[22];
+        const auto firstChannelAt = [&](long frame) {
+            const std::size_t at = std::size_t(frame * channels) * 2;
+            return std::int16_t(reference[at] | reference[at + 1] << 8);
+        };
+        const long played = long(wave.size() - 44) / (2 * channels);
+        // The reference ends in zeros, after up to 481 samples that its
+        // decoder's synthesis filter still held when the frames ran out.
+        long sounding = long(reference.size()) / (2 * channels);
+        while (sounding > 0 && firstChannelAt(sounding - 1) == 0)
+            --sounding;
+        const long frames = std::min((std::max(sounding - 481, 0L) + samples - 1) / samples, 300L);
+        EXPECT_EQ(played % samples, 0) << name;
+        EXPECT_GE(played / samples, frames) << name << ": cut short";
+        EXPECT_LE(played / samples, std::min(frames + 1, 300L)) << name << ": followed by silence";
+    }
 }
 
 } // namespace

@@ -1,11 +1,10 @@
-// The clip layouts, the trailing tag and the first-frame values. Where each
-// layout's audio starts is checked by playing real clips in every wrapper.
+// The clip layouts and the trailing tag. Where each layout's audio starts is
+// checked by playing real clips in every wrapper.
 
 #include "container.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstring>
 #include <vector>
 
@@ -53,25 +52,6 @@ TEST(Container, RefusesOtherRiffLayoutsAndDropsOnlyATagInTheLast128BytesOfTheAud
     int row = 0;
     for (const auto& [clip, start, length, tag] : cases)
         EXPECT_EQ(Locate(clip), std::tuple(start, length, tag)) << "row " << row++;
-}
-
-TEST(Container, FirstFrameValuesFollowTheVersionRows)
-{
-    const std::tuple<std::array<std::uint8_t, 4>, MpegVersion, int, int, int, int, int, float> cases[] = {
-        {{0xFF, 0xFB, 0x90, 0x64}, MpegVersion::Mpeg1, 0, 128, 44100, 2, 417, 26.12245f},
-        {{0xFF, 0xFB, 0xE8, 0x00}, MpegVersion::Mpeg1, 0, 320, 32000, 2, 1440, 36.0f},
-        {{0xFF, 0xF3, 0x60, 0xC0}, MpegVersion::Mpeg2, 1, 48, 22050, 1, 313, 26.12245f},
-        {{0xFF, 0xE3, 0x60, 0xC0}, MpegVersion::Mpeg25, 1, 48, 11025, 1, 626, 52.2449f}, // true rate, long frames
-        {{0xFF, 0xE2, 0x88, 0xC0}, MpegVersion::Mpeg25, 1, 64, 8000, 1, 1152, 72.0f},
-        {{0xFF, 0xEB, 0x60, 0xC0}, MpegVersion::Mpeg25, 1, 48, 11025, 1, 626, 52.2449f}, // version bit set
-        {{0xFF, 0xFD, 0x90, 0x00}, MpegVersion::Mpeg1, 0, 128, 44100, 2, 417, 26.12245f}, // Layer II: III's bitrates
-    };
-    for (const auto& [header, version, mpeg2, kbps, rate, channels, frameSize, frameMs] : cases) {
-        const FirstFrame f = ReadFirstFrame(header.data(), 4);
-        EXPECT_EQ(std::tuple(f.version, int(f.mpeg2), int(f.kbps), int(f.rate), int(f.channels), int(f.nominalFrameSize)),
-                  std::tuple(version, mpeg2, kbps, rate, channels, frameSize)) << int(header[1]) << " " << int(header[2]);
-        EXPECT_FLOAT_EQ(f.frameMs, frameMs) << int(header[2]);
-    }
 }
 
 } // namespace

@@ -102,7 +102,7 @@ TEST_F(PlayedClip, AVariableBitrateHeaderFrameIsSteppedByItsOwnLength)
     EXPECT_LE(LargestSampleDifference(sound, *reference), 8);
 }
 
-TEST_F(PlayedClip, DamagedFramesStaySilentAndTheRestPlays)
+TEST_F(PlayedClip, DamagedFramesStaySilentLostBytesAreFoundAgainAndTheRestPlays)
 {
     const std::optional<Bytes> stream = EncodeClip({22050, 1, 48, 2.0});
     ASSERT_TRUE(stream.has_value());
@@ -130,6 +130,13 @@ TEST_F(PlayedClip, DamagedFramesStaySilentAndTheRestPlays)
     // four frames here) it sounds as before.
     for (std::size_t i : {18u, 30u})
         EXPECT_LE(LargestSampleDifference(played.Slot(i), intact.Slot(i)), 8) << i;
+    // Bytes lost inside frame 8: the player finds the stream again, one
+    // frame on, and plays the rest.
+    Bytes shortened = *stream;
+    shortened.erase(shortened.begin() + std::ptrdiff_t(starts[8]) + 20, shortened.begin() + std::ptrdiff_t(starts[8]) + 70);
+    const Played resumed = listener.Play(shortened);
+    for (std::size_t i : {18u, 30u})
+        EXPECT_LE(LargestSampleDifference(resumed.Slot(i), intact.Slot(i + 1)), 8) << i;
     const Played cut = Play(Bytes(stream->begin(), stream->end() - 60));
     EXPECT_EQ(cut.openResult, 0);
     EXPECT_LE(cut.block.size(), intact.block.size()) << "a cut last frame was decoded";

@@ -48,7 +48,6 @@ const Refusal refusals[] = {
     {CSoundPlayer::kOutOfMemory, "not enough memory for the clip"},
     {CSoundPlayer::kUnknownLayout, "a RIFF file of no known layout"},
     {CSoundPlayer::kUntimed, "its first frame gives no bitrate, sampling rate or duration"},
-    {CSoundPlayer::kFramesTooShort, "its frames are too short to check (nominal frame size below 156 bytes)"},
     {CSoundPlayer::kNoFirstFrame, "no usable frame header at the start of its audio"},
 };
 

@@ -8,6 +8,7 @@
 #include "cfile.h"
 #include "container.h"
 #include "decode_wave_writer.h"
+#include "framewalker.h"
 #include "mpadecoder.h"
 #include "subcommands.h"
 #include "wavefile.h"
@@ -78,15 +79,10 @@ std::optional<DecodeOptions> ParseArguments(const Arguments& args)
     return options;
 }
 
-// MPEG audio in memory. The decoder takes lengths in 32 bits and never
-// needs more than a frame and its successor's header, so it is offered at
-// most a window at a time, however long the file.
+// MPEG audio in memory.
 struct Audio {
     const uint8_t* bytes = nullptr;
     size_t size = 0;
-
-    static constexpr size_t kWindow = size_t(1) << 20;
-    int32_t ReadableAt(size_t position) const { return int32_t(std::min(size - position, kWindow)); }
 };
 
 // The MPEG audio inside the file: the player's layouts, or the whole file.
@@ -100,43 +96,6 @@ Audio AudioOf(const std::vector<uint8_t>& file)
     return {file.data() + located->start, located->length};
 }
 
-bool SameStream(const MpaFrameInfo& a, const MpaFrameInfo& b)
-{
-    return a.version == b.version && a.layer == b.layer && a.sampleRateIndex == b.sampleRateIndex &&
-           (a.mode == 3) == (b.mode == 3);
-}
-
-// The first position at or after `from` where a frame header stands whose
-// successor is a header of the same stream: one lone sync pattern in damaged
-// data is not taken for a frame.
-std::optional<size_t> FindFrame(const Audio& audio, size_t from, const MpaFrameInfo* stream)
-{
-    while (from + 4 <= audio.size) {
-        int32_t offset = 0;
-        const int32_t window = audio.ReadableAt(from);
-        if (!MpaFindSync(audio.bytes + from, window, &offset)) {
-            if (from + size_t(window) >= audio.size)
-                return std::nullopt;
-            from += size_t(window) - 3; // a pattern may straddle the window's end
-            continue;
-        }
-        const size_t position = from + size_t(offset);
-        const int32_t remaining = audio.ReadableAt(position);
-        MpaFrameInfo info{}, next{};
-        if (MpaGetStreamInfo(audio.bytes + position, remaining, &info, 0) && (!stream || SameStream(info, *stream))) {
-            // A frame with no room for a successor is taken only where the
-            // data starts with it or where it continues a known stream.
-            const int32_t length = MpaFrameLength(&info);
-            const bool last = length + 4 > remaining && (stream || position == 0);
-            if (last || (MpaGetStreamInfo(audio.bytes + position + length, remaining - length, &next, 0) &&
-                         SameStream(info, next)))
-                return position;
-        }
-        from = position + 1;
-    }
-    return std::nullopt;
-}
-
 platform::WaveFormat WaveFormatOf(const MpaFrameInfo& stream)
 {
     const auto blockAlign = uint16_t(stream.outChannels * stream.outBits / 8);
@@ -148,30 +107,19 @@ platform::WaveFormat WaveFormatOf(const MpaFrameInfo& stream)
 // into the WAV file.
 class FrameLoop {
 public:
-    FrameLoop(const Audio& audio, const MpaFrameInfo& stream, DecodeWaveWriter& out, bool eightBit)
-        : audio(audio), stream(stream), out(out), pcm(size_t(stream.outBytesPerFrame)),
+    FrameLoop(const Audio& audio, FrameWalker& walker, const MpaFrameInfo& stream, DecodeWaveWriter& out, bool eightBit)
+        : audio(audio), walker(walker), out(out), pcm(size_t(stream.outBytesPerFrame)),
           silence(pcm.size(), eightBit ? 0x80 : 0)
     {
     }
 
     // False when the file could not take the PCM.
-    bool Run(size_t position)
+    bool Run()
     {
-        while (position + 4 <= audio.size) {
-            MpaFrameInfo info{};
-            const bool parsed = MpaGetStreamInfo(audio.bytes + position, audio.ReadableAt(position), &info, 1);
-            if (!parsed || !SameStream(info, stream)) {
-                const std::optional<size_t> next = FindFrame(audio, position + 1, &stream);
-                if (!next)
-                    break;
-                position = *next;
-                continue;
-            }
-            const int32_t length = MpaFrameLength(&info);
-            // A VBR header frame carries no sound.
-            if (!info.headerFrameSize && !DecodeFrame(position, length))
+        while (const std::optional<FrameWalker::Frame> frame = walker.Next()) {
+            // A VBR header frame carries no sound; a damaged one is skipped.
+            if (!frame->damaged && !frame->info.headerFrameSize && !DecodeFrame(frame->position, frame->length))
                 return false;
-            position += size_t(length);
         }
         return true;
     }
@@ -207,7 +155,7 @@ private:
     }
 
     const Audio& audio;
-    const MpaFrameInfo& stream;
+    FrameWalker& walker;
     DecodeWaveWriter& out;
     std::vector<uint8_t> pcm, silence, shortFrame;
 };
@@ -235,17 +183,18 @@ int RunDecode(const Arguments& args)
 
     MpaInit();
     MpaSetOptions(&options->decoder);
-    const std::optional<size_t> first = FindFrame(audio, 0, nullptr);
-    MpaFrameInfo stream{};
-    if (!first || !MpaGetStreamInfo(audio.bytes + *first, audio.ReadableAt(*first), &stream, 1))
+    FrameWalker walker(audio.bytes, audio.size);
+    const std::optional<FrameWalker::Frame> first = walker.FindStream();
+    if (!first)
         return Fail("no MPEG audio frame in", options->input);
-    MpaStartStream(audio.bytes + *first, audio.ReadableAt(*first));
+    const MpaFrameInfo& stream = first->info;
+    MpaStartStream(audio.bytes + first->position, walker.ReadableAt(first->position));
 
     DecodeWaveWriter out(options->output, WaveFormatOf(stream));
     if (!out.Open())
         return Fail("cannot write", options->output);
-    FrameLoop loop(audio, stream, out, (options->decoder.outputFlags & kMpaOutput8Bit) != 0);
-    const bool written = loop.Run(*first);
+    FrameLoop loop(audio, walker, stream, out, (options->decoder.outputFlags & kMpaOutput8Bit) != 0);
+    const bool written = loop.Run();
     if (out.tooLong) {
         std::fprintf(stderr, "tessaly-tool: the sound in %s is too long for a WAV file (at most %llu bytes of PCM)\n",
                      options->input.c_str(), static_cast<unsigned long long>(kMostWaveDataBytes));
