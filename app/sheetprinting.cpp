@@ -1,0 +1,35 @@
+#include "sheetprinting.h"
+
+#include "mylistbox.h"
+#include "phrasesheet.h"
+#include "platform/printdialog.h"
+#include "tessalydlg.h"
+
+#include <QPrinter>
+
+std::vector<int> SheetPhraseNumbers(CTessalyDlg& window)
+{
+    PhraseBook& book = window.Book();
+    std::vector<int> numbers = FavouritePhraseNumbers(book.FavouritesPath("favorite.dat"));
+    if (!numbers.empty())
+        return numbers;
+    CMyListBox* list = window.PhraseList();
+    for (int row = 0; row < list->count(); ++row) {
+        const std::u16string text = list->item(row)->text().toStdU16String();
+        if (const std::optional<int> number = book.PhraseNumberOf(text.substr(0, PhraseBook::kSelectedTextUnits - 1)))
+            numbers.push_back(*number);
+    }
+    return numbers;
+}
+
+void PrintPhraseSheet(CTessalyDlg& window)
+{
+    const std::vector<SheetGroup> groups = GatherSheetPhrases(".", SheetPhraseNumbers(window));
+    // The paper is the printer's own unless the user picks another.
+    QPrinter printer(QPrinter::HighResolution);
+    SetSheetMargins(printer);
+    printer.setDocName(QStringLiteral("French phrases"));
+    if (!platform::ChoosePrinter(printer, &window))
+        return;
+    PaintPhraseSheet(printer, groups);
+}

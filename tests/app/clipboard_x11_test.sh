@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Copying a phrase through the clipboard of a real X server: the program runs
+# on a private Xvfb display over the committed phrase book, the keys go to its
+# window, and another X client reads the clipboard back.
+# Arguments: the build folder and the source folder.
+# Exits 77 (skipped) when a program it needs is missing.
+set -euo pipefail
+
+build=$1
+source=$2
+
+for tool in Xvfb xdotool xclip; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "skipped: $tool is missing (tools/install-packages installs it)"
+    exit 77
+  fi
+done
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+scratch=$(mktemp -d)
+server=
+program=
+cleanup() {
+  [[ -n $program ]] && kill "$program" 2>/dev/null
+  [[ -n $server ]] && kill "$server" 2>/dev/null
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+exec 3>"$scratch/display"
+Xvfb -displayfd 3 -ac -nolisten tcp -screen 0 1024x768x24 >"$scratch/xvfb.log" 2>&1 &
+server=$!
+exec 3>&-
+for _ in $(seq 100); do
+  [[ -s $scratch/display ]] && break
+  sleep 0.1
+done
+[[ -s $scratch/display ]] || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
+export DISPLAY=:$(cat "$scratch/display")
+
+# The phrase book's files, and the user's own favourites beside them.
+mkdir "$scratch/book" "$scratch/runtime"
+for file in "$source"/data/*.dat "$source"/data/*.idx "$source"/data/*.data; do
+  ln -s "$file" "$scratch/book/"
+done
+
+wait_until() { # Waits up to twenty seconds for a command to succeed.
+  for _ in $(seq 200); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+clipboard_is() { [[ $(xclip -o -selection clipboard 2>/dev/null) == "$1" ]]; }
+
+(cd "$scratch/book" && exec env XDG_RUNTIME_DIR="$scratch/runtime" QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy \
+  "$build/tessaly") >"$scratch/tessaly.log" 2>&1 &
+program=$!
+wait_until xdotool search --onlyvisible --name '^Lexavant_French$' >/dev/null ||
+  fail "no window: $(cat "$scratch/tessaly.log")"
+window=$(xdotool search --onlyvisible --name '^Lexavant_French$' | head -1)
+xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+
+# The first phrase of the first view is selected: its French, then the
+# phrase with its guide.
+french=$(sed -n 's/^1 | [^|]* | //p' "$source/data/source/phrasebook.txt")
+xdotool key --window "$window" ctrl+c
+wait_until clipboard_is "$french" || fail "Ctrl+C copied \"$(xclip -o -selection clipboard 2>&1)\", not \"$french\""
+
+xdotool key --window "$window" Down ctrl+shift+c
+wait_until eval '[[ $(xclip -o -selection clipboard | wc -l) -eq 2 ]]' ||
+  fail "Ctrl+Shift+C copied \"$(xclip -o -selection clipboard 2>&1)\""
+copied=$(xclip -o -selection clipboard)
+english=$(sed -n 's/^2 | \([^|]*\) | .*/\1/p' "$source/data/source/phrasebook.txt")
+[[ $(head -1 <<<"$copied") == "$english" ]] || fail "the copy starts \"$(head -1 <<<"$copied")\", not \"$english\""
+[[ $(tail -1 <<<"$copied") == *" /"*"/" ]] || fail "the copy ends without its guide: $copied"
+echo "copied through the X clipboard: $copied"
