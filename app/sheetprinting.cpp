@@ -14,9 +14,11 @@ std::vector<int> SheetPhraseNumbers(CTessalyDlg& window)
     if (!numbers.empty())
         return numbers;
     CMyListBox* list = window.PhraseList();
-    for (int row = 0; row < list->count(); ++row) {
-        const std::u16string text = list->item(row)->text().toStdU16String();
-        if (const std::optional<int> number = book.PhraseNumberOf(text.substr(0, PhraseBook::kSelectedTextUnits - 1)))
+    // A row is found as selecting it finds it: by its text, cut as the
+    // selection cuts it.
+    for (int row = 0; row < list->RowCount(); ++row) {
+        const std::u16string text = list->RowText(row).substr(0, PhraseBook::kSelectedTextUnits - 1);
+        if (const std::optional<int> number = book.PhraseNumberOf(text))
             numbers.push_back(*number);
     }
     return numbers;

@@ -56,7 +56,8 @@ const Subcommand subcommands[] = {
      RunDecode},
     {"sheet", "sheet [--data FOLDER] [--favourites FILE] OUT.pdf: the printed phrase sheet as a PDF file",
      RunSheetCommand},
-    {"make-phrasebook", "make-phrasebook          SOURCE OUTDIR [--no-clips]: every data file from the phrase book's source",
+    {"make-phrasebook", "make-phrasebook          SOURCE OUTDIR [--no-clips]: every data file from the phrase book's source "
+                        "(--no-clips: without the spoken clips and the pronunciation guide)",
      RunMakePhrasebook},
 };
 
