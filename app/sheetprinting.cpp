@@ -6,6 +6,7 @@
 #include "tessalydlg.h"
 
 #include <QPrinter>
+#include <QPrinterInfo>
 
 std::vector<int> SheetPhraseNumbers(CTessalyDlg& window)
 {
@@ -27,8 +28,11 @@ std::vector<int> SheetPhraseNumbers(CTessalyDlg& window)
 void PrintPhraseSheet(CTessalyDlg& window)
 {
     const std::vector<SheetGroup> groups = GatherSheetPhrases(".", SheetPhraseNumbers(window));
-    // The paper is the printer's own unless the user picks another.
+    // The paper is the printer's own unless the user picks another; with no
+    // printer (a PDF file), the paper of the user's country.
     QPrinter printer(QPrinter::HighResolution);
+    if (QPrinterInfo::defaultPrinter().isNull())
+        printer.setPageSize(LocalPaperSize());
     SetSheetMargins(printer);
     printer.setDocName(QStringLiteral("French phrases"));
     if (!platform::ChoosePrinter(printer, &window))
