@@ -9,17 +9,8 @@ set -euo pipefail
 build=$1
 source=$2
 
-for tool in Xvfb xdotool xclip; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "skipped: $tool is missing (tools/install-packages installs it)"
-    exit 77
-  fi
-done
-
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
+. "$source/tests/support/xdisplay.sh"
+require_programs Xvfb xdotool xclip
 
 scratch=$(mktemp -d)
 server=
@@ -31,16 +22,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-exec 3>"$scratch/display"
-Xvfb -displayfd 3 -ac -nolisten tcp -screen 0 1024x768x24 >"$scratch/xvfb.log" 2>&1 &
-server=$!
-exec 3>&-
-for _ in $(seq 100); do
-  [[ -s $scratch/display ]] && break
-  sleep 0.1
-done
-[[ -s $scratch/display ]] || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
-export DISPLAY=:$(cat "$scratch/display")
+start_private_display "$scratch"
 
 # The phrase book's files, and the user's own favourites beside them.
 mkdir "$scratch/book" "$scratch/runtime"
@@ -48,13 +30,6 @@ for file in "$source"/data/*.dat "$source"/data/*.idx "$source"/data/*.data; do
   ln -s "$file" "$scratch/book/"
 done
 
-wait_until() { # Waits up to twenty seconds for a command to succeed.
-  for _ in $(seq 200); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
 clipboard_is() { [[ $(xclip -o -selection clipboard 2>/dev/null) == "$1" ]]; }
 
 (cd "$scratch/book" && exec env XDG_RUNTIME_DIR="$scratch/runtime" QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy \
