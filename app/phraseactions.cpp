@@ -1,6 +1,5 @@
 #include "phraseactions.h"
 
-#include "categories.h"
 #include "guidepanel.h"
 #include "mylistbox.h"
 #include "sheetprinting.h"
@@ -77,7 +76,8 @@ QMenu* PhraseActions::MakeRowMenu()
         QKeySequence keys;
         std::function<void()> run;
     };
-    const bool favourites = window.Book().viewCode == kFavouritesCode;
+    // As the favourite button does: it removes in the favourites view.
+    const bool adds = window.FavoriteButtonAdds();
     const Row rows[] = {
         {QStringLiteral("&Play"), QKeySequence(Qt::Key_Return), [this] { window.PlaySelectedPhrase(); }},
         {QStringLiteral("Play &slowly"), QKeySequence(Qt::SHIFT | Qt::Key_Return),
@@ -85,7 +85,7 @@ QMenu* PhraseActions::MakeRowMenu()
         {QStringLiteral("&Copy French"), QKeySequence::Copy, [this] { CopyFrench(); }},
         {QStringLiteral("Copy &English and French with the guide"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
          [this] { CopyPhraseWithGuide(); }},
-        {favourites ? QStringLiteral("&Remove from favourites") : QStringLiteral("Add to &favourites"), {},
+        {adds ? QStringLiteral("Add to &favourites") : QStringLiteral("&Remove from favourites"), {},
          [this] { window.ToggleFavorite(); }},
         {QStringLiteral("&Related phrases"), {}, [this] { window.ShowRelatedPhrases(); }},
     };

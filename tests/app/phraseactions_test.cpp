@@ -129,6 +129,9 @@ TEST_F(PhraseActionsTest, TheRowMenuOffersThePhraseCommandsWithTheirKeysAndRunsT
     Click(kFavouritesViewButton);
     menu.reset(window->Actions()->MakeRowMenu());
     EXPECT_EQ(Commands(menu.get())[4], "&Remove from favourites");
+    Click(kRelatedButton);   // related phrases of a favourite are added, as the button does
+    menu.reset(window->Actions()->MakeRowMenu());
+    EXPECT_EQ(Commands(menu.get())[4], "Add to &favourites");
     Click(kBasicButton);
     TriggerCommand("&Related");
     EXPECT_EQ(std::pair(window->Book().captionMode, Rows()), std::pair(int(kRelatedMode), QStringList{"Phrase 5", "Phrase 9"}));
