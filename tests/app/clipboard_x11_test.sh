@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Copying a phrase through the clipboard of a real X server: the program runs
-# on a private Xvfb display over the committed phrase book, the keys go to its
-# window, and another X client reads the clipboard back.
+# Copying a phrase through the clipboard of a real X server, by its keys and
+# by its row menu: the program runs on a private Xvfb display over the
+# committed phrase book, the keys go to its window, and another X client
+# reads the clipboard back.
 # Arguments: the build folder and the source folder.
 # Exits 77 (skipped) when a program it needs is missing.
 set -euo pipefail
@@ -53,4 +54,13 @@ copied=$(xclip -o -selection clipboard)
 english=$(sed -n 's/^2 | \([^|]*\) | .*/\1/p' "$source/data/source/phrasebook.txt")
 [[ $(head -1 <<<"$copied") == "$english" ]] || fail "the copy starts \"$(head -1 <<<"$copied")\", not \"$english\""
 [[ $(tail -1 <<<"$copied") == *" /"*"/" ]] || fail "the copy ends without its guide: $copied"
+
+# The row menu opens from the keyboard as one more window of the program, and
+# its Copy French command copies the phrase selected again.
+windows_shown() { [[ $(xdotool search --onlyvisible --pid "$program" 2>/dev/null | wc -l) -eq $1 ]]; }
+xdotool key --window "$window" Up Menu
+wait_until windows_shown 2 || fail "the Menu key opened no menu"
+xdotool key c
+wait_until clipboard_is "$french" || fail "the menu's Copy French copied \"$(xclip -o -selection clipboard 2>&1)\""
+wait_until windows_shown 1 || fail "the menu stayed open"
 echo "copied through the X clipboard: $copied"
