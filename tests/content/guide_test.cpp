@@ -120,6 +120,7 @@ TEST(Guide, ReadingsBecomeSyllablesWithTheirStressOrNameTheUnknownSound)
         // the voice switches to English and back
         {"(en).s.t.'eI.k.(fr) f.r.'i.t", "stayk freet", "steɪk fʁit", ""},
         {"(en).T.'I.N", "thing", "θɪŋ", ""},
+        {"(en)b.'E(fr) b.'E", "be beh", "bɛ bɛ", ""},
         // sounds the scheme does not know are named with their language
         {"b.'O~.X9", "", "", "X9 (fr)"},
         {"(en).w.'Y", "", "", "Y (en)"},

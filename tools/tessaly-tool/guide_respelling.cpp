@@ -47,9 +47,20 @@ public:
     bool ReadPhoneme(std::string_view chunk, Word& word, std::string& unknown)
     {
         chunk = TakeLeadingMarks(chunk);
-        chunk = TakeTrailingMarks(chunk);
-        if (chunk.empty())
-            return true;
+        // A switch written after a phoneme takes effect after it.
+        const std::size_t open = chunk.find('(');
+        const std::string_view switchAfter = open == std::string_view::npos ? "" : chunk.substr(open);
+        chunk = TakeTrailingMarks(chunk.substr(0, open));
+        if (!chunk.empty() && !ReadSound(chunk, word, unknown))
+            return false;
+        if (!switchAfter.empty())
+            TakeLanguageSwitch(switchAfter);
+        return true;
+    }
+
+private:
+    bool ReadSound(std::string_view chunk, Word& word, std::string& unknown)
+    {
         const GuideSound* sound = FindGuideSound(language, chunk);
         for (std::string_view name = chunk; !sound && name.ends_with(':');) {
             name.remove_suffix(1);
@@ -68,7 +79,6 @@ public:
         return true;
     }
 
-private:
     std::string_view TakeLeadingMarks(std::string_view chunk)
     {
         while (!chunk.empty()) {
@@ -85,14 +95,8 @@ private:
         return chunk;
     }
 
-    std::string_view TakeTrailingMarks(std::string_view chunk)
+    static std::string_view TakeTrailingMarks(std::string_view chunk)
     {
-        // A switch written after a phoneme takes effect after it, which for
-        // the next phoneme is the same as now.
-        if (const std::size_t open = chunk.find('('); open != std::string_view::npos) {
-            TakeLanguageSwitch(chunk.substr(open));
-            chunk = chunk.substr(0, open);
-        }
         while (!chunk.empty() && kTrailingMarks.find(chunk.back()) != std::string_view::npos)
             chunk.remove_suffix(1);
         return chunk;
