@@ -9,8 +9,10 @@
 #include "datafilecheck.h"
 #include "dialogbuilder.h"
 #include "fontspec.h"
+#include "guidepanel.h"
 #include "hoverbutton.h"
 #include "mylistbox.h"
+#include "phraseactions.h"
 #include "platform/bitmaps.h"
 #include "platform/fontfiles.h"
 #include "playeradapter.h"
@@ -94,6 +96,7 @@ CTessalyDlg::CTessalyDlg(std::unique_ptr<platform::WaveOut> waveOut, QWidget* pa
     keywordEdit = RequireControl<QLineEdit>(this, kKeywordBox);
     exactMatchBox = RequireControl<QCheckBox>(this, kExactMatchBox);
     phraseList = RequireControl<CMyListBox>(this, kPhraseList);
+    guidePanel = new GuidePanel(this, translationStatic);
 
     // The related view shows its phrase in the disabled keyword box; the
     // style's pale grey for disabled text is too faint to read it by.
@@ -113,6 +116,7 @@ CTessalyDlg::CTessalyDlg(std::unique_ptr<platform::WaveOut> waveOut, QWidget* pa
     auto* find = new QShortcut(QKeySequence::Find, this);
     connect(find, &QShortcut::activated, this, [this] { EnterSearchMode(); });
     BindSlowPlayKeys();
+    phraseActions = new PhraseActions(*this);
 }
 
 CTessalyDlg::~CTessalyDlg()
@@ -234,6 +238,7 @@ CHoverButton* CTessalyDlg::Button(int id) const
 void CTessalyDlg::RefreshControls()
 {
     translationStatic->setText(QString::fromStdU16String(book->translationText));
+    guidePanel->ShowGuideOf(book->selectedPhrase, translationStatic->text());
     const QString keyword = QString::fromStdU16String(book->keywordText);
     if (keywordEdit->text() != keyword) {
         keywordEdit->setText(keyword);

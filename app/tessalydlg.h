@@ -22,6 +22,8 @@ class CMyListBox;
 class CSoundPlayer;
 class CTransparentStatic;
 class CUpdateChecker;
+class GuidePanel;
+class PhraseActions;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -82,6 +84,8 @@ public:
     QWidget* Control(int id) const;
     CHoverButton* Button(int id) const;
     CMyListBox* PhraseList() const { return phraseList; }
+    GuidePanel* Guide() const { return guidePanel; }
+    PhraseActions* Actions() const { return phraseActions; }
     bool PhraseShown() const { return phraseShown; }
     bool SearchDirty() const { return searchDirty; }
     void MarkSearchDirty() { searchDirty = true; }
@@ -137,6 +141,8 @@ private:
     QLineEdit* keywordEdit = nullptr;
     QCheckBox* exactMatchBox = nullptr;
     CMyListBox* phraseList = nullptr;
+    GuidePanel* guidePanel = nullptr;
+    PhraseActions* phraseActions = nullptr;
 
     std::unique_ptr<MainWindowViews> views;
     std::unique_ptr<PhraseBook> book;

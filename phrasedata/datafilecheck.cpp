@@ -1,6 +1,7 @@
 #include "datafilecheck.h"
 
 #include "cfile.h"
+#include "guidefile.h"
 #include "records.h"
 #include "search.h"
 #include "soundarchive.h"
@@ -39,6 +40,8 @@ const DataFile kDataFiles[] = {
     {"data.dat", 0, u"no phrase can be spoken, nor its related phrases listed",
      u"phrases whose sounds lie outside it cannot be spoken",
      {u"Can't find sound file!", u"This file is not in right format!"}},
+    // Optional: the program works without it.
+    {kGuideFileName, GuideRecord::kSize, u"no pronunciation guide is shown", u"no pronunciation guide is shown", {}},
 };
 
 constexpr long kExpectedRecords = kPhraseCount;

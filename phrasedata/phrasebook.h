@@ -85,6 +85,9 @@ public:
     // Counts the message as shown, when the user has already been told.
     void MarkFailureShown(std::u16string_view text);
 
+    // Where the favourites store's file `name` is kept.
+    std::string FavouritesPath(const char* name) const;
+
     // The phrase number filed under a row's text, if any.
     std::optional<int> PhraseNumberOf(const std::u16string& rowText) const;
 
@@ -138,7 +141,6 @@ private:
     std::u16string EnglishTextOf(int number);
 
     void StorePhraseId(const PhraseRecord& record);
-    std::string FavouritesPath(const char* name) const;
     void ShowMessage(std::u16string_view text, std::u16string_view caption = kProgramCaption);
     FilePtr OpenFavourites();
     void CloseFavourites();

@@ -42,6 +42,7 @@ void WriteWindowBook()
     WriteEnglishTexts(english);
     WriteMap(map);
     WriteFrench(french);
+    WriteNumberedGuide(831);
     std::vector<std::vector<int>> related = {{5, 9}, {1}};
     related.resize(831);
     WriteRelated(related);

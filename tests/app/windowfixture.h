@@ -25,7 +25,7 @@ const std::optional<Bytes>& TestClip();
 #define SKIP_WITHOUT_CLIP() if (!TestClip()) GTEST_SKIP() << "sox and lame are needed to make a clip"
 
 // 831 phrases "Phrase n" with translations "Phrase n fr"; phrases 2 to 4 are
-// one family "Phrase [two|three|four]"; phrase 1 is related to 5 and 9,
+// one family "Phrase [two|three|four]", every phrase's guide "frahz n"; phrase 1 is related to 5 and 9,
 // phrase 2 to phrase 1. Every phrase's clip is TestClip() when there is one.
 void WriteWindowBook();
 

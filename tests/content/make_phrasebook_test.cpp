@@ -100,3 +100,32 @@ TEST(MakePhrasebook, ReportsEveryFaultOfABrokenSourceWithItsLineAndWritesNothing
     }
     EXPECT_FALSE(std::filesystem::exists("out"));
 }
+
+TEST(MakePhrasebook, RefusesAGuideWithASoundTheSchemeLacksNamingTheSoundAndThePhrase)
+{
+    const ScopedTempDir dir;
+    // A voice that reads one phrase with a sound no scheme has: the phrase is
+    // in the file its last argument names.
+    std::filesystem::create_directory("bin");
+    std::ofstream("bin/espeak-ng") << "#!/bin/sh\nfor last; do :; done\n"
+                                      "if grep -qx Bonsoir. \"$last\"; then printf 'b\\342\\200\\214O~\\342\\200\\214X9\\n';\n"
+                                      "else printf \"b\\342\\200\\214'a\\n\"; fi\n";
+    std::filesystem::permissions("bin/espeak-ng", std::filesystem::perms(0755));
+    std::vector<std::string> lines = SourceLines();
+    const int line = ReplacePhrase(lines, 2, "2 | Good evening. | Bonsoir.");
+    std::string text;
+    for (const std::string& l : lines)
+        text += l + "\n";
+    WriteFile("book.txt", Bytes(text.begin(), text.end()));
+    const std::string command = "PATH=\"$PWD/bin:$PATH\" " + std::string(TESSALY_TOOL) +
+                                " make-phrasebook book.txt out >/dev/null 2>errors";
+    EXPECT_NE(std::system(command.c_str()), 0);
+    const Bytes errors = ReadFile("errors");
+    const std::string reported(errors.begin(), errors.end());
+    EXPECT_NE(reported.find("book.txt:" + std::to_string(line) +
+                            ": phrase 2: espeak-ng reads \"Bonsoir.\" with the sound X9 (fr)"),
+              std::string::npos)
+        << reported;
+    EXPECT_NE(reported.find("no pronunciation guide written"), std::string::npos) << reported;
+    EXPECT_FALSE(FileExists("out/Guide.dat") || FileExists("out/data.dat"));
+}

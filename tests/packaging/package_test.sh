@@ -14,17 +14,8 @@ version=1.5.2
 app_id=example.lexavant.tessaly
 caption=Lexavant_French
 
-for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli Xvfb xdotool setpriv od; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "skipped: $tool is missing (tools/install-packages installs it)"
-    exit 77
-  fi
-done
-
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
+. "$source/tests/support/xdisplay.sh"
+require_programs cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli Xvfb xdotool setpriv od
 
 scratch=$(mktemp -d)
 chmod 755 "$scratch"
@@ -60,13 +51,14 @@ usr/share/icons/hicolor/scalable/apps/$app_id.svg
 usr/share/metainfo/$app_id.metainfo.xml
 usr/share/tessaly/English.dat
 usr/share/tessaly/French.dat
+usr/share/tessaly/Guide.dat
 usr/share/tessaly/MapEngSpec.data
 usr/share/tessaly/Relate.dat
 usr/share/tessaly/data.dat
 usr/share/tessaly/data.idx"
 installed=$(cd "$root" && find . -type f -printf '%P\n' | LC_ALL=C sort)
 [[ $installed == "$(LC_ALL=C sort <<<"$expected")" ]] || fail "the package holds:"$'\n'"$installed"
-for file in English.dat French.dat MapEngSpec.data Relate.dat data.dat data.idx; do
+for file in English.dat French.dat Guide.dat MapEngSpec.data Relate.dat data.dat data.idx; do
   cmp -s "$root/usr/share/tessaly/$file" "$source/data/$file" || fail "$file differs from the bundled phrase book"
 done
 for size in 48 128 256; do
@@ -118,16 +110,7 @@ if [[ $(id -u) -eq 0 ]]; then
   chown nobody:nogroup "$home" "$scratch/runtime"
 fi
 
-exec 3>"$scratch/display"
-Xvfb -displayfd 3 -ac -nolisten tcp -screen 0 1024x768x24 >"$scratch/xvfb.log" 2>&1 &
-server=$!
-exec 3>&-
-for _ in $(seq 100); do
-  [[ -s $scratch/display ]] && break
-  sleep 0.1
-done
-[[ -s $scratch/display ]] || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
-export DISPLAY=:$(cat "$scratch/display")
+start_private_display "$scratch"
 
 # Centres of the window's controls in pixels, from their dialog units.
 exit_button=(668 31)
@@ -136,14 +119,6 @@ favourite_button=(472 115)
 favourites_view=(247 63)
 
 windows() { xdotool search --onlyvisible --name "^$caption\$" 2>/dev/null || true; }
-# Waits up to twenty seconds for a command to succeed.
-wait_until() {
-  for _ in $(seq 200); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
 window_count_is() { [[ $(windows | wc -l) -eq $1 ]]; }
 # A process that has ended stays a zombie until it is waited for.
 ended() { [[ ! -e /proc/$1 || $(cut -d ' ' -f 3 "/proc/$1/stat") == Z ]]; }

@@ -2,6 +2,7 @@
 
 #include "records.h"
 #include "search.h"
+#include "text.h"
 
 namespace {
 
@@ -63,6 +64,25 @@ void WriteNumberedBook(int count)
     WriteEnglishTexts(english);
     WriteMap(map);
     WriteFrench(french);
+    WriteNumberedGuide(count);
+}
+
+void WriteGuide(const std::vector<GuideRecord>& records)
+{
+    Bytes bytes;
+    for (const GuideRecord& record : records) {
+        const auto encoded = record.Encode();
+        bytes.insert(bytes.end(), encoded.begin(), encoded.end());
+    }
+    WriteFile(kGuideFileName, bytes);
+}
+
+void WriteNumberedGuide(int count)
+{
+    std::vector<GuideRecord> guides;
+    for (int n = 1; n <= count; ++n)
+        guides.push_back({u"frahz " + DecimalText(n), u"fʁɑz " + DecimalText(n)});
+    WriteGuide(guides);
 }
 
 void WriteSoundArchive(const std::vector<Bytes>& clips)

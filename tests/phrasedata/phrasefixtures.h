@@ -2,6 +2,7 @@
 // Builders of phrase files with exactly the bytes the program reads.
 
 #include "files.h"
+#include "guidefile.h"
 
 #include <cstdint>
 #include <string>
@@ -36,6 +37,12 @@ std::vector<Record> ReadRecords(const std::string& name)
     return records;
 }
 
-// Records of a text file of n phrases: "Phrase 1", "Phrase 2", ... (English, map and French "Phrase n fr\r").
+// "Guide.dat" with these records, one per phrase.
+void WriteGuide(const std::vector<GuideRecord>& records);
+// Guides "frahz n" with the IPA "fʁɑz n" for phrases 1 to count.
+void WriteNumberedGuide(int count);
+
+// Records of a text file of n phrases: "Phrase 1", "Phrase 2", ... (English, map and French "Phrase n fr\r"),
+// and their guides.
 void WriteNumberedBook(int count);
 std::u16string NumberedText(int number);

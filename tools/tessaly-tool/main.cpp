@@ -2,6 +2,9 @@
 
 #include "subcommands.h"
 
+#include <QCommandLineParser>
+#include <QStringList>
+
 #include <cstdio>
 #include <cstring>
 
@@ -13,6 +16,34 @@ struct Subcommand {
     int (*run)(const Arguments&);
 };
 
+// Runs a command declared for a QCommandLineParser on the words after its name.
+int RunParsed(const char* name, void (*declare)(QCommandLineParser&), int (*run)(const QCommandLineParser&),
+              const Arguments& args)
+{
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    declare(parser);
+    QStringList words{QString::fromUtf8(name)};
+    for (const std::string& arg : args)
+        words << QString::fromLocal8Bit(arg.c_str());
+    const bool parsed = parser.parse(words);
+    if (parsed && parser.isSet("help")) {
+        std::printf("%s", qPrintable(parser.helpText()));
+        return 0;
+    }
+    if (!parsed || parser.positionalArguments().size() != 1) {
+        const QString message = parsed ? QStringLiteral("one output file is needed") : parser.errorText();
+        std::fprintf(stderr, "tessaly-tool %s: %s\n%s", name, qPrintable(message), qPrintable(parser.helpText()));
+        return 2;
+    }
+    return run(parser);
+}
+
+int RunSheetCommand(const Arguments& args)
+{
+    return RunParsed("sheet", DeclareSheet, RunSheet, args);
+}
+
 const Subcommand subcommands[] = {
     {"build-english", "build-english            English.txt -> English.dat, in the current directory",
      RunBuildEnglish},
@@ -23,7 +54,10 @@ const Subcommand subcommands[] = {
      RunClip},
     {"decode", "decode INPUT OUTPUT.wav [--rate full|half|quarter] [--channels both|mix|left|right] [--bits 16|8]: every frame of an MPEG audio file",
      RunDecode},
-    {"make-phrasebook", "make-phrasebook          SOURCE OUTDIR [--no-clips]: every data file from the phrase book's source",
+    {"sheet", "sheet [--data FOLDER] [--favourites FILE] OUT.pdf: the printed phrase sheet as a PDF file",
+     RunSheetCommand},
+    {"make-phrasebook", "make-phrasebook          SOURCE OUTDIR [--no-clips]: every data file from the phrase book's source "
+                        "(--no-clips: without the spoken clips and the pronunciation guide)",
      RunMakePhrasebook},
 };
 

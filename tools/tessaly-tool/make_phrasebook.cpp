@@ -5,6 +5,7 @@
 #include "make_phrasebook_book.h"
 #include "make_phrasebook_clips.h"
 #include "make_phrasebook_files.h"
+#include "make_phrasebook_guide.h"
 #include "make_phrasebook_related.h"
 #include "make_phrasebook_source.h"
 #include "subcommands.h"
@@ -92,8 +93,17 @@ int WriteDataFiles(const std::vector<BookPhrase>& book, const Options& options)
     if (!options.clips)
         return 0;
 
-    std::vector<SpokenClip> clips;
+    std::vector<PhraseGuideText> guides;
     SourceFaults faults;
+    if (!ReadGuides(book, guides, faults)) {
+        PrintFaults(options.source, faults);
+        return Fail("no pronunciation guide written");
+    }
+    if (!WriteGuideFile(guides, problem))
+        return Fail(problem);
+    std::printf("wrote Guide.dat\n");
+
+    std::vector<SpokenClip> clips;
     if (!SpeakClips(book, clips, faults)) {
         PrintFaults(options.source, faults);
         return Fail("no sound archive written");

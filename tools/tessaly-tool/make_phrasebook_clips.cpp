@@ -8,28 +8,25 @@
 #include "records.h"
 #include "soundarchive.h"
 
-#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <limits>
 #include <mutex>
-#include <thread>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// The machine is shared: two programs at a time at most.
-constexpr int kWorkers = 2;
 // Speech quieter than a tenth of full scale is taken for silence.
 constexpr int kMinPeak = 3277;
 
-// espeak-ng's French voice at a clear, unhurried pace (words per minute),
-// reading UTF-8 text from a file and writing a WAVE file.
+// The voice reading the phrase's text from a file and writing a WAVE file.
 std::vector<std::string> SpeakCommand(const fs::path& text, const fs::path& wave)
 {
-    return {"espeak-ng", "-v", "fr", "-s", "150", "-b", "1", "-f", text.string(), "-w", wave.string()};
+    std::vector<std::string> command = SpeechVoice();
+    command.insert(command.end(), {"-f", text.string(), "-w", wave.string()});
+    return command;
 }
 
 // lame: 22050 Hz, one channel, constant 48 kbit/s; "-t" leaves out the
@@ -38,47 +35,6 @@ std::vector<std::string> EncodeCommand(const fs::path& wave, const fs::path& cli
 {
     return {"lame", "--silent", "--resample", "22.05", "-m", "m", "-b", "48", "--cbr", "-t", "--noreplaygain",
             wave.string(), clip.string()};
-}
-
-// A file's bytes; none when it cannot be read (the checks that follow say
-// what is wrong with an empty clip or wave).
-std::vector<std::uint8_t> ReadBytes(const fs::path& path)
-{
-    return ReadWholeFile(path.string()).value_or(std::vector<std::uint8_t>{});
-}
-
-// A private directory for the work files, removed with everything in it.
-class ScratchDir {
-public:
-    ScratchDir()
-    {
-        std::string pattern = (fs::temp_directory_path() / "tessaly-speech-XXXXXX").string();
-        if (mkdtemp(pattern.data()))
-            dir = pattern;
-    }
-    ~ScratchDir()
-    {
-        std::error_code ignored;
-        if (!dir.empty())
-            fs::remove_all(dir, ignored);
-    }
-    ScratchDir(const ScratchDir&) = delete;
-    ScratchDir& operator=(const ScratchDir&) = delete;
-    const fs::path& path() const { return dir; }
-
-private:
-    fs::path dir;
-};
-
-std::string ProgramFault(const std::string& program, int status, const fs::path& log)
-{
-    if (status < 0)
-        return "could not run " + program + " (tools/install-packages installs it)";
-    const std::vector<std::uint8_t> logBytes = ReadBytes(log);
-    std::string message(logBytes.begin(), logBytes.end());
-    while (!message.empty() && (message.back() == '\n' || message.back() == '\r'))
-        message.pop_back();
-    return program + " failed with status " + std::to_string(status) + (message.empty() ? "" : ": " + message);
 }
 
 // Speaks one phrase with the work files of one worker; an empty result means
@@ -120,6 +76,11 @@ std::string SpeakOne(const BookPhrase& phrase, const fs::path& scratch, int work
 
 } // namespace
 
+std::vector<std::string> SpeechVoice()
+{
+    return {"espeak-ng", "-v", "fr", "-s", "150", "-b", "1"};
+}
+
 bool SpeakClips(const std::vector<BookPhrase>& book, std::vector<SpokenClip>& clips, SourceFaults& faults)
 {
     const ScratchDir scratch;
@@ -129,21 +90,9 @@ bool SpeakClips(const std::vector<BookPhrase>& book, std::vector<SpokenClip>& cl
     }
     clips.assign(book.size(), SpokenClip{});
     std::vector<std::string> clipFaults(book.size());
-    std::atomic<std::size_t> next{0};
-    std::atomic<std::size_t> done{0};
-    // Workers take phrases in turn; each clip lands in its phrase's slot, so
-    // the result does not depend on which worker made it.
-    auto work = [&](int worker) {
-        for (std::size_t i = next++; i < book.size(); i = next++) {
-            clipFaults[i] = SpeakOne(book[i], scratch.path(), worker, clips[i]);
-            if (const std::size_t count = ++done; count % 100 == 0 || count == book.size())
-                std::fprintf(stderr, "tessaly-tool: spoken %zu of %zu\n", count, book.size());
-        }
-    };
-    std::vector<std::jthread> workers;
-    for (int w = 0; w < kWorkers; ++w)
-        workers.emplace_back(work, w);
-    workers.clear();
+    ForEachInParallel(book.size(), "spoken", [&](std::size_t i, int worker) {
+        clipFaults[i] = SpeakOne(book[i], scratch.path(), worker, clips[i]);
+    });
 
     for (std::size_t i = 0; i < book.size(); ++i) {
         if (!clipFaults[i].empty())

@@ -13,6 +13,11 @@
 // (7.8 s at 22050 Hz) into its block.
 constexpr double kClipMaxSeconds = 7.5;
 
+// espeak-ng's French voice at a clear, unhurried pace (words per minute),
+// reading UTF-8 text: the program and options every phrase is spoken with,
+// and read with for its pronunciation guide, so that guide and sound agree.
+std::vector<std::string> SpeechVoice();
+
 struct SpokenClip {
     std::vector<std::uint8_t> bytes;
     double seconds = 0;   // as the player times it, from the frame count

@@ -1,10 +1,16 @@
 #include "make_phrasebook_process.h"
 
+#include "cfile.h"
+
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <atomic>
 #include <cerrno>
+#include <cstdlib>
+#include <cstdio>
+#include <thread>
 
 extern char** environ;
 
@@ -48,4 +54,54 @@ int RunProgram(const std::vector<std::string>& command, const std::string& logPa
             return -1;
     }
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+void ForEachInParallel(std::size_t count, const char* what,
+                       const std::function<void(std::size_t index, int worker)>& job)
+{
+    constexpr int kWorkers = 2;
+    std::atomic<std::size_t> next{0};
+    std::atomic<std::size_t> done{0};
+    // Workers take indices in turn; each job writes only its own index's
+    // results, so the outcome does not depend on which worker ran it.
+    auto work = [&](int worker) {
+        for (std::size_t i = next++; i < count; i = next++) {
+            job(i, worker);
+            if (const std::size_t finished = ++done; finished % 100 == 0 || finished == count)
+                std::fprintf(stderr, "tessaly-tool: %s %zu of %zu\n", what, finished, count);
+        }
+    };
+    std::vector<std::jthread> workers;
+    for (int w = 0; w < kWorkers; ++w)
+        workers.emplace_back(work, w);
+}
+
+std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path)
+{
+    return ReadWholeFile(path.string()).value_or(std::vector<std::uint8_t>{});
+}
+
+std::string ProgramFault(const std::string& program, int status, const std::filesystem::path& log)
+{
+    if (status < 0)
+        return "could not run " + program + " (tools/install-packages installs it)";
+    const std::vector<std::uint8_t> logBytes = ReadBytes(log);
+    std::string message(logBytes.begin(), logBytes.end());
+    while (!message.empty() && (message.back() == '\n' || message.back() == '\r'))
+        message.pop_back();
+    return program + " failed with status " + std::to_string(status) + (message.empty() ? "" : ": " + message);
+}
+
+ScratchDir::ScratchDir()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "tessaly-speech-XXXXXX").string();
+    if (mkdtemp(pattern.data()))
+        dir = pattern;
+}
+
+ScratchDir::~ScratchDir()
+{
+    std::error_code ignored;
+    if (!dir.empty())
+        std::filesystem::remove_all(dir, ignored);
 }

@@ -2,6 +2,8 @@
 // Every subcommand of tessaly-tool: it gets the words after its name and
 // returns the process's exit status.
 
+class QCommandLineParser;
+
 #include <string>
 #include <vector>
 
@@ -12,3 +14,8 @@ int RunBuildFrench(const Arguments& args);
 int RunClip(const Arguments& args);
 int RunDecode(const Arguments& args);
 int RunMakePhrasebook(const Arguments& args);
+
+// Commands declared for a QCommandLineParser: their options and positional
+// arguments, and the run once they are parsed.
+void DeclareSheet(QCommandLineParser& parser);
+int RunSheet(const QCommandLineParser& parser);

@@ -1,0 +1,211 @@
+// The pronunciation guide under the French, the row menu, copying and the
+// printed phrase sheet.
+
+#include "guidepanel.h"
+#include "phraseactions.h"
+#include "phrasefixtures.h"
+#include "platform/printdialog.h"
+#include "programs.h"
+#include "windowfixture.h"
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QMenu>
+#include <QPrinter>
+#include <QProcess>
+#include <QTest>
+#include <functional>
+
+using namespace resources;
+
+namespace {
+
+QString ClipboardText()
+{
+    return QGuiApplication::clipboard()->text();
+}
+
+// The commands of a menu as shown: text and the keys after a tab.
+QStringList Commands(QMenu* menu)
+{
+    QStringList commands;
+    for (QAction* action : menu->actions())
+        commands << action->text();
+    return commands;
+}
+
+QMenu* OpenMenu()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* menu = qobject_cast<QMenu*>(widget); menu && menu->isVisible())
+            return menu;
+    return nullptr;
+}
+
+// The text of a PDF, its pages apart by form feeds.
+QString PdfText(const QString& file)
+{
+    QProcess reader;
+    reader.start("pdftotext", {"-layout", file, "-"});
+    reader.waitForFinished(60000);
+    return QString::fromUtf8(reader.readAllStandardOutput());
+}
+
+} // namespace
+
+class PhraseActionsTest : public WindowFixture {
+protected:
+    QString GuideShown() const { return window->Guide()->isVisible() ? window->Guide()->text() : QString(); }
+    void TriggerCommand(const QString& startsWith)
+    {
+        std::unique_ptr<QMenu> menu(window->Actions()->MakeRowMenu());
+        for (QAction* action : menu->actions())
+            if (action->text().startsWith(startsWith))
+                return action->trigger();
+        ADD_FAILURE() << "no command " << startsWith.toStdString();
+    }
+};
+
+TEST_F(PhraseActionsTest, TheGuideFollowsTheSelectedPhraseInEveryViewAndIsRead)
+{
+    OpenWindow(true);
+    const struct {
+        std::function<void()> act;
+        QString guide;
+    } steps[] = {
+        {[] {}, "frahz 1"},
+        {[&] { window->PhraseList()->setCurrentRow(2); }, "frahz 5"},
+        {[&] { Click(kTravelButton); }, "frahz 172"},
+        {[&] { Click(kFavouriteToggleButton); Click(kFavouritesViewButton); }, "frahz 172"},
+        {[&] { Click(kSearchModeButton); Keyword()->setText("phrase 12"); Click(kRunSearchButton); }, "frahz 12"},
+        {[&] { Click(kBasicButton); Click(kRelatedButton); }, "frahz 5"},
+        {[&] { window->PhraseList()->setCurrentRow(-1); }, ""},
+    };
+    for (const auto& step : steps) {
+        step.act();
+        EXPECT_EQ(GuideShown(), step.guide);
+        if (step.guide.isEmpty())
+            continue;
+        // Under the French, inside the translation's place, and read out.
+        const QRect french = window->Control(kTranslationText)->geometry();
+        const QRect guide = window->Guide()->geometry();
+        EXPECT_TRUE(guide.top() > french.top() + 10 && guide.bottom() <= french.bottom() + 1 &&
+                    guide.left() == french.left())
+            << guide.top() << " " << guide.bottom();
+        QAccessibleInterface* read = QAccessible::queryAccessibleInterface(window->Guide());
+        EXPECT_EQ(std::pair(read->text(QAccessible::Name), read->text(QAccessible::Description)),
+                  std::pair("Say it: " + step.guide, "Pronunciation guide; IPA: fʁɑz " + step.guide.mid(6)));
+    }
+    boxes.Clear();
+
+    // Without the guide file the program opens, names it once and shows no guide.
+    window.reset();
+    std::filesystem::remove(kGuideFileName);
+    OpenWindow();
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_TRUE(Boxes()[0].first.contains("\"Guide.dat\" is missing: no pronunciation guide is shown."));
+    EXPECT_EQ(std::pair(Translation(), GuideShown()), std::pair(QString("Phrase 1 fr"), QString()));
+}
+
+TEST_F(PhraseActionsTest, TheRowMenuOffersThePhraseCommandsWithTheirKeysAndRunsThem)
+{
+    SKIP_WITHOUT_CLIP();
+    OpenWindow(true);
+    window->PhraseList()->setCurrentRow(2);
+    std::unique_ptr<QMenu> menu(window->Actions()->MakeRowMenu());
+    EXPECT_EQ(Commands(menu.get()),
+              (QStringList{"&Play\tReturn", "Play &slowly\tShift+Return", "&Copy French\tCtrl+C",
+                           "Copy &English and French with the guide\tCtrl+Shift+C", "Add to &favourites",
+                           "&Related phrases"}));
+
+    TriggerCommand("&Play\t");
+    EXPECT_EQ(Plays(), 1u);
+    TriggerCommand("&Copy French");
+    EXPECT_EQ(ClipboardText(), "Phrase 5 fr");
+    TriggerCommand("Copy &English");
+    EXPECT_EQ(ClipboardText(), "Phrase 5\nPhrase 5 fr\nfrahz 5  /fʁɑz 5/");
+    TriggerCommand("Add to");
+    EXPECT_EQ(ReadRecords<PhraseRecord>("favorite.dat").size(), 1u);
+    Click(kFavouritesViewButton);
+    menu.reset(window->Actions()->MakeRowMenu());
+    EXPECT_EQ(Commands(menu.get())[4], "&Remove from favourites");
+    Click(kRelatedButton);   // related phrases of a favourite are added, as the button does
+    menu.reset(window->Actions()->MakeRowMenu());
+    EXPECT_EQ(Commands(menu.get())[4], "Add to &favourites");
+    Click(kBasicButton);
+    TriggerCommand("&Related");
+    EXPECT_EQ(std::pair(window->Book().captionMode, Rows()), std::pair(int(kRelatedMode), QStringList{"Phrase 5", "Phrase 9"}));
+
+    // With no phrase shown every command is there but does nothing.
+    window->PhraseList()->setCurrentRow(-1);
+    menu.reset(window->Actions()->MakeRowMenu());
+    for (QAction* action : menu->actions())
+        EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
+}
+
+TEST_F(PhraseActionsTest, KeysAndTheRightButtonCopyAndOpenTheMenuOnTheirRow)
+{
+    OpenWindow(true);
+    CMyListBox* list = window->PhraseList();
+    list->setCurrentRow(1);
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(ClipboardText(), "Phrase 2 fr");
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(ClipboardText(), "Phrase two\nPhrase 2 fr\nfrahz 2  /fʁɑz 2/");
+
+    const struct {
+        const char* how;
+        std::function<void()> open;
+        int row;
+    } openings[] = {
+        {"Menu key", [&] { QTest::keyClick(list, Qt::Key_Menu); }, 1},
+        {"Shift+F10", [&] { QTest::keyClick(list, Qt::Key_F10, Qt::ShiftModifier); }, 1},
+        {"right button", [&] {
+             const QPoint at = list->visualItemRect(list->item(3)).center();
+             QContextMenuEvent click(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
+             QApplication::sendEvent(list->viewport(), &click);
+         }, 3},
+    };
+    for (const auto& opening : openings) {
+        opening.open();
+        QMenu* menu = OpenMenu();
+        ASSERT_TRUE(menu) << opening.how;
+        EXPECT_EQ(std::pair(list->currentRow(), Commands(menu).value(2)), std::pair(opening.row, QString("&Copy French\tCtrl+C")))
+            << opening.how;
+        menu->close();
+        QApplication::processEvents();
+    }
+}
+
+TEST_F(PhraseActionsTest, CtrlPPrintsTheFavouritesOrElseTheListThroughThePrintDialog)
+{
+    if (!HaveProgram("pdftotext"))
+        GTEST_SKIP() << "pdftotext is needed (tools/install-packages installs poppler-utils)";
+    OpenWindow(true);
+    int asked = 0;
+    const platform::PrinterChooserOverride chooser([&](QPrinter& printer) {
+        ++asked;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName("sheet.pdf");
+        return asked != 3;   // the third time the user cancels
+    });
+    Click(kQuestionButton);
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
+    const QString list = PdfText("sheet.pdf");
+    // No favourites: the Question list, every phrase with its French and guide.
+    EXPECT_TRUE(list.contains("Question") && list.contains("Phrase 765 fr") && list.contains("frahz 831"));
+    EXPECT_FALSE(list.contains("Phrase 764"));
+
+    window->PhraseList()->setCurrentRow(4);
+    Click(kFavouriteToggleButton);
+    Click(kBasicButton);
+    Click(kFavouriteToggleButton);
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
+    const QString favourites = PdfText("sheet.pdf").simplified();
+    EXPECT_EQ(favourites, "French phrases Basic Phrase 1 Phrase 1 fr frahz 1 Question Phrase 769 Phrase 769 fr "
+                          "frahz 769 Page 1");
+    std::filesystem::remove("sheet.pdf");
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(std::pair(asked, FileExists("sheet.pdf")), std::pair(3, false));
+}

@@ -1,0 +1,131 @@
+// `tessaly-tool sheet`: the phrase sheet as a PDF file, read back as text:
+// what it holds, where its pages break, its paper and its refusals.
+
+#include "phrasefixtures.h"
+#include "programs.h"
+#include "windowfixture.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+
+namespace {
+
+struct Ran {
+    int status;
+    QString output;
+};
+
+Ran RunProgram(const QString& program, const QStringList& arguments, const QString& locale = "C.UTF-8")
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LC_ALL", locale);
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    process.waitForFinished(120000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError())};
+}
+
+Ran Sheet(const QStringList& arguments, const QString& locale = "C.UTF-8")
+{
+    return RunProgram(TESSALY_TOOL, QStringList{"sheet"} + arguments, locale);
+}
+
+} // namespace
+
+class SheetTool : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!HaveProgram("pdftotext") || !HaveProgram("pdfinfo"))
+            GTEST_SKIP() << "pdftotext and pdfinfo are needed (tools/install-packages installs poppler-utils)";
+        WriteWindowBook();
+    }
+    ScopedTempDir dir;
+};
+
+TEST_F(SheetTool, EveryPhraseKeepsItsEnglishFrenchAndGuideOnOnePage)
+{
+    ASSERT_EQ(Sheet({"--data", ".", "book.pdf"}).status, 0);
+    EXPECT_TRUE(RunProgram("pdfinfo", {"book.pdf"}).output.contains(QRegularExpression("Page size: .*A4")));
+    const QStringList pages = RunProgram("pdftotext", {"book.pdf", "-"}).output.split(u'\f', Qt::SkipEmptyParts);
+    ASSERT_GT(pages.size(), 20);
+    std::vector<int> pageOf(832, -1);
+    for (int page = 0; page < pages.size(); ++page) {
+        const QStringList lines = pages[page].split(u'\n', Qt::SkipEmptyParts);
+        EXPECT_EQ(lines.last(), QString("Page %1").arg(page + 1));
+        for (int i = 0; i < lines.size(); ++i) {
+            const QRegularExpressionMatch french = QRegularExpression("^Phrase (\\d+) fr$").match(lines[i]);
+            if (!french.hasMatch())
+                continue;
+            const int number = french.captured(1).toInt();
+            EXPECT_EQ(pageOf[number], -1) << "phrase " << number << " printed twice";
+            pageOf[number] = page;
+            // Its English just above, its guide just under, on the same page.
+            EXPECT_TRUE(i > 0 && lines[i - 1].startsWith("Phrase ") && i + 1 < lines.size() &&
+                        lines[i + 1] == QString("frahz %1").arg(number))
+                << "phrase " << number << " is cut across a page";
+        }
+    }
+    EXPECT_EQ(std::count(pageOf.begin() + 1, pageOf.end(), -1), 0);
+    // Every category heading, in the categories' order.
+    const QString all = pages.join(u'\n');
+    int at = 0;
+    for (const char* heading : {"Basic", "Travel", "Food", "Lodging", "Business", "Sightseeing", "Social", "Shopping",
+                                "Emergency", "Question"}) {
+        const int found = all.indexOf(QRegularExpression(QString("^%1$").arg(heading), QRegularExpression::MultilineOption), at);
+        EXPECT_GT(found, at) << heading;
+        at = std::max(at, found);
+    }
+}
+
+TEST_F(SheetTool, TheFavouritesArePrintedOnThePaperOfTheUsersCountryTheFrenchLargest)
+{
+    Bytes store;
+    for (int number : {700, 3, 12}) {
+        const auto record = PhraseRecord{NumberedText(number), number}.Encode();
+        store.insert(store.end(), record.begin(), record.end());
+    }
+    WriteFile("mine.dat", store);
+    ASSERT_EQ(Sheet({"--favourites", "mine.dat", "mine.pdf"}, "en_US.UTF-8").status, 0);
+    EXPECT_TRUE(RunProgram("pdfinfo", {"mine.pdf"}).output.contains(QRegularExpression("Page size: +612 x 792 .*letter")));
+    EXPECT_EQ(RunProgram("pdftotext", {"mine.pdf", "-"}).output.simplified(),
+              "French phrases Basic Phrase three Phrase 3 fr frahz 3 Phrase 12 Phrase 12 fr frahz 12 Shopping "
+              "Phrase 700 Phrase 700 fr frahz 700 Page 1");
+    // Word heights in points: the French stands out from the English and the guide.
+    const QString boxes = RunProgram("pdftotext", {"-bbox", "mine.pdf", "-"}).output;
+    const QRegularExpression word("yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" yMax=\"([\\d.]+)\">(\\w+)</word>");
+    double french = 1e9, other = 0;
+    for (auto match = word.globalMatch(boxes); match.hasNext();) {
+        const QRegularExpressionMatch m = match.next();
+        const double height = m.captured(2).toDouble() - m.captured(1).toDouble();
+        if (m.captured(3) == "fr")
+            french = std::min(french, height);
+        else if (m.captured(3) == "frahz" || m.captured(3) == "three")
+            other = std::max(other, height);
+    }
+    EXPECT_GT(french, 15.0);
+    EXPECT_GT(french, other * 1.2);
+}
+
+TEST_F(SheetTool, BadArgumentsAndMissingFilesAreRefusedWithAReason)
+{
+    const struct {
+        QStringList arguments;
+        int status;
+        QString says;
+    } cases[] = {
+        {{}, 2, "one output file is needed"},
+        {{"a.pdf", "b.pdf"}, 2, "one output file is needed"},
+        {{"--colour", "a.pdf"}, 2, "Unknown option 'colour'"},
+        {{"--favourites", "none.dat", "a.pdf"}, 1, "cannot read \"none.dat\""},
+        {{"--data", "nowhere", "a.pdf"}, 1, "no phrase book in \"nowhere\""},
+        {{"--data", ".", "no/such/folder/a.pdf"}, 1, "cannot write \"no/such/folder/a.pdf\""},
+    };
+    for (const auto& c : cases) {
+        const Ran ran = Sheet(c.arguments);
+        EXPECT_EQ(ran.status, c.status) << c.arguments.join(' ').toStdString();
+        EXPECT_TRUE(ran.output.contains(c.says)) << ran.output.toStdString();
+    }
+    EXPECT_FALSE(FileExists("a.pdf"));
+}
