@@ -217,12 +217,14 @@ QImage DrawStrip(int bitmapId, QSize size, const QImage& skin, QPoint place)
     for (const Design& d : kDesigns)
         if (d.bitmapId == bitmapId)
             design = &d;
-    QImage strip(size, QImage::Format_RGB32);
+    const int scale = qRound(skin.devicePixelRatio());
+    QImage strip = Canvas(size, scale);
     strip.fill(Qt::magenta); // shows at once if a strip has no design
     if (!design)
         return strip;
     const QSize picture(size.width() / 3, size.height());
-    const QImage background = skin.copy(QRect(place, picture));
+    QImage background = skin.copy(QRect(place * scale, picture * scale));
+    background.setDevicePixelRatio(scale);
     QPainter p(&strip);
     for (State state : {State::Normal, State::Pressed, State::Hover}) {
         const int index = static_cast<int>(state);
