@@ -38,6 +38,9 @@ CAboutDlg::CAboutDlg(QWidget* parent) : SkinnedDialog(parent)
     // The button has no tip to name it after; its picture reads "Cancel".
     closeButton->setAccessibleName(QStringLiteral("Cancel"));
     closeButton->setAccessibleDescription(QStringLiteral("Closes the about box"));
+    // The box has no title bar, but a screen reader announces it by its title.
+    setWindowTitle(QStringLiteral("About %1").arg(productName->text()));
+    setAccessibleDescription(version->text());
     productName->SetTextColour(kProductNameColour).SetBold(true).SetCharHeight(kProductNameHeight);
     for (CLabel* detail : {version, noticeFirst, noticeSecond})
         detail->SetTextColour(kDetailColour).SetBold(true).SetCharHeight(kDetailHeight);

@@ -165,8 +165,20 @@ void CHoverButton::SetTipText(const QString& text, bool activate)
     t.AddTool(kButtonTool, rect(), text);
     t.SetToolText(kButtonTool, text);
     t.SetActive(activate);
-    setAccessibleName(text);
-    setAccessibleDescription(text);
+    tipText = text;
+    DescribeForScreenReaders();
+}
+
+void CHoverButton::SetShownWords(const QString& words)
+{
+    shownWords = words;
+    DescribeForScreenReaders();
+}
+
+void CHoverButton::DescribeForScreenReaders()
+{
+    setAccessibleName(shownWords.isEmpty() ? tipText : shownWords);
+    setAccessibleDescription(tipText);
 }
 
 void CHoverButton::SetTipTextById(int stringId, bool activate)

@@ -8,6 +8,7 @@
 #include "resources/resourceids.h"
 #include "slotchooser.h"
 
+#include <QAccessible>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -226,6 +227,20 @@ bool CMyListBox::OpenFirstSlot()
         return false;
     ShowChooser(*hit);
     return true;
+}
+
+void CMyListBox::DescribeSelectedRow(const QString& description)
+{
+    const QModelIndex selected = indexFromItem(item(SelectedRow()));
+    if (describedRow.isValid() && describedRow != selected)
+        model()->setData(describedRow, QVariant(), Qt::AccessibleDescriptionRole);
+    describedRow = selected;
+    if (!selected.isValid() || selected.data(Qt::AccessibleDescriptionRole).toString() == description)
+        return;
+    model()->setData(selected, description, Qt::AccessibleDescriptionRole);
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+    changed.setChild(selected.row());
+    QAccessible::updateAccessibility(&changed);
 }
 
 void CMyListBox::keyPressEvent(QKeyEvent* event)
