@@ -80,4 +80,10 @@ TEST_F(Bus, AReaderOutsideTheProgramHearsTheNamesTheWindowShows)
                              "push button\tGo\tSearch OK", "label\tPhrase 2 fr\tFrench translation",
                              "list item\tPhrase [two]\tPhrase 2 fr", "list item\tPhrase 1"})
         EXPECT_TRUE(tree.contains(line)) << line << "\n" << tree.join('\n').toStdString();
+    // The open word chooser offers its words as items. (On this desktop a combo box is named by its value.)
+    ASSERT_TRUE(window->PhraseList()->OpenFirstSlot());
+    const QStringList offered = ReadFromTheBus();
+    for (const char* line : {"combo box\ttwo\tAnother word for the one in brackets", "list item\ttwo",
+                             "list item\tthree", "list item\tfour"})
+        EXPECT_TRUE(offered.contains(line)) << line << "\n" << offered.join('\n').toStdString();
 }

@@ -125,6 +125,15 @@ protected:
                 read << label->text(QAccessible::Name);
         return read;
     }
+    // What the first three rows of the list say.
+    QStringList FirstRows(QAccessible::Text which) const
+    {
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(window->PhraseList());
+        QStringList said;
+        for (int i = 0; i < 3; ++i)
+            said << list->child(i)->text(which);
+        return said;
+    }
 };
 
 TEST_F(Reading, TheAccessibilityTreeNamesAndDescribesEveryControl)
@@ -148,16 +157,16 @@ TEST_F(Reading, TheAccessibilityTreeNamesAndDescribesEveryControl)
                            {"About", "about", "about"},
                            {"Exit", "Exit", "Exit"}}));
     // The rows are read as they are shown.
-    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(window->PhraseList());
-    QStringList rows;
-    for (int i = 0; i < 3; ++i)
-        rows << list->child(i)->text(QAccessible::Name);
-    EXPECT_EQ(rows, (QStringList{"Phrase 1", "Phrase [two]", "Phrase 5"}));
+    EXPECT_EQ(FirstRows(QAccessible::Name), (QStringList{"Phrase 1", "Phrase [two]", "Phrase 5"}));
     // The word chooser, once open, says what it offers, word by word.
     window->PhraseList()->setCurrentRow(1);
     QTest::keyClick(window->PhraseList(), Qt::Key_F4);
     SlotChooser* chooser = window->PhraseList()->Chooser();
     ASSERT_TRUE(chooser && chooser->isVisible());
+    // It stands on the window, where a screen reader finds it, over its word in the list.
+    const SlotHit& hit = *window->PhraseList()->LastHit();
+    EXPECT_EQ(std::pair(chooser->parentWidget(), window->PhraseList()->viewport()->mapFrom(window.get(), chooser->pos())),
+              std::pair(static_cast<QWidget*>(window.get()), QPoint(hit.chooserRect.left(), hit.slotRect.top())));
     QAccessibleInterface* offered = QAccessible::queryAccessibleInterface(chooser);
     EXPECT_FALSE(offered->text(QAccessible::Name).isEmpty() || offered->text(QAccessible::Description).isEmpty());
     QStringList words;
@@ -178,17 +187,13 @@ TEST_F(Reading, TheSelectedRowAloneCarriesItsFrench)
     OpenWindow(true);
     QTest::keyClick(window->PhraseList(), Qt::Key_Down);
     QTest::keyClick(window->PhraseList(), Qt::Key_Down);
-    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(window->PhraseList());
-    QStringList described;
-    for (int i = 0; i < 3; ++i)
-        described << list->child(i)->text(QAccessible::Description);
-    EXPECT_EQ(described, (QStringList{"", "", "Phrase 5 fr"}));
+    EXPECT_EQ(FirstRows(QAccessible::Description), (QStringList{"", "", "Phrase 5 fr"}));
     // A rewritten row keeps it; a new view starts with its first row described.
     window->PhraseList()->setCurrentRow(1);
     ASSERT_TRUE(window->PhraseList()->OpenFirstSlot());
     window->PhraseList()->Chooser()->setCurrentIndex(1);
     emit window->PhraseList()->Chooser()->activated(1);
-    EXPECT_EQ(list->child(1)->text(QAccessible::Name) + " / " + list->child(1)->text(QAccessible::Description),
+    EXPECT_EQ(FirstRows(QAccessible::Name).value(1) + " / " + FirstRows(QAccessible::Description).value(1),
               "Phrase [three] / Phrase 3 fr");
     // (Read from the row itself: without a screen reader the accessibility layer keeps its old rows.)
     Click(kTravelButton);

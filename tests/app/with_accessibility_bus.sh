@@ -6,6 +6,7 @@
 #   with_accessibility_bus.sh COMMAND [ARGUMENTS...]
 # Exits 77 (skipped) when a program it needs is missing.
 set -euo pipefail
+source "$(dirname "$0")/../support/private_display.sh"
 
 for tool in Xvfb dbus-daemon dbus-send /usr/libexec/at-spi-bus-launcher; do
   if ! command -v "$tool" >/dev/null; then
@@ -15,12 +16,12 @@ for tool in Xvfb dbus-daemon dbus-send /usr/libexec/at-spi-bus-launcher; do
 done
 
 scratch=$(mktemp -d)
-server=
+xvfb_pid=
 bus=
 cleanup() {
   # The bus launcher and the registry it started end with their bus.
   [[ -n $bus ]] && kill "$bus" 2>/dev/null
-  [[ -n $server ]] && kill "$server" 2>/dev/null
+  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null
   rm -rf "$scratch"
 }
 trap cleanup EXIT
@@ -29,26 +30,13 @@ trap cleanup EXIT
 mkdir -m 700 "$scratch/runtime"
 export XDG_RUNTIME_DIR=$scratch/runtime HOME=$scratch
 
-exec 3>"$scratch/display"
-Xvfb -displayfd 3 -ac -nolisten tcp -screen 0 1024x768x24 >"$scratch/xvfb.log" 2>&1 &
-server=$!
-exec 3>&-
-for _ in $(seq 100); do
-  [[ -s $scratch/display ]] && break
-  sleep 0.1
-done
-[[ -s $scratch/display ]] || { echo "Xvfb did not start: $(cat "$scratch/xvfb.log")"; exit 1; }
-export DISPLAY=:$(cat "$scratch/display")
+start_private_display "$scratch"
 
 exec 4>"$scratch/bus"
 dbus-daemon --session --nofork --print-address=4 >"$scratch/bus.log" 2>&1 &
 bus=$!
 exec 4>&-
-for _ in $(seq 100); do
-  [[ -s $scratch/bus ]] && break
-  sleep 0.1
-done
-[[ -s $scratch/bus ]] || { echo "dbus-daemon did not start: $(cat "$scratch/bus.log")"; exit 1; }
+wait_for_content "$scratch/bus" || { echo "dbus-daemon did not start: $(cat "$scratch/bus.log")"; exit 1; }
 
 DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$scratch/bus")
 export DBUS_SESSION_BUS_ADDRESS

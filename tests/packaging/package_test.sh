@@ -25,6 +25,7 @@ fail() {
   echo "FAIL: $*" >&2
   exit 1
 }
+source "$source/tests/support/private_display.sh"
 
 scratch=$(mktemp -d)
 chmod 755 "$scratch"
@@ -126,16 +127,8 @@ if [[ $(id -u) -eq 0 ]]; then
   chown nobody:nogroup "$home" "$scratch/runtime"
 fi
 
-exec 3>"$scratch/display"
-Xvfb -displayfd 3 -ac -nolisten tcp -screen 0 1024x768x24 >"$scratch/xvfb.log" 2>&1 &
-server=$!
-exec 3>&-
-for _ in $(seq 100); do
-  [[ -s $scratch/display ]] && break
-  sleep 0.1
-done
-[[ -s $scratch/display ]] || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
-export DISPLAY=:$(cat "$scratch/display")
+start_private_display "$scratch" || fail "no display"
+server=$xvfb_pid
 
 # Centres of the window's controls in pixels, from their dialog units.
 exit_button=(668 31)
