@@ -44,4 +44,7 @@ inline constexpr ButtonStrip kButtonStrips[] = {
     {kAboutButton, 166, 195, 15, u"about", u"About"},
 };
 
+// The word on the about box's close button.
+inline constexpr char16_t kAboutCloseWords[] = u"Cancel";
+
 } // namespace resources
