@@ -306,7 +306,8 @@ void CMyListBox::ShowChooser(const SlotHit& hit)
     slotChooser->clear();
     slotChooser->addItems(hit.alternatives);
     // The chooser's face covers the word; its list drops into the room below.
-    const QPoint face = viewport()->mapTo(slotChooser->parentWidget(), QPoint(hit.chooserRect.left(), hit.slotRect.top()));
+    const QPoint face =
+        viewport()->mapTo(slotChooser->parentWidget(), QPoint(hit.chooserRect.left(), hit.slotRect.top()));
     slotChooser->setGeometry(QRect(face, QSize(hit.chooserRect.width(), hit.slotRect.height())));
     slotChooser->raise();
     slotChooser->view()->setMinimumWidth(hit.chooserRect.width());

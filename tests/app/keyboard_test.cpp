@@ -165,7 +165,8 @@ TEST_F(Reading, TheAccessibilityTreeNamesAndDescribesEveryControl)
     ASSERT_TRUE(chooser && chooser->isVisible());
     // It stands on the window, where a screen reader finds it, over its word in the list.
     const SlotHit& hit = *window->PhraseList()->LastHit();
-    EXPECT_EQ(std::pair(chooser->parentWidget(), window->PhraseList()->viewport()->mapFrom(window.get(), chooser->pos())),
+    const QPoint inList = window->PhraseList()->viewport()->mapFrom(window.get(), chooser->pos());
+    EXPECT_EQ(std::pair(chooser->parentWidget(), inList),
               std::pair(static_cast<QWidget*>(window.get()), QPoint(hit.chooserRect.left(), hit.slotRect.top())));
     QAccessibleInterface* offered = QAccessible::queryAccessibleInterface(chooser);
     EXPECT_FALSE(offered->text(QAccessible::Name).isEmpty() || offered->text(QAccessible::Description).isEmpty());

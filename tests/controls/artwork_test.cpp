@@ -60,10 +60,11 @@ TEST(Artwork, TheProgramTakesThePlainBitmapsAtScaleOneAndTheFinerOnesAbove)
     TestApp();
     for (const resources::BitmapSpec& bitmap : resources::kBitmaps) {
         const QImage plain = platform::LoadBitmap(bitmap.id), fine = platform::LoadBitmap(bitmap.id, 2);
-        EXPECT_EQ(plain.convertToFormat(QImage::Format_ARGB32), Bitmap(bitmap.id).convertToFormat(QImage::Format_ARGB32))
-            << bitmap.id;
+        const auto argb = [](const QImage& image) { return image.convertToFormat(QImage::Format_ARGB32); };
+        EXPECT_EQ(argb(plain), argb(Bitmap(bitmap.id))) << bitmap.id;
         EXPECT_EQ(plain.devicePixelRatio(), 1.0);
-        const bool hasFine = bitmap.layout == resources::BitmapLayout::Skin || bitmap.layout == resources::BitmapLayout::Strip;
+        using enum resources::BitmapLayout;
+        const bool hasFine = bitmap.layout == Skin || bitmap.layout == Strip;
         EXPECT_EQ(std::pair(fine.size(), fine.devicePixelRatio()),
                   hasFine ? std::pair(plain.size() * 2, 2.0) : std::pair(plain.size(), 1.0)) << bitmap.id;
         EXPECT_EQ(fine.deviceIndependentSize(), plain.deviceIndependentSize()) << bitmap.id;

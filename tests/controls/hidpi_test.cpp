@@ -63,8 +63,10 @@ Comparison Compare(const QImage& fine, const QImage& plain, const QRegion& area)
             ++counted;
             const QRgb a = halved.pixel(x, y), b = plainPixels.pixel(x, y);
             difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
-            for (QPoint at : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)})
-                differing += finePixels.pixel(2 * x + at.x(), 2 * y + at.y()) != doubled.pixel(2 * x + at.x(), 2 * y + at.y());
+            for (QPoint at : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)}) {
+                const QPoint device = 2 * QPoint(x, y) + at;
+                differing += finePixels.pixel(device) != doubled.pixel(device);
+            }
         }
     return {double(differing) / (4.0 * counted), double(difference) / (3.0 * counted)};
 }
