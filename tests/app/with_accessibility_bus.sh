@@ -20,8 +20,8 @@ xvfb_pid=
 bus=
 cleanup() {
   # The bus launcher and the registry it started end with their bus.
-  [[ -n $bus ]] && kill "$bus" 2>/dev/null
-  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null
+  [[ -n $bus ]] && kill "$bus" 2>/dev/null || true
+  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null || true
   rm -rf "$scratch"
 }
 trap cleanup EXIT

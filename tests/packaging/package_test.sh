@@ -32,8 +32,8 @@ chmod 755 "$scratch"
 server=
 program=
 cleanup() {
-  [[ -n $program ]] && kill -KILL "$program" 2>/dev/null
-  [[ -n $server ]] && kill "$server" 2>/dev/null
+  [[ -n $program ]] && kill -KILL "$program" 2>/dev/null || true
+  [[ -n $server ]] && kill "$server" 2>/dev/null || true
   chmod -R u+w "$scratch"
   rm -rf "$scratch"
 }

@@ -15,7 +15,7 @@ wait_for_content() {
 start_private_display() {
   local folder=$1
   exec 3>"$folder/display"
-  Xvfb -displayfd 3 -ac -nolisten tcp -screen 0 1024x768x24 >"$folder/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -ac -noreset -nolisten tcp -screen 0 1024x768x24 >"$folder/xvfb.log" 2>&1 &
   xvfb_pid=$!
   exec 3>&-
   wait_for_content "$folder/display" || { echo "Xvfb did not start: $(cat "$folder/xvfb.log")" >&2; return 1; }
