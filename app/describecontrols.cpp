@@ -1,5 +1,5 @@
 // What the window's controls say to a screen reader. The picture buttons
-// name themselves after their tool tips; the rest take the words of the
+// name themselves after the words they show; the rest take the words of the
 // caption that labels them, which change with the caption mode.
 
 #include "mylistbox.h"
@@ -54,5 +54,8 @@ void CTessalyDlg::DescribeControls()
     const QString french = translationStatic->text();
     Describe(translationStatic, french.isEmpty() ? QStringLiteral("French translation") : french,
              QStringLiteral("French translation"));
+    // The French changes in a text that never has the focus; on the selected
+    // row it is read with the English as the selection moves.
+    phraseList->DescribeSelectedRow(french);
     Describe(versionStatic, versionStatic->text(), QStringLiteral("Version"));
 }

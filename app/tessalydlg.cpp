@@ -192,6 +192,7 @@ void CTessalyDlg::SetupButtons()
     for (const ButtonStrip& strip : kButtonStrips) {
         CHoverButton* button = Button(strip.controlId);
         button->LoadFrameStrip(strip.bitmapId);
+        button->SetShownWords(QString::fromUtf16(strip.shows));
         button->SetTipText(QString::fromUtf16(strip.tip), true);
     }
 }

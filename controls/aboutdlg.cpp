@@ -5,6 +5,7 @@
 #include "hoverbutton.h"
 #include "label.h"
 #include "platform/fontfiles.h"
+#include "resources/buttonstrips.h"
 #include "resources/controlids.h"
 #include "resources/resourceids.h"
 
@@ -35,9 +36,12 @@ CAboutDlg::CAboutDlg(QWidget* parent) : SkinnedDialog(parent)
     LoadSkin(resources::kAboutSkin);
     ApplyShape();
     closeButton->LoadFrameStrip(resources::kAboutCloseStrip);
-    // The button has no tip to name it after; its picture reads "Cancel".
-    closeButton->setAccessibleName(QStringLiteral("Cancel"));
+    // The button has no tip; it is named by the word on its picture.
+    closeButton->SetShownWords(QString::fromUtf16(resources::kAboutCloseWords));
     closeButton->setAccessibleDescription(QStringLiteral("Closes the about box"));
+    // The box has no title bar, but a screen reader announces it by its title.
+    setWindowTitle(QStringLiteral("About %1").arg(productName->text()));
+    setAccessibleDescription(version->text());
     productName->SetTextColour(kProductNameColour).SetBold(true).SetCharHeight(kProductNameHeight);
     for (CLabel* detail : {version, noticeFirst, noticeSecond})
         detail->SetTextColour(kDetailColour).SetBold(true).SetCharHeight(kDetailHeight);

@@ -49,7 +49,8 @@ bool CHoverButton::LoadFrameStrip(int bitmapId)
 void CHoverButton::SetFrameStrip(const QPixmap& newStrip)
 {
     strip = newStrip;
-    frameSize = QSize(strip.width() / 3, strip.height());
+    const QSize whole = strip.deviceIndependentSize().toSize();
+    frameSize = QSize(whole.width() / 3, whole.height());
     resize(frameSize);
     update();
 }
@@ -80,8 +81,12 @@ void CHoverButton::paintEvent(QPaintEvent*)
     if (strip.isNull())
         return;
     QPainter painter(this);
-    const QRect source(CurrentPicture() * frameSize.width(), 0, frameSize.width(), frameSize.height());
-    painter.drawPixmap(QPoint(0, 0), strip, source);
+    // The source is in the strip's own pixels, finer than the button's on a
+    // scaled display.
+    const qreal ratio = strip.devicePixelRatio();
+    const QRectF source(CurrentPicture() * frameSize.width() * ratio, 0, frameSize.width() * ratio,
+                        frameSize.height() * ratio);
+    painter.drawPixmap(QRectF(QPointF(0, 0), QSizeF(frameSize)), strip, source);
     if (ShowsFocusMark()) {
         // A dark ring with a white one inside shows on the dark header and
         // on the light panels alike.
@@ -160,8 +165,20 @@ void CHoverButton::SetTipText(const QString& text, bool activate)
     t.AddTool(kButtonTool, rect(), text);
     t.SetToolText(kButtonTool, text);
     t.SetActive(activate);
-    setAccessibleName(text);
-    setAccessibleDescription(text);
+    tipText = text;
+    DescribeForScreenReaders();
+}
+
+void CHoverButton::SetShownWords(const QString& words)
+{
+    shownWords = words;
+    DescribeForScreenReaders();
+}
+
+void CHoverButton::DescribeForScreenReaders()
+{
+    setAccessibleName(shownWords.isEmpty() ? tipText : shownWords);
+    setAccessibleDescription(tipText);
 }
 
 void CHoverButton::SetTipTextById(int stringId, bool activate)

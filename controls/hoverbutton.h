@@ -34,8 +34,12 @@ public:
 
     // The tip has one tool, the button's rectangle at the first call; later
     // calls change its text. A null text changes nothing. The tip is also
-    // the button's accessible name and description.
+    // the button's accessible description, and its name while the picture
+    // shows no words.
     void SetTipText(const QString& text, bool activate);
+    // The words drawn on the picture: what a screen reader reads as the
+    // button's name. Empty for a picture of a glyph.
+    void SetShownWords(const QString& words);
     void SetTipTextById(int stringId, bool activate);
     void ActivateTip(bool activate);
 
@@ -64,6 +68,7 @@ protected:
 private:
     void Apply(HoverEvent hoverEvent);
     ToolTip& EnsureTip();
+    void DescribeForScreenReaders();
 
     QPixmap strip;
     QSize frameSize{0, 0};
@@ -71,5 +76,7 @@ private:
     // The pointer counts as resting after this short pause on the button.
     QTimer restTimer;
     std::unique_ptr<ToolTip> tip;
+    QString tipText;
+    QString shownWords;
     bool focusFromMouse = false;
 };

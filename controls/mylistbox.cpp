@@ -8,6 +8,7 @@
 #include "resources/resourceids.h"
 #include "slotchooser.h"
 
+#include <QAccessible>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -228,6 +229,20 @@ bool CMyListBox::OpenFirstSlot()
     return true;
 }
 
+void CMyListBox::DescribeSelectedRow(const QString& description)
+{
+    const QModelIndex selected = indexFromItem(item(SelectedRow()));
+    if (describedRow.isValid() && describedRow != selected)
+        model()->setData(describedRow, QVariant(), Qt::AccessibleDescriptionRole);
+    describedRow = selected;
+    if (!selected.isValid() || selected.data(Qt::AccessibleDescriptionRole).toString() == description)
+        return;
+    model()->setData(selected, description, Qt::AccessibleDescriptionRole);
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+    changed.setChild(selected.row());
+    QAccessible::updateAccessibility(&changed);
+}
+
 void CMyListBox::keyPressEvent(QKeyEvent* event)
 {
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
@@ -273,7 +288,9 @@ void CMyListBox::ShowChooser(const SlotHit& hit)
 {
     lastHit = hit;
     if (!slotChooser) {
-        slotChooser = new SlotChooser(viewport());
+        // On the list's window rather than inside the list, where screen
+        // readers would not find it: a list shows them its rows only.
+        slotChooser = new SlotChooser(parentWidget() ? parentWidget() : viewport());
         SetControlId(slotChooser, resources::kSlotChooser);
         slotChooser->setAccessibleName(QStringLiteral("Other words"));
         slotChooser->setAccessibleDescription(QStringLiteral("Another word for the one in brackets"));
@@ -289,8 +306,10 @@ void CMyListBox::ShowChooser(const SlotHit& hit)
     slotChooser->clear();
     slotChooser->addItems(hit.alternatives);
     // The chooser's face covers the word; its list drops into the room below.
-    slotChooser->setGeometry(hit.chooserRect.left(), hit.slotRect.top(), hit.chooserRect.width(),
-                             hit.slotRect.height());
+    const QPoint face =
+        viewport()->mapTo(slotChooser->parentWidget(), QPoint(hit.chooserRect.left(), hit.slotRect.top()));
+    slotChooser->setGeometry(QRect(face, QSize(hit.chooserRect.width(), hit.slotRect.height())));
+    slotChooser->raise();
     slotChooser->view()->setMinimumWidth(hit.chooserRect.width());
     const int entryHeight = std::max(1, slotChooser->view()->sizeHintForRow(0));
     slotChooser->setMaxVisibleItems(std::max(1, kDropDownRoom / entryHeight));

@@ -9,6 +9,7 @@
 
 #include <QBrush>
 #include <QListWidget>
+#include <QPersistentModelIndex>
 #include <memory>
 #include <optional>
 
@@ -45,6 +46,10 @@ public:
     // Opens the chooser over the first bracketed word of the selected row, as
     // a click on it would; false when the row has none.
     bool OpenFirstSlot();
+    // Gives the selected row `description` for screen readers, which read it
+    // with the row's text as the selection moves; the row described before
+    // loses its description.
+    void DescribeSelectedRow(const QString& description);
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -63,5 +68,6 @@ private:
     SlotChooser* slotChooser = nullptr;
     QBrush chooserBrush;
     std::optional<SlotHit> lastHit;
+    QPersistentModelIndex describedRow;
     int horizontalExtent = 0;
 };

@@ -97,3 +97,27 @@ std::optional<QRegion> RegionFromBitmap(const QImage& bitmap, QColor key, bool c
         shape = shape.xored(QRegion(0, 0, w, h));
     return shape;
 }
+
+std::optional<QRegion> WindowRegionFromBitmap(const QImage& bitmap, QColor key)
+{
+    const int ratio = qRound(bitmap.devicePixelRatio());
+    if (bitmap.isNull() || ratio <= 1)
+        return RegionFromBitmap(bitmap, key, false);
+    const QImage pixels = bitmap.convertToFormat(QImage::Format_RGB32);
+    const KeyRanges ranges = KeyRangesFor(key);
+    const QRgb keyPixel = key.rgb();
+    const QRgb otherPixel = ranges.Matches(qRgb(255, 255, 255)) ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
+    QImage logical(pixels.width() / ratio, pixels.height() / ratio, QImage::Format_RGB32);
+    for (int y = 0; y < logical.height(); ++y) {
+        for (int x = 0; x < logical.width(); ++x) {
+            bool keyed = false;
+            for (int dy = 0; dy < ratio && !keyed; ++dy) {
+                const auto* row = reinterpret_cast<const QRgb*>(pixels.constScanLine(y * ratio + dy));
+                for (int dx = 0; dx < ratio && !keyed; ++dx)
+                    keyed = ranges.Matches(row[x * ratio + dx]);
+            }
+            logical.setPixel(x, y, keyed ? keyPixel : otherPixel);
+        }
+    }
+    return RegionFromBitmap(logical, key, false);
+}

@@ -24,3 +24,9 @@ KeyRanges KeyRangesFor(QColor key);
 // non-key pixels are gathered directly, or the key runs are gathered and the
 // result turned inside out; both give the same shape. None for a null bitmap.
 std::optional<QRegion> RegionFromBitmap(const QImage& bitmap, QColor key, bool collectOpaque);
+
+// The same shape for a window, in its logical pixels (those a window's mask is
+// given in), from a bitmap drawn at any whole device pixel ratio: a logical
+// pixel is inside when none of the device pixels it covers matches `key`, so
+// no key colour shows along the edge. At ratio 1 it is RegionFromBitmap's.
+std::optional<QRegion> WindowRegionFromBitmap(const QImage& bitmap, QColor key);

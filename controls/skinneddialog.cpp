@@ -15,11 +15,12 @@ SkinnedDialog::SkinnedDialog(QWidget* parent) : QDialog(parent, Qt::FramelessWin
 bool SkinnedDialog::LoadSkin(int bitmapId)
 {
     skin = platform::LoadBitmap(bitmapId);
-    windowShape = RegionFromBitmap(skin, Qt::black, false);
+    windowShape = WindowRegionFromBitmap(skin, Qt::black);
     if (skin.isNull())
         return false;
-    // The whole picture is the window, so the window takes its size.
-    setFixedSize(skin.size());
+    // The whole picture is the window, so the window takes its size (in
+    // logical pixels, whatever resolution the skin was drawn at).
+    setFixedSize(skin.deviceIndependentSize().toSize());
     return true;
 }
 

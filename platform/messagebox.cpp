@@ -28,6 +28,8 @@ void ShowMessageBox(const QString& text, const QString& caption)
     }
     QWidget* owner = QApplication::activeWindow();
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, owner);
+    // A screen reader announces the box by its title and reads its text.
+    box.setAccessibleDescription(text);
     box.exec();
     // The keyboard goes back to the window the box came from, also where no
     // window manager hands it back.

@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QTest>
+#include <array>
 #include <map>
 
 using namespace resources;
@@ -124,6 +125,15 @@ protected:
                 read << label->text(QAccessible::Name);
         return read;
     }
+    // What the first three rows of the list say.
+    QStringList FirstRows(QAccessible::Text which) const
+    {
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(window->PhraseList());
+        QStringList said;
+        for (int i = 0; i < 3; ++i)
+            said << list->child(i)->text(which);
+        return said;
+    }
 };
 
 TEST_F(Reading, TheAccessibilityTreeNamesAndDescribesEveryControl)
@@ -131,21 +141,62 @@ TEST_F(Reading, TheAccessibilityTreeNamesAndDescribesEveryControl)
     OpenWindow(true);
     EXPECT_EQ(Read({kPlayButton, kFavouriteToggleButton, kTranslationText}, {kSubcategoryBox}),
               (QStringList{"Play sound", "Add to Favorite", "Phrase 1 fr", "Sub category:"}));
+    // A button is named by the words on its picture, its tip describes it.
+    std::vector<std::array<QString, 3>> buttons;
+    for (int id : {kBasicButton, kTravelButton, kQuestionButton, kSearchModeButton, kRunSearchButton, kAboutButton,
+                   kExitButton}) {
+        QAccessibleInterface* button = QAccessible::queryAccessibleInterface(window->Control(id));
+        buttons.push_back({button->text(QAccessible::Name), button->text(QAccessible::Description), TipOf(id)});
+    }
+    EXPECT_EQ(buttons, (std::vector<std::array<QString, 3>>{
+                           {"Basic", "General Category", "General Category"},
+                           {"Travel", "Transportation Category", "Transportation Category"},
+                           {"Question", "FAQ Category", "FAQ Category"},
+                           {"Search", "Search", "Search"},
+                           {"Go", "Search OK", "Search OK"},
+                           {"About", "about", "about"},
+                           {"Exit", "Exit", "Exit"}}));
     // The rows are read as they are shown.
-    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(window->PhraseList());
-    QStringList rows;
-    for (int i = 0; i < 3; ++i)
-        rows << list->child(i)->text(QAccessible::Name);
-    EXPECT_EQ(rows, (QStringList{"Phrase 1", "Phrase [two]", "Phrase 5"}));
-    // The word chooser, once open, says what it offers.
+    EXPECT_EQ(FirstRows(QAccessible::Name), (QStringList{"Phrase 1", "Phrase [two]", "Phrase 5"}));
+    // The word chooser, once open, says what it offers, word by word.
     window->PhraseList()->setCurrentRow(1);
     QTest::keyClick(window->PhraseList(), Qt::Key_F4);
     SlotChooser* chooser = window->PhraseList()->Chooser();
     ASSERT_TRUE(chooser && chooser->isVisible());
+    // It stands on the window, where a screen reader finds it, over its word in the list.
+    const SlotHit& hit = *window->PhraseList()->LastHit();
+    const QPoint inList = window->PhraseList()->viewport()->mapFrom(window.get(), chooser->pos());
+    EXPECT_EQ(std::pair(chooser->parentWidget(), inList),
+              std::pair(static_cast<QWidget*>(window.get()), QPoint(hit.chooserRect.left(), hit.slotRect.top())));
     QAccessibleInterface* offered = QAccessible::queryAccessibleInterface(chooser);
     EXPECT_FALSE(offered->text(QAccessible::Name).isEmpty() || offered->text(QAccessible::Description).isEmpty());
-    // The names follow the captions and the tips as the mode changes.
+    QStringList words;
+    for (int i = 0; i < offered->childCount(); ++i)
+        for (QAccessibleInterface* entries = offered->child(i); entries && words.isEmpty();)
+            for (int j = 0; j < entries->childCount(); ++j)
+                if (entries->child(j)->role() == QAccessible::ListItem)
+                    words << entries->child(j)->text(QAccessible::Name);
+    EXPECT_EQ(words, (QStringList{"two", "three", "four"}));
+    // The names follow the captions and the tips as the mode changes; the two search buttons stay apart.
     Click(kSearchModeButton);
-    EXPECT_EQ(Read({kKeywordBox, kPhraseList, kRunSearchButton}, {kKeywordBox}),
-              (QStringList{"Your key word", "Your phrases", "Search", "Your key word:"}));
+    EXPECT_EQ(Read({kKeywordBox, kPhraseList, kRunSearchButton, kSearchModeButton}, {kKeywordBox}),
+              (QStringList{"Your key word", "Your phrases", "Go", "Search", "Your key word:"}));
+}
+
+TEST_F(Reading, TheSelectedRowAloneCarriesItsFrench)
+{
+    OpenWindow(true);
+    QTest::keyClick(window->PhraseList(), Qt::Key_Down);
+    QTest::keyClick(window->PhraseList(), Qt::Key_Down);
+    EXPECT_EQ(FirstRows(QAccessible::Description), (QStringList{"", "", "Phrase 5 fr"}));
+    // A rewritten row keeps it; a new view starts with its first row described.
+    window->PhraseList()->setCurrentRow(1);
+    ASSERT_TRUE(window->PhraseList()->OpenFirstSlot());
+    window->PhraseList()->Chooser()->setCurrentIndex(1);
+    emit window->PhraseList()->Chooser()->activated(1);
+    EXPECT_EQ(FirstRows(QAccessible::Name).value(1) + " / " + FirstRows(QAccessible::Description).value(1),
+              "Phrase [three] / Phrase 3 fr");
+    // (Read from the row itself: without a screen reader the accessibility layer keeps its old rows.)
+    Click(kTravelButton);
+    EXPECT_EQ(window->PhraseList()->item(0)->data(Qt::AccessibleDescriptionRole).toString(), Translation());
 }

@@ -1,3 +1,4 @@
+#include "platform/bitmaps.h"
 #include "platform/dialogunits.h"
 #include "regionfrombitmap.h"
 #include "resources/buttonstrips.h"
@@ -38,11 +39,36 @@ TEST(Artwork, TheGeneratorReproducesTheCommittedBitmapsAndIcons)
         const QImage made(QStringLiteral("%1/%2.png").arg(out.path()).arg(bitmap.id));
         ASSERT_FALSE(Bitmap(bitmap.id).isNull()) << bitmap.id;
         EXPECT_EQ(made.size(), QSize(bitmap.width, bitmap.height)) << bitmap.id;
-        EXPECT_EQ(made.convertToFormat(QImage::Format_ARGB32), Bitmap(bitmap.id).convertToFormat(QImage::Format_ARGB32))
-            << bitmap.id;
     }
+    // The plain bitmaps, and the finer ones of the skins and buttons, pixel for pixel.
+    const QStringList made = QDir(out.path()).entryList({"*.png"}, QDir::Files, QDir::Name);
+    EXPECT_EQ(made, QDir(TESSALY_BITMAPS_DIR).entryList({"*.png"}, QDir::Files, QDir::Name));
+    int fine = 0;
+    for (const QString& name : made) {
+        fine += name.contains("@2x");
+        EXPECT_EQ(QImage(out.filePath(name)).convertToFormat(QImage::Format_ARGB32),
+                  QImage(QString(TESSALY_BITMAPS_DIR "/") + name).convertToFormat(QImage::Format_ARGB32))
+            << name.toStdString();
+    }
+    EXPECT_EQ(fine, 26);
     for (const char* name : {"48x48.png", "128x128.png", "256x256.png", "scalable.svg"})
         EXPECT_EQ(Contents(icons.path() + "/" + name), Contents(QString(TESSALY_ICONS_DIR "/") + name)) << name;
+}
+
+TEST(Artwork, TheProgramTakesThePlainBitmapsAtScaleOneAndTheFinerOnesAbove)
+{
+    TestApp();
+    for (const resources::BitmapSpec& bitmap : resources::kBitmaps) {
+        const QImage plain = platform::LoadBitmap(bitmap.id), fine = platform::LoadBitmap(bitmap.id, 2);
+        const auto argb = [](const QImage& image) { return image.convertToFormat(QImage::Format_ARGB32); };
+        EXPECT_EQ(argb(plain), argb(Bitmap(bitmap.id))) << bitmap.id;
+        EXPECT_EQ(plain.devicePixelRatio(), 1.0);
+        using enum resources::BitmapLayout;
+        const bool hasFine = bitmap.layout == Skin || bitmap.layout == Strip;
+        EXPECT_EQ(std::pair(fine.size(), fine.devicePixelRatio()),
+                  hasFine ? std::pair(plain.size() * 2, 2.0) : std::pair(plain.size(), 1.0)) << bitmap.id;
+        EXPECT_EQ(fine.deviceIndependentSize(), plain.deviceIndependentSize()) << bitmap.id;
+    }
 }
 
 TEST(Artwork, EveryControlOfATemplateLiesInsideItsSkinsShape)

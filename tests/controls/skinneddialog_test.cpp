@@ -9,6 +9,7 @@
 #include "testapp.h"
 #include "transparentstatic.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <gtest/gtest.h>
 
@@ -66,6 +67,12 @@ TEST(AboutBox, ItsTextsLieOnTheSkinOnlyItsButtonClosesItADragMovesItAndItLeavesT
         EXPECT_EQ(platform::FontFiles::UseCount(platform::kArialFontFile), 2);
         EXPECT_EQ(box.Label(resources::kAboutProductName)->text(), "Lexavant_French");
         EXPECT_EQ(box.Label(resources::kAboutVersion)->text(), "Version 1.5.2");
+        // A screen reader announces the box, and its button by the word on it.
+        QAccessibleInterface* read = QAccessible::queryAccessibleInterface(&box);
+        QAccessibleInterface* close = QAccessible::queryAccessibleInterface(box.findChild<CHoverButton*>());
+        EXPECT_EQ((QStringList{read->text(QAccessible::Name), read->text(QAccessible::Description),
+                               close->text(QAccessible::Name)}),
+                  (QStringList{"About Lexavant_French", "Version 1.5.2", "Cancel"}));
         box.move(100, 100);
         box.show();
         const QImage shown = box.grab().toImage().convertToFormat(QImage::Format_RGB32);

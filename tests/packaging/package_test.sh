@@ -1,29 +1,29 @@
 #!/usr/bin/env bash
-# Builds the Debian package, unpacks it into a scratch folder, checks what it
-# installs, and runs the unpacked program as a user would: on a private X
+# Builds the Debian package, checks it with lintian, unpacks it into a scratch
+# folder, checks what it installs, and runs the unpacked program as a user would: on a private X
 # server, driven by clicks, from a folder unrelated to it, with its data folder
 # read-only and HOME and XDG_DATA_HOME in the scratch folder. Run as root (as
 # in CI) the program runs as nobody, so that the read-only folder really is.
-#   package_test.sh BUILD_FOLDER SOURCE_FOLDER
+#   package_test.sh BUILD_FOLDER SOURCE_FOLDER VERSION
 # Exits 77 (skipped) when a tool it needs is missing.
 set -euo pipefail
 
 build=$(realpath "$1")
 source=$(realpath "$2")
-version=1.5.2
+version=$3
 app_id=example.lexavant.tessaly
 caption=Lexavant_French
 
 . "$source/tests/support/xdisplay.sh"
-require_programs cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli Xvfb xdotool setpriv od
+require_programs cpack dpkg-deb dpkg-shlibdeps lintian desktop-file-validate appstreamcli Xvfb xdotool setpriv od
 
 scratch=$(mktemp -d)
 chmod 755 "$scratch"
 server=
 program=
 cleanup() {
-  [[ -n $program ]] && kill -KILL "$program" 2>/dev/null
-  [[ -n $server ]] && kill "$server" 2>/dev/null
+  [[ -n $program ]] && kill -KILL "$program" 2>/dev/null || true
+  [[ -n $server ]] && kill "$server" 2>/dev/null || true
   chmod -R u+w "$scratch"
   rm -rf "$scratch"
 }
@@ -38,16 +38,24 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for package in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libsdl2-2.0-0; do
   [[ $depends =~ (^|, )$package\  ]] || fail "Depends lacks $package: $depends"
 done
+# Every error and warning fails, and lintian itself failing does too;
+# information and pedantic notes are left to the packagers.
+report=$(lintian --fail-on error,warning "$deb" 2>&1) || fail "lintian: $report"
+! grep -q '^[EW]:' <<<"$report" || fail "lintian: $report"
 
 root=$scratch/root
 dpkg-deb -x "$deb" "$root"
 expected="usr/bin/tessaly
 usr/bin/tessaly-tool
 usr/share/applications/$app_id.desktop
+usr/share/doc/tessaly/changelog.gz
+usr/share/doc/tessaly/copyright
 usr/share/icons/hicolor/128x128/apps/$app_id.png
 usr/share/icons/hicolor/256x256/apps/$app_id.png
 usr/share/icons/hicolor/48x48/apps/$app_id.png
 usr/share/icons/hicolor/scalable/apps/$app_id.svg
+usr/share/man/man1/tessaly-tool.1.gz
+usr/share/man/man1/tessaly.1.gz
 usr/share/metainfo/$app_id.metainfo.xml
 usr/share/tessaly/English.dat
 usr/share/tessaly/French.dat

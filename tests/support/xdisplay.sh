@@ -30,7 +30,7 @@ wait_until() {
 # Starts Xvfb on a free display, sets DISPLAY and leaves its process in $server.
 start_private_display() { # scratch folder
   exec 3>"$1/display"
-  Xvfb -displayfd 3 -ac -nolisten tcp -screen 0 1024x768x24 >"$1/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -ac -noreset -nolisten tcp -screen 0 1024x768x24 >"$1/xvfb.log" 2>&1 &
   server=$!
   exec 3>&-
   for _ in $(seq 100); do

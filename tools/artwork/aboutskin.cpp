@@ -14,9 +14,9 @@ constexpr int kFooterTop = 372;
 constexpr qreal kOutline = 28;
 } // namespace
 
-QImage DrawAboutSkin(QSize size)
+QImage DrawAboutSkin(QSize size, int scale)
 {
-    QImage skin(size, QImage::Format_RGB32);
+    QImage skin = Canvas(size, scale);
     skin.fill(Qt::black);
     QPainterPath outline;
     outline.addRoundedRect(QRectF(1, 1, size.width() - 2, size.height() - 2), kOutline, kOutline);

@@ -9,6 +9,13 @@
 
 namespace art {
 
+QImage Canvas(QSize size, int scale, QImage::Format format)
+{
+    QImage picture(size * scale, format);
+    picture.setDevicePixelRatio(scale);
+    return picture;
+}
+
 QFont Sans(int pixelSize, bool bold)
 {
     QFont font(QStringLiteral("Liberation Sans"));

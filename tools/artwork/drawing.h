@@ -2,11 +2,16 @@
 // Small painting helpers the pictures share.
 
 #include <QColor>
+#include <QImage>
 #include <QPainter>
 #include <QRectF>
 #include <QString>
 
 namespace art {
+
+// An empty picture of `size` logical pixels drawn `scale` times finer: painting
+// on it in logical coordinates fills scale x scale pixels for each.
+QImage Canvas(QSize size, int scale, QImage::Format format = QImage::Format_RGB32);
 
 // A rounded panel lit from above: a vertical gradient, a hairline edge and a
 // soft shadow below it.

@@ -151,9 +151,9 @@ void CategoryColumn(QPainter& p)
 QRect MainControlRect(int controlId) { return TemplateRect(resources::kMainTemplate, controlId); }
 QRect AboutControlRect(int controlId) { return TemplateRect(resources::kAboutTemplate, controlId); }
 
-QImage DrawMainSkin(QSize size)
+QImage DrawMainSkin(QSize size, int scale)
 {
-    QImage skin(size, QImage::Format_RGB32);
+    QImage skin = Canvas(size, scale);
     skin.fill(Qt::black);
     QPainterPath outline;
     outline.addRoundedRect(QRectF(1, 1, size.width() - 2, size.height() - 2), kOutline, kOutline);

@@ -2,6 +2,9 @@
 #include "drawing.h"
 #include "style.h"
 
+#include "resources/buttonstrips.h"
+#include "resources/resourceids.h"
+
 #include <QFontMetricsF>
 #include <QPainterPath>
 
@@ -26,37 +29,48 @@ enum class State { Normal = 0, Pressed = 1, Hover = 2 };
 struct Design {
     int bitmapId;
     Face face;
-    const char* label;
     Glyph glyph;
     QColor badge;
 };
 
 const Design kDesigns[] = {
-    {1133, Face::Category, "Basic", Glyph::None, QColor(0x3a, 0x7c, 0xa5)},
-    {1143, Face::Category, "Travel", Glyph::None, QColor(0x4a, 0x8f, 0x6e)},
-    {1138, Face::Category, "Lodging", Glyph::None, QColor(0x7a, 0x6a, 0xa8)},
-    {1137, Face::Category, "Food", Glyph::None, QColor(0xc0, 0x7a, 0x38)},
-    {1142, Face::Category, "Social", Glyph::None, QColor(0xb5, 0x5a, 0x7a)},
-    {1134, Face::Category, "Business", Glyph::None, QColor(0x4d, 0x66, 0x80)},
-    {1141, Face::Category, "Sightseeing", Glyph::None, QColor(0x2f, 0x8a, 0x8a)},
-    {1140, Face::Category, "Shopping", Glyph::None, QColor(0xa8, 0x7a, 0x2e)},
-    {1135, Face::Category, "Emergency", Glyph::None, QColor(0xc0, 0x3d, 0x35)},
-    {1144, Face::Category, "Question", Glyph::None, QColor(0x5b, 0x78, 0xb8)},
-    {169, Face::Plain, "Cancel", Glyph::None, QColor()},
-    {1130, Face::WindowButton, "", Glyph::Cross, kRibbonRed},
-    {156, Face::WindowButton, "", Glyph::Dash, kBlue},
-    {166, Face::Pill, "About", Glyph::None, QColor()},
-    {150, Face::Link, "Favorites", Glyph::Star, QColor()},
-    {148, Face::Link, "Related", Glyph::None, QColor()},
-    {147, Face::Action, "Search", Glyph::Magnifier, QColor()},
-    {157, Face::Action, "Go", Glyph::None, QColor()},
-    {1136, Face::Action, "", Glyph::Star, QColor()},
-    {1139, Face::Round, "", Glyph::Play, QColor()},
-    {1131, Face::Round, "", Glyph::Snail, QColor()},
-    {163, Face::Link, "Check for new version", Glyph::None, QColor()},
-    {164, Face::Link, "Technical Support", Glyph::None, QColor()},
-    {165, Face::Link, "Report a bug or comments", Glyph::None, QColor()},
+    {1133, Face::Category, Glyph::None, QColor(0x3a, 0x7c, 0xa5)},
+    {1143, Face::Category, Glyph::None, QColor(0x4a, 0x8f, 0x6e)},
+    {1138, Face::Category, Glyph::None, QColor(0x7a, 0x6a, 0xa8)},
+    {1137, Face::Category, Glyph::None, QColor(0xc0, 0x7a, 0x38)},
+    {1142, Face::Category, Glyph::None, QColor(0xb5, 0x5a, 0x7a)},
+    {1134, Face::Category, Glyph::None, QColor(0x4d, 0x66, 0x80)},
+    {1141, Face::Category, Glyph::None, QColor(0x2f, 0x8a, 0x8a)},
+    {1140, Face::Category, Glyph::None, QColor(0xa8, 0x7a, 0x2e)},
+    {1135, Face::Category, Glyph::None, QColor(0xc0, 0x3d, 0x35)},
+    {1144, Face::Category, Glyph::None, QColor(0x5b, 0x78, 0xb8)},
+    {169, Face::Plain, Glyph::None, QColor()},
+    {1130, Face::WindowButton, Glyph::Cross, kRibbonRed},
+    {156, Face::WindowButton, Glyph::Dash, kBlue},
+    {166, Face::Pill, Glyph::None, QColor()},
+    {150, Face::Link, Glyph::Star, QColor()},
+    {148, Face::Link, Glyph::None, QColor()},
+    {147, Face::Action, Glyph::Magnifier, QColor()},
+    {157, Face::Action, Glyph::None, QColor()},
+    {1136, Face::Action, Glyph::Star, QColor()},
+    {1139, Face::Round, Glyph::Play, QColor()},
+    {1131, Face::Round, Glyph::Snail, QColor()},
+    {163, Face::Link, Glyph::None, QColor()},
+    {164, Face::Link, Glyph::None, QColor()},
+    {165, Face::Link, Glyph::None, QColor()},
 };
+
+// The words on a button's picture: the same words its program reads out as
+// its name.
+QString LabelOf(const Design& d)
+{
+    if (d.bitmapId == resources::kAboutCloseStrip)
+        return QString::fromUtf16(resources::kAboutCloseWords);
+    for (const resources::ButtonStrip& strip : resources::kButtonStrips)
+        if (strip.bitmapId == d.bitmapId)
+            return QString::fromUtf16(strip.shows);
+    return {};
+}
 
 void DrawGlyph(QPainter& p, Glyph glyph, const QRectF& r, const QColor& colour, bool emphasised)
 {
@@ -96,11 +110,11 @@ void CategoryFace(QPainter& p, QSize size, State state, const Design& d, bool wi
         p.setBrush(d.badge);
         p.drawEllipse(badge);
         p.restore();
-        Text(p, badge, QString(QChar(d.label[0])), Sans(12, true), kOnDark);
+        Text(p, badge, LabelOf(d).left(1), Sans(12, true), kOnDark);
         textArea.setLeft(badge.right() + 7);
-        Text(p, textArea, QString::fromLatin1(d.label), Sans(13, true), kInk, Qt::AlignLeft | Qt::AlignVCenter);
+        Text(p, textArea, LabelOf(d), Sans(13, true), kInk, Qt::AlignLeft | Qt::AlignVCenter);
     } else {
-        Text(p, textArea, QString::fromLatin1(d.label), Sans(14, true), kInk, Qt::AlignCenter);
+        Text(p, textArea, LabelOf(d), Sans(14, true), kInk, Qt::AlignCenter);
     }
 }
 
@@ -112,7 +126,7 @@ void ActionFace(QPainter& p, QSize size, State state, const Design& d)
     case State::Hover: Panel(p, r, 7, QColor(0xf2, 0xb5, 0x5a), kAmber, QColor(0xc9, 0x85, 0x24)); break;
     case State::Pressed: Panel(p, r, 7, kBlueDeep, QColor(0x2a, 0x63, 0x9b), kNavyDeep, false); break;
     }
-    const QString label = QString::fromLatin1(d.label);
+    const QString label = LabelOf(d);
     if (label.isEmpty()) {
         const qreal s = std::min(r.width(), r.height()) - 12;
         DrawGlyph(p, d.glyph, QRectF(r.center().x() - s / 2, r.center().y() - s / 2, s, s), kOnDark,
@@ -176,14 +190,14 @@ void PillFace(QPainter& p, QSize size, State state, const Design& d)
     p.setBrush(fill);
     p.drawRoundedRect(r, r.height() / 2, r.height() / 2);
     p.restore();
-    Text(p, r, QString::fromLatin1(d.label), Sans(11, true), state == State::Hover ? kNavyDeep : kOnDark);
+    Text(p, r, LabelOf(d), Sans(11, true), state == State::Hover ? kNavyDeep : kOnDark);
 }
 
 void LinkFace(QPainter& p, QSize size, State state, const Design& d)
 {
     const QColor colour = state == State::Hover ? kAmber : state == State::Pressed ? kOnDarkSoft : kOnDark;
     const QFont font = Sans(11, true);
-    const QString label = QString::fromLatin1(d.label);
+    const QString label = LabelOf(d);
     const qreal textWidth = QFontMetricsF(font).horizontalAdvance(label);
     const qreal glyphSize = d.glyph == Glyph::None ? 0 : size.height() - 2;
     const qreal gap = glyphSize > 0 ? 4 : 0;
@@ -217,12 +231,14 @@ QImage DrawStrip(int bitmapId, QSize size, const QImage& skin, QPoint place)
     for (const Design& d : kDesigns)
         if (d.bitmapId == bitmapId)
             design = &d;
-    QImage strip(size, QImage::Format_RGB32);
+    const int scale = qRound(skin.devicePixelRatio());
+    QImage strip = Canvas(size, scale);
     strip.fill(Qt::magenta); // shows at once if a strip has no design
     if (!design)
         return strip;
     const QSize picture(size.width() / 3, size.height());
-    const QImage background = skin.copy(QRect(place, picture));
+    QImage background = skin.copy(QRect(place * scale, picture * scale));
+    background.setDevicePixelRatio(scale);
     QPainter p(&strip);
     for (State state : {State::Normal, State::Pressed, State::Hover}) {
         const int index = static_cast<int>(state);

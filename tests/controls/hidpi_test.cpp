@@ -1,0 +1,148 @@
+// On a display scaled by two the skins and buttons are drawn from their finer
+// bitmaps: twice the pixels of the plain ones, the same layout and shape.
+
+#include "hoverbutton.h"
+#include "platform/bitmaps.h"
+#include "regionfrombitmap.h"
+#include "resources/resourceids.h"
+#include "skinneddialog.h"
+#include "testapp.h"
+
+#include <QPainter>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace {
+
+QApplication& ScaledApp()
+{
+    qputenv("QT_SCALE_FACTOR", "2");
+    return TestApp();
+}
+
+QImage Rgb(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
+
+QImage Doubled(const QImage& plain)
+{
+    return Rgb(plain).scaled(plain.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+// The fine picture brought back to plain pixels, each the mean of the four it covers.
+QImage Halved(const QImage& fine)
+{
+    const QImage pixels = Rgb(fine);
+    QImage plain(pixels.size() / 2, QImage::Format_RGB32);
+    for (int y = 0; y < plain.height(); ++y)
+        for (int x = 0; x < plain.width(); ++x) {
+            int sum[3] = {};
+            for (QPoint at : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)}) {
+                const QRgb p = pixels.pixel(2 * x + at.x(), 2 * y + at.y());
+                sum[0] += qRed(p), sum[1] += qGreen(p), sum[2] += qBlue(p);
+            }
+            plain.setPixel(x, y, qRgb(sum[0] / 4, sum[1] / 4, sum[2] / 4));
+        }
+    return plain;
+}
+
+// How the fine picture compares with the plain one: the share of its pixels
+// that differ from the plain one doubled, and the mean difference of each
+// channel from the plain one once it is halved, over the pixels of `area`.
+struct Comparison {
+    double notDoubled;
+    double meanDifference;
+};
+
+Comparison Compare(const QImage& fine, const QImage& plain, const QRegion& area)
+{
+    const QImage doubled = Doubled(plain), halved = Halved(fine), finePixels = Rgb(fine), plainPixels = Rgb(plain);
+    long differing = 0, counted = 0, difference = 0;
+    for (int y = 0; y < plain.height(); ++y)
+        for (int x = 0; x < plain.width(); ++x) {
+            if (!area.contains(QPoint(x, y)))
+                continue;
+            ++counted;
+            const QRgb a = halved.pixel(x, y), b = plainPixels.pixel(x, y);
+            difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+            for (QPoint at : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)}) {
+                const QPoint device = 2 * QPoint(x, y) + at;
+                differing += finePixels.pixel(device) != doubled.pixel(device);
+            }
+        }
+    return {double(differing) / (4.0 * counted), double(difference) / (3.0 * counted)};
+}
+
+// Whether `point` lies within one pixel of the edge of `shape`.
+bool NearTheEdge(const QRegion& shape, QPoint point)
+{
+    const bool inside = shape.contains(point);
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (shape.contains(point + QPoint(dx, dy)) != inside)
+                return true;
+    return false;
+}
+
+} // namespace
+
+TEST(HighDensity, TheSkinsAreDrawnFromTheirFinerBitmapsWithTheSameShape)
+{
+    ScaledApp();
+    ASSERT_EQ(qApp->devicePixelRatio(), 2.0);
+    for (int id : {resources::kMainSkin, resources::kAboutSkin}) {
+        SCOPED_TRACE(id);
+        const QImage plain = platform::LoadBitmap(id, 1);
+        const QRegion plainShape = *RegionFromBitmap(plain, Qt::black, false);
+        SkinnedDialog window;
+        ASSERT_TRUE(window.LoadSkin(id));
+        window.ApplyShape();
+        EXPECT_EQ(window.size(), plain.size());
+        const QImage shown = window.grab().toImage();
+        ASSERT_EQ(shown.size(), plain.size() * 2);
+
+        // The window's shape differs from the plain one only along its edge, and nowhere inside it
+        // does the black around the finer skin show.
+        const QRegion shape = window.mask();
+        const QRegion moved = shape.xored(plainShape);
+        int offEdge = 0;
+        for (const QRect& rect : moved)
+            for (int y = rect.top(); y <= rect.bottom(); ++y)
+                for (int x = rect.left(); x <= rect.right(); ++x)
+                    offEdge += !NearTheEdge(plainShape, QPoint(x, y));
+        EXPECT_EQ(offEdge, 0);
+        int blackInside = 0;
+        const QImage fine = Rgb(window.Skin());
+        const KeyRanges black = KeyRangesFor(Qt::black);
+        for (int y = 0; y < fine.height(); ++y)
+            for (int x = 0; x < fine.width(); ++x)
+                blackInside += shape.contains(QPoint(x / 2, y / 2)) && black.Matches(fine.pixel(x, y));
+        EXPECT_EQ(blackInside, 0);
+
+        // Within the shape, the picture is the plain one drawn finer: not its pixels doubled, yet the same
+        // picture once halved again.
+        const Comparison compared = Compare(shown, plain, shape);
+        EXPECT_GT(compared.notDoubled, 0.05);
+        EXPECT_LT(compared.meanDifference, 2.0);
+    }
+}
+
+TEST(HighDensity, AButtonShowsItsFinerPicturesAtItsPlainSize)
+{
+    ScaledApp();
+    // The Basic button's strip, with its word, and the play button's, with its glyph.
+    for (int id : {1133, 1139}) {
+        SCOPED_TRACE(id);
+        const QImage plain = platform::LoadBitmap(id, 1), fine = platform::LoadBitmap(id, 2);
+        ASSERT_EQ(fine.size(), plain.size() * 2);
+        CHoverButton button;
+        button.LoadFrameStrip(id);
+        const QSize picture(plain.width() / 3, plain.height());
+        EXPECT_EQ(button.size(), picture);
+        button.setDown(true);
+        const QImage pressed = Rgb(button.grab().toImage());
+        EXPECT_EQ(pressed, Rgb(fine.copy(QRect(QPoint(picture.width() * 2, 0), picture * 2))));
+        const Comparison compared =
+            Compare(pressed, plain.copy(QRect(QPoint(picture.width(), 0), picture)), QRegion(QRect(QPoint(), picture)));
+        EXPECT_GT(compared.notDoubled, 0.1);
+        EXPECT_LT(compared.meanDifference, 4.0);
+    }
+}
