@@ -2,6 +2,7 @@
 
 #include "subcommands.h"
 
+#include <QCommandLineParser>
 #include <cstdio>
 #include <cstring>
 
@@ -23,6 +24,8 @@ const Subcommand subcommands[] = {
      RunClip},
     {"decode", "decode INPUT OUTPUT.wav [--rate full|half|quarter] [--channels both|mix|left|right] [--bits 16|8]: every frame of an MPEG audio file",
      RunDecode},
+    {"search", "search [--exact] [--data FOLDER] WORDS...: the phrases the window's keyword search lists",
+     [](const Arguments& args) { return RunDeclared("search", DeclareSearch, RunSearch, args); }},
     {"make-phrasebook", "make-phrasebook          SOURCE OUTDIR [--no-clips]: every data file from the phrase book's source",
      RunMakePhrasebook},
 };
@@ -41,6 +44,27 @@ bool IsOption(const char* argument, const char* shortName, const char* longName)
 }
 
 } // namespace
+
+int RunDeclared(const char* name, void (*declare)(QCommandLineParser&), int (*run)(const QCommandLineParser&),
+                const Arguments& args)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption help(QStringLiteral("help"), QStringLiteral("Shows this help."));
+    parser.addOption(help);
+    declare(parser);
+    QStringList arguments{QStringLiteral("tessaly-tool ") + QString::fromLatin1(name)};
+    for (const std::string& arg : args)
+        arguments << QString::fromLocal8Bit(arg.c_str());
+    if (!parser.parse(arguments)) {
+        std::fprintf(stderr, "tessaly-tool %s: %s\n%s", name, qPrintable(parser.errorText()), qPrintable(parser.helpText()));
+        return 2;
+    }
+    if (parser.isSet(help)) {
+        std::printf("%s", qPrintable(parser.helpText()));
+        return 0;
+    }
+    return run(parser);
+}
 
 int main(int argc, char** argv)
 {

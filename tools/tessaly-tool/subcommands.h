@@ -12,3 +12,12 @@ int RunBuildFrench(const Arguments& args);
 int RunClip(const Arguments& args);
 int RunDecode(const Arguments& args);
 int RunMakePhrasebook(const Arguments& args);
+
+// Commands declared for a QCommandLineParser: their options and arguments,
+// and the run after a successful parse.
+class QCommandLineParser;
+void DeclareSearch(QCommandLineParser& parser);
+int RunSearch(const QCommandLineParser& parser);
+// Parses `args` for a command declared that way and runs it.
+int RunDeclared(const char* name, void (*declare)(QCommandLineParser&), int (*run)(const QCommandLineParser&),
+                const Arguments& args);
