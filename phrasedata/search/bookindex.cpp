@@ -2,8 +2,8 @@
 
 #include "cfile.h"
 #include "citem.h"
-#include "codepage.h"
 #include "records.h"
+#include "search.h"
 #include "text.h"
 
 #include <filesystem>
@@ -51,7 +51,7 @@ std::vector<IndexedPhrase> ReadIndexedPhrases(const std::vector<MapFamily>& fami
             if (record < english.size())
                 phrase.english = PhraseKey(english[record].text);
             else if (number == family.first)
-                phrase.english = CItem(Windows1252ToUtf16(family.mapText)).displayText;
+                phrase.english = CItem(WidenMapText(family.mapText)).displayText;
             if (record < french.size())
                 phrase.french = DropLineEnd(DropByteOrderMark(french[record].text));
             if (std::size_t(number) < keywords.size())
