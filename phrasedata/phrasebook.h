@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <set>
@@ -135,7 +136,9 @@ private:
         const MapFamily* family;
         int member;
     };
-    std::vector<SearchRow> SubstringRows(const std::vector<MapFamily>& families);
+    // `frenchOf` gives a member's French folded for comparison.
+    std::vector<SearchRow> SubstringRows(const std::vector<MapFamily>& families,
+                                         const std::function<std::u16string(int)>& frenchOf);
     std::vector<SearchRow> WordRows(const std::vector<MapFamily>& families, const std::vector<SearchRow>& substringRows);
     void AddSearchRow(const SearchRow& row);
     // The English text of a phrase as the rows and phraseIds hold it.

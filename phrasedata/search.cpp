@@ -53,9 +53,18 @@ void PhraseBook::SearchPhrases()
     }
     views.list.ClearRows();
     const std::vector<MapFamily> families = ReadMapFamilies(file.get());
-    std::vector<SearchRow> rows = SubstringRows(families);
-    if (!exactMatch)
-        rows = WordRows(families, rows);
+    std::vector<SearchRow> rows;
+    if (exactMatch) {
+        rows = SubstringRows(families, [this](int member) {
+            return FoldForSearch(DropLineEnd(DropByteOrderMark(ReadTranslation(member).text)));
+        });
+    } else {
+        // The index holds every French text already, so the plain rule needs no file reads.
+        bookIndex.For(families);
+        rows = WordRows(families, SubstringRows(families, [this](int member) {
+                            return std::u16string(bookIndex.FoldedFrench(member));
+                        }));
+    }
     for (const SearchRow& row : rows)
         AddSearchRow(row);
     if (rows.empty())
@@ -71,7 +80,8 @@ const WordIndex& PhraseBook::SearchIndex()
 // The keyword as one piece of text: in the list text (or equal to it, with
 // "Exact match only"), then, for the families that missed, in a member's
 // French, compared without case or accents.
-std::vector<PhraseBook::SearchRow> PhraseBook::SubstringRows(const std::vector<MapFamily>& families)
+std::vector<PhraseBook::SearchRow> PhraseBook::SubstringRows(const std::vector<MapFamily>& families,
+                                                             const std::function<std::u16string(int)>& frenchOf)
 {
     std::vector<SearchRow> rows;
     std::vector<const MapFamily*> unmatched;
@@ -86,7 +96,7 @@ std::vector<PhraseBook::SearchRow> PhraseBook::SubstringRows(const std::vector<M
     const std::u16string frenchKey = FoldForSearch(keywordText);
     for (const MapFamily* family : unmatched) {
         for (int member = family->first; member < family->first + family->members; ++member) {
-            const std::u16string french = FoldForSearch(DropLineEnd(DropByteOrderMark(ReadTranslation(member).text)));
+            const std::u16string french = frenchOf(member);
             if (!french.empty() && (exactMatch ? french == frenchKey : french.find(frenchKey) != std::u16string::npos)) {
                 rows.push_back({family, member});
                 break;

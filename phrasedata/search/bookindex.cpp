@@ -68,8 +68,18 @@ const WordIndex& BookIndex::For(const std::vector<MapFamily>& families)
     for (const char* name : {"MapEngSpec.data", "English.dat", "French.dat", kSynonymsFile, kKeywordsFile})
         stamp += FileStamp(name);
     if (!index || stamp != builtFrom) {
-        index = std::make_unique<WordIndex>(ReadIndexedPhrases(families), ReadSynonyms());
+        const std::vector<IndexedPhrase> phrases = ReadIndexedPhrases(families);
+        index = std::make_unique<WordIndex>(phrases, ReadSynonyms());
+        foldedFrench.assign(phrases.empty() ? 0 : std::size_t(phrases.back().number) + 1, std::u16string());
+        for (const IndexedPhrase& phrase : phrases)
+            foldedFrench[std::size_t(phrase.number)] = FoldForSearch(phrase.french);
         builtFrom = stamp;
     }
     return *index;
+}
+
+std::u16string_view BookIndex::FoldedFrench(int number) const
+{
+    return number >= 0 && std::size_t(number) < foldedFrench.size() ? foldedFrench[std::size_t(number)]
+                                                                     : std::u16string_view();
 }

@@ -23,9 +23,13 @@ public:
     // The index of the book whose families are `families`, built or rebuilt
     // as needed.
     const WordIndex& For(const std::vector<MapFamily>& families);
+    // A phrase's French as the index read it, folded for comparison (lower
+    // case, no accents); empty for a phrase it does not hold.
+    std::u16string_view FoldedFrench(int number) const;
 
 private:
     std::unique_ptr<WordIndex> index;
+    std::vector<std::u16string> foldedFrench;   // by phrase number
     std::string builtFrom;   // the sizes and times of the files it was built from
 };
 

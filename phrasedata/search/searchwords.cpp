@@ -45,8 +45,9 @@ std::vector<std::string> SplitWords(std::string_view utf8Text)
 
 std::vector<std::u16string> SplitShownWords(std::u16string_view text)
 {
+    // The accented letters of Latin-1 are letters too, before folding.
     return Runs(ToLower(std::u16string(text)),
-                [](char16_t c) { return IsWordUnit(FoldForSearch(std::u16string_view(&c, 1)).front()); });
+                [](char16_t c) { return IsWordUnit(c) || (c >= 0xC0 && c <= 0xFF && c != 0xD7 && c != 0xF7); });
 }
 
 bool EndsInsideWord(std::u16string_view text)
