@@ -50,10 +50,11 @@ WordIndex::WordIndex(const std::vector<IndexedPhrase>& book, const std::vector<S
             familyFirst.push_back(phrase.family);
         const int index = int(phrases.size());
         phrases.push_back({phrase.number, int(familyFirst.size()) - 1});
-        AddText(index, SplitWords(phrase.english), Field::English);
-        AddText(index, SplitWords(phrase.french), Field::French);
+        const std::vector<std::string> french = SplitWords(phrase.french);
+        AddText(index, SplitWords(phrase.english), Field::English, french);
+        AddText(index, french, Field::French, french);
         for (const std::string& keyword : phrase.keywords)
-            AddText(index, SplitWords(std::string_view(keyword)), Field::Keyword);
+            AddText(index, SplitWords(std::string_view(keyword)), Field::Keyword, french);
         for (const std::u16string* text : {&phrase.english, &phrase.french})
             for (std::u16string& word : SplitShownWords(*text))
                 if (word.size() > 1)
@@ -72,20 +73,27 @@ int WordIndex::Intern(const std::string& word)
     return it->second;
 }
 
-void WordIndex::AddText(int phrase, const std::vector<std::string>& textWords, Field field)
+void WordIndex::AddText(int phrase, const std::vector<std::string>& textWords, Field field,
+                        const std::vector<std::string>& frenchWords)
 {
-    const auto post = [&](std::vector<Posting>& postings) {
+    const auto post = [&](std::vector<Posting>& postings, bool frenchSense) {
         if (postings.empty() || postings.back().phrase != phrase || postings.back().field != field)
-            postings.push_back({phrase, field});
+            postings.push_back({phrase, field, frenchSense});
+    };
+    const auto frenchSense = [&](const std::string& word) {
+        return field == Field::French ||
+               (field == Field::Keyword && std::find(frenchWords.begin(), frenchWords.end(), word) != frenchWords.end());
     };
     for (std::size_t k = 0; k < textWords.size(); ++k) {
         Word& word = words[std::size_t(Intern(textWords[k]))];
-        post(word.postings);
-        word.inEnglish |= field == Field::English;
+        const bool french = frenchSense(word.text);
+        post(word.postings, french);
+        word.inEnglish |= !french;
+        word.inEnglishText |= field == Field::English;
         word.inFrench |= field == Field::French;
         // "wi fi" is found by "wifi", "l addition" by "laddition".
         if (k + 1 < textWords.size())
-            post(joinedPairs[textWords[k] + textWords[k + 1]]);
+            post(joinedPairs[textWords[k] + textWords[k + 1]], field == Field::French);
     }
 }
 
@@ -94,8 +102,8 @@ void WordIndex::IndexWordShapes()
     for (int id = 0; id < int(words.size()); ++id) {
         const Word& word = words[std::size_t(id)];
         // Keywords mix both languages, so they get both kinds of stem and sound.
-        const bool english = word.inEnglish || !word.inFrench;
-        const bool french = word.inFrench || !word.inEnglish;
+        const bool english = word.inEnglishText || !word.inFrench;
+        const bool french = word.inFrench || !word.inEnglishText;
         const bool sounded = word.text.size() >= kShortestSoundWord;
         if (english) {
             AddUnique(englishStems, englishStemmer.Stem(word.text), id);
@@ -186,8 +194,8 @@ void WordIndex::Query::ChooseLanguages()
         const auto found = index.wordIds.find(query[i]);
         const Word* word = found == index.wordIds.end() ? nullptr : &index.words[std::size_t(found->second)];
         ambiguous.push_back(word && word->inEnglish && word->inFrench);
-        english[i] = word && word->inEnglish && !word->inFrench;
-        french[i] = word && word->inFrench && !word->inEnglish;
+        english[i] = word && word->inEnglishText && !word->inFrench;
+        french[i] = word && word->inFrench && !word->inEnglishText;
     }
     for (std::size_t i = 0; i < query.size(); ++i) {
         int englishOthers = 0, frenchOthers = 0;
@@ -203,9 +211,9 @@ void WordIndex::Query::Mark(std::size_t slot, const Posting& posting, std::uint8
 {
     if (posting.field == Field::Keyword)
         kind = std::max<std::uint8_t>(kind, kSynonymOrKeyword);
-    else if (ambiguous[slot] && kind < kSynonymOrKeyword &&
-             (posting.field == Field::French) != (readAs[slot] == Language::French))
-        kind = kSynonymOrKeyword;
+    // The other language's sense of a word both write comes after every match in the sense it is read in.
+    if (ambiguous[slot] && kind <= kWordForm && posting.frenchSense != (readAs[slot] == Language::French))
+        kind = kSoundOrTypo;
     std::uint8_t& best = kinds[std::size_t(posting.phrase) * query.size() + slot];
     best = std::min(best, kind);
 }
@@ -345,7 +353,7 @@ void WordIndex::Query::MarkTerm(std::size_t slot, const std::vector<std::string>
         held = std::move(both);
     }
     for (int phrase : held)
-        Mark(slot, Posting{phrase, Field::Keyword}, kind);
+        Mark(slot, Posting{phrase, Field::Keyword, false}, kind);
 }
 
 std::vector<int> WordIndex::Query::Ranked() const

@@ -60,12 +60,15 @@ private:
     struct Posting {
         std::int32_t phrase;   // index into `phrases`
         Field field;
+        // The word is read as French here: in the French, or a keyword the phrase's French also holds.
+        bool frenchSense;
     };
     struct Word {
         std::string text;
         std::vector<Posting> postings;
-        bool inEnglish = false;
-        bool inFrench = false;
+        bool inEnglish = false;      // in an English text, or a keyword its phrase's French lacks
+        bool inFrench = false;       // in a French text
+        bool inEnglishText = false;
     };
     struct Phrase {
         int number;
@@ -73,7 +76,8 @@ private:
     };
     class Query;
 
-    void AddText(int phrase, const std::vector<std::string>& words, Field field);
+    void AddText(int phrase, const std::vector<std::string>& words, Field field,
+                 const std::vector<std::string>& frenchWords);
     int Intern(const std::string& word);
     void AddSynonyms(const std::vector<SynonymLine>& lines);
     void IndexWordShapes();

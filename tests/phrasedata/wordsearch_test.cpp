@@ -122,7 +122,8 @@ protected:
          Phrase(13, u"Is there Wi-Fi?", u"Y a-t-il le Wi-Fi ?"),
          Phrase(14, u"There is no hot water.", u"Il n'y a pas d'eau chaude.", {"shower", "cold", "douche froide"}),
          Phrase(15, u"Where are the toilets?", u"O\u00F9 sont les toilettes ?"),
-         Phrase(16, u"Where is the taxi rank?", u"O\u00F9 est la station de taxis ?")},
+         Phrase(16, u"Where is the taxi rank?", u"O\u00F9 est la station de taxis ?"),
+         Phrase(17, u"It hurts here.", u"J'ai mal l\u00E0.", {"pain"})},
         {{{"toilet", "restroom", "loo"}, false}, {{"cab", "taxi"}, true}, {{"cash machine", "atm"}, false}}};
 
     std::vector<int> Top(const char16_t* keyword, std::size_t rows = 3) const
@@ -142,8 +143,8 @@ TEST_F(SmallBook, WholeWordsComeBeforeLongerWordsAndAWordOfBothLanguagesFollowsT
         {u"car", {4, 5, 3}},              // "careful" last
         {u"gare", {6, 5}},                // the station before "garer"
         {u"coffee", {8}},                 // the member that matched, not the family's first
-        {u"pain", {11, 10}},              // alone, in English first
-        {u"du pain", {10, 11}},           // with French, the bread first
+        {u"pain", {11, 17, 10}},          // alone, in English first, its keyword sense too
+        {u"du pain", {10, 17, 11}},       // with French, the bread first
         {u"shower cold", {14, 7}},        // the phrase whose keywords cover both words first
         {u"where toilet", {15, 12, 16}},  // the rare word decides; "where" alone brings the rest
         {u"the", {1, 6, 9}},              // a common word alone still finds, in book order
