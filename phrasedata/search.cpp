@@ -113,15 +113,14 @@ std::vector<PhraseBook::SearchRow> PhraseBook::WordRows(const std::vector<MapFam
 {
     std::vector<SearchRow> rows;
     std::vector<bool> listed(families.size());
-    const auto familyOf = [&families](int number) {
+    for (int number : bookIndex.For(families).Search(keywordText)) {
         const auto after = std::upper_bound(families.begin(), families.end(), number,
                                             [](int n, const MapFamily& family) { return n < family.first; });
-        return std::size_t(after - families.begin()) - 1;
-    };
-    for (int number : bookIndex.For(families).Search(keywordText)) {
-        const std::size_t family = familyOf(number);
-        listed[family] = true;
-        rows.push_back({&families[family], number});
+        // The index names only phrases of these families; nothing else is listed.
+        if (after == families.begin() || number >= (after - 1)->first + (after - 1)->members)
+            continue;
+        listed[std::size_t(after - families.begin()) - 1] = true;
+        rows.push_back({&*(after - 1), number});
     }
     for (const SearchRow& row : substringRows)
         if (!listed[std::size_t(row.family - families.data())])

@@ -23,14 +23,16 @@ std::vector<Record> ReadRecords(const char* name)
     return records;
 }
 
+// The size of a file as its stream tells it, and its time of change where the
+// file system has one.
 std::string FileStamp(const char* name)
 {
-    std::error_code error;
-    const auto size = std::filesystem::file_size(name, error);
-    if (error)
+    FilePtr file = OpenFile(name, "rb");
+    if (!file)
         return "-;";
+    std::error_code error;
     const auto time = std::filesystem::last_write_time(name, error);
-    return std::to_string(size) + "@" + std::to_string(time.time_since_epoch().count()) + ";";
+    return std::to_string(FileSize(file.get())) + "@" + std::to_string(error ? 0 : time.time_since_epoch().count()) + ";";
 }
 
 } // namespace
