@@ -6,14 +6,6 @@
 
 namespace {
 
-std::string_view Trim(std::string_view text)
-{
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 std::string Joined(const std::vector<std::string>& terms)
 {
     std::string text;
@@ -30,12 +22,20 @@ std::string WholeFile(const char* name)
 
 } // namespace
 
+std::string_view TrimBlanks(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
 std::vector<std::string> SplitTermList(std::string_view list)
 {
     std::vector<std::string> terms;
     while (true) {
         const std::size_t comma = list.find(',');
-        const std::string_view term = Trim(list.substr(0, comma));
+        const std::string_view term = TrimBlanks(list.substr(0, comma));
         if (term.empty())
             return {};
         terms.emplace_back(term);
@@ -50,7 +50,7 @@ std::optional<SynonymLine> ParseSynonymLine(std::string_view line, std::string& 
     SynonymLine parsed;
     const std::size_t arrow = line.find('>');
     if (arrow != std::string_view::npos) {
-        const std::string_view from = Trim(line.substr(0, arrow));
+        const std::string_view from = TrimBlanks(line.substr(0, arrow));
         parsed.oneWay = true;
         parsed.terms = SplitTermList(line.substr(arrow + 1));
         if (from.empty() || from.find(',') != std::string_view::npos || parsed.terms.empty() ||
@@ -79,7 +79,7 @@ std::string FormatSynonymLine(const SynonymLine& line)
 std::optional<PhraseKeywords> ParseKeywordsLine(std::string_view line, int phraseCount, std::string& error)
 {
     const std::size_t bar = line.find('|');
-    const std::string_view number = Trim(line.substr(0, bar));
+    const std::string_view number = TrimBlanks(line.substr(0, bar));
     PhraseKeywords parsed;
     for (char c : number)
         parsed.phrase = c >= '0' && c <= '9' && parsed.phrase < 100000 ? parsed.phrase * 10 + (c - '0') : -1;
@@ -111,7 +111,7 @@ std::vector<TextLine> ContentLines(std::string_view text)
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         if (line.ends_with('\r'))
             line.remove_suffix(1);
-        line = Trim(line);
+        line = TrimBlanks(line);
         if (!line.empty() && line.front() != '#')
             lines.push_back({number, line});
     }

@@ -32,6 +32,9 @@ struct PhraseKeywords {
     std::vector<std::string> keywords;
 };
 
+// A text without its leading and trailing spaces and tabs.
+std::string_view TrimBlanks(std::string_view text);
+
 // The terms of a comma-separated list, trimmed; empty when one is blank.
 std::vector<std::string> SplitTermList(std::string_view list);
 

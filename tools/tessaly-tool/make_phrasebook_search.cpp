@@ -9,14 +9,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string_view Trim(std::string_view text)
-{
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 // The lines of a source file, or none when it is missing.
 std::optional<std::string> ReadSource(const fs::path& path)
 {
@@ -61,7 +53,7 @@ std::vector<PhraseKeywords> ReadKeywordSource(std::string_view text, const std::
             faults.push_back({line.number, first == last ? "expected \"NUMBER | English | keyword, keyword\"" : error});
             continue;
         }
-        const std::string english(Trim(line.text.substr(first + 1, last - first - 1)));
+        const std::string english(TrimBlanks(line.text.substr(first + 1, last - first - 1)));
         const auto phrase = phrases.find(parsed->phrase);
         if (phrase == phrases.end() || phrase->second->english != english) {
             faults.push_back({line.number, "the English \"" + english + "\" is not that of phrase " +
