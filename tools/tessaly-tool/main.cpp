@@ -3,6 +3,7 @@
 #include "subcommands.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <cstdio>
 #include <cstring>
 
@@ -48,6 +49,11 @@ bool IsOption(const char* argument, const char* shortName, const char* longName)
 int RunDeclared(const char* name, void (*declare)(QCommandLineParser&), int (*run)(const QCommandLineParser&),
                 const Arguments& args)
 {
+    // The help text names the program after the application's first argument.
+    std::string program = std::string("tessaly-tool ") + name;
+    int argc = 1;
+    char* argv[] = {program.data(), nullptr};
+    const QCoreApplication application(argc, argv);
     QCommandLineParser parser;
     const QCommandLineOption help(QStringLiteral("help"), QStringLiteral("Shows this help."));
     parser.addOption(help);
