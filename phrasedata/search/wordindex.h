@@ -13,6 +13,7 @@
 // word counting for more the rarer it is in the book; a word that a large
 // part of the book holds ("the", "de") alone never brings a row.
 
+#include "ranking.h"
 #include "searchdata.h"
 #include "stemmer.h"
 
@@ -28,16 +29,6 @@ struct IndexedPhrase {
     std::u16string english;
     std::u16string french;
     std::vector<std::string> keywords;  // UTF-8
-};
-
-// How a row matched a word of the keyword, best first.
-enum MatchKind : std::uint8_t {
-    kSameWord = 0,
-    kWordForm = 1,
-    kSynonymOrKeyword = 2,
-    kSoundOrTypo = 3,
-    kInsideLongerWord = 4,
-    kNoMatch = 255,
 };
 
 class WordIndex {
@@ -70,10 +61,6 @@ private:
         bool inFrench = false;       // in a French text
         bool inEnglishText = false;
     };
-    struct Phrase {
-        int number;
-        int family;            // index of its family, in book order
-    };
     class Query;
 
     void AddText(int phrase, const std::vector<std::string>& words, Field field,
@@ -82,7 +69,7 @@ private:
     void AddSynonyms(const std::vector<SynonymLine>& lines);
     void IndexWordShapes();
 
-    std::vector<Phrase> phrases;
+    std::vector<IndexedSlot> phrases;
     std::vector<int> familyFirst;   // per family, its first phrase number
     std::vector<Word> words;
     std::unordered_map<std::string, int> wordIds;
