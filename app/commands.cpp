@@ -3,6 +3,7 @@
 
 #include "captionmodes.h"
 #include "hoverbutton.h"
+#include "keywordcompleter.h"
 #include "mylistbox.h"
 #include "soundplayer.h"
 #include "tessalydlg.h"
@@ -51,6 +52,10 @@ void CTessalyDlg::EnterSearchMode()
     SetFavouriteTip(QStringLiteral("Add to Favorite"));
     Button(resources::kRunSearchButton)->SetTipText(QStringLiteral("Search"), true);
     update(translationArea);
+    // The book's words are offered once the index is built, here rather than
+    // at start, where no search may ever be made.
+    if (!keywordEdit->completer())
+        new KeywordCompleter(book->SearchIndex().BookWords(), keywordEdit);
     // The first key the user types goes into the keyword.
     keywordEdit->setFocus(Qt::OtherFocusReason);
 }
@@ -63,6 +68,12 @@ void CTessalyDlg::RunSearch()
     book->SearchPhrases();
     SelectFirstRow();
     RefreshControls();
+    // Nothing found: once the message has closed, the next word typed
+    // replaces the keyword rather than joining it.
+    if (phraseList->count() == 0 && !book->keywordText.empty()) {
+        keywordEdit->setFocus(Qt::OtherFocusReason);
+        keywordEdit->selectAll();
+    }
 }
 
 void CTessalyDlg::RunSearchIfDirty()

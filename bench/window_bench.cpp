@@ -46,7 +46,8 @@ void EnterPhraseBookCopy()
     std::string pattern = (fs::temp_directory_path() / "tessaly-bench-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr)
         std::abort();
-    for (const char* name : {"English.dat", "French.dat", "MapEngSpec.data", "Relate.dat", "data.idx", "data.dat"})
+    for (const char* name : {"English.dat", "French.dat", "MapEngSpec.data", "Relate.dat", "data.idx", "data.dat",
+                             "Synonyms.dat", "Keywords.dat"})
         fs::copy_file(fs::path(TESSALY_DATA_DIR) / name, fs::path(pattern) / name);
     fs::current_path(pattern);
 }

@@ -4,6 +4,7 @@
 #include "guidefile.h"
 #include "records.h"
 #include "search.h"
+#include "searchdata.h"
 #include "soundarchive.h"
 #include "text.h"
 
@@ -14,13 +15,15 @@
 namespace {
 
 // Every file holds one fixed-size record per phrase, except the clips, which
-// are checked against the header and the index.
+// are checked against the header and the index, and the search's own text
+// files, checked line by line.
 struct DataFile {
     const char* name;
-    std::size_t recordSize;   // 0 for "data.dat"
+    std::size_t recordSize;   // 0 for "data.dat" and the search's text files
     const char16_t* whenMissing;
     const char16_t* whenDamaged;
     std::vector<std::u16string> coveredMessages;
+    bool searchText = false;
 };
 
 const DataFile kDataFiles[] = {
@@ -40,8 +43,12 @@ const DataFile kDataFiles[] = {
     {"data.dat", 0, u"no phrase can be spoken, nor its related phrases listed",
      u"phrases whose sounds lie outside it cannot be spoken",
      {u"Can't find sound file!", u"This file is not in right format!"}},
-    // Optional: the program works without it.
+    // Optional: the program works without them.
     {kGuideFileName, GuideRecord::kSize, u"no pronunciation guide is shown", u"no pronunciation guide is shown", {}},
+    {kSynonymsFile, 0, u"the keyword search finds no synonyms", u"the keyword search leaves its damaged lines out",
+     {}, true},
+    {kKeywordsFile, 0, u"the keyword search finds phrases by their own words only",
+     u"the keyword search leaves its damaged lines out", {}, true},
 };
 
 constexpr long kExpectedRecords = kPhraseCount;
@@ -74,6 +81,17 @@ std::optional<std::u16string> Damage(const DataFile& file, const std::filesystem
     const long size = FileSize(stream);
     if (size < 0)
         return u"cannot be read (" + Utf8ToUtf16(std::strerror(errno)) + u")";
+    if (file.searchText) {
+        const auto bytes = ReadWholeFile((folder / file.name).string());
+        if (!bytes)
+            return u"cannot be read (" + Utf8ToUtf16(std::strerror(errno)) + u")";
+        const std::optional<std::string> fault =
+            SearchDataFault(file.name, std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()),
+                            kPhraseCount);
+        if (!fault)
+            return std::nullopt;
+        return u"is damaged (" + Utf8ToUtf16(*fault) + u")";
+    }
     if (file.recordSize != 0) {
         const long expected = kExpectedRecords * long(file.recordSize);
         if (size == expected)

@@ -33,3 +33,11 @@ public:
     void ReadControls() override {}
     void SelectFirstRow() override {}
 };
+
+// A player that takes no clip: searching loads none.
+class HeadlessPlayer : public ClipPlayer {
+public:
+    void Close() override {}
+    int Open(std::unique_ptr<std::uint8_t[]>&, std::uint32_t) override { return 0; }
+    int Prepare(std::uint32_t, std::uint32_t) override { return 0; }
+};

@@ -4,12 +4,14 @@
 // and write the phrase files. It reaches the screen only through the views of
 // windowviews.h, so it runs and is tested without a display.
 
+#include "bookindex.h"
 #include "cfile.h"
 #include "records.h"
 #include "windowviews.h"
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <set>
@@ -61,10 +63,15 @@ public:
     void LoadMapRange(int first, int last);
     void FitListWidth();
 
-    // Keyword search and related phrases. After the phrases whose English
-    // holds the keyword come those whose French holds it, compared without
-    // case or accents, each family once.
+    // Keyword search and related phrases. With "Exact match only", the
+    // phrases whose list text is the keyword, then those whose French is it
+    // (without case or accents). Otherwise the phrases that match the words
+    // of the keyword, best first (bookindex.h), then any other whose list
+    // text or French holds the keyword as it was typed. Each family is one
+    // row, showing the member that matched.
     void SearchPhrases();
+    // The word index of the book in the current folder, built on first use.
+    const WordIndex& SearchIndex();
     bool FindRelatedPhrases();
     void AddPhraseByNumber(int first, int last);
 
@@ -129,14 +136,16 @@ public:
     static constexpr long kFavouritesListed = 4000;
 
 private:
-    // A run of map records listed as one row: the first phrase number, how
-    // many phrases it stands for, and the first record's text.
-    struct MapFamily {
-        int first;
-        int members;
-        std::string mapText;
+    // A row of search results: a family, and the member it shows.
+    struct SearchRow {
+        const MapFamily* family;
+        int member;
     };
-    bool ListFrenchMatches(const std::vector<MapFamily>& families);
+    // `frenchOf` gives a member's French folded for comparison.
+    std::vector<SearchRow> SubstringRows(const std::vector<MapFamily>& families,
+                                         const std::function<std::u16string(int)>& frenchOf);
+    std::vector<SearchRow> WordRows(const std::vector<MapFamily>& families, const std::vector<SearchRow>& substringRows);
+    void AddSearchRow(const SearchRow& row);
     // The English text of a phrase as the rows and phraseIds hold it.
     std::u16string EnglishTextOf(int number);
 
@@ -156,4 +165,5 @@ private:
 
     WindowViews views;
     std::set<std::u16string, std::less<>> shownFailures;
+    BookIndex bookIndex;
 };

@@ -87,6 +87,11 @@ std::u16string FoldForSearch(std::u16string_view text)
     std::u16string folded;
     folded.reserve(text.size());
     for (char16_t c : text) {
+        // Most text is plain ASCII, which only needs its capitals lowered.
+        if (c < 0x80) {
+            folded += c >= u'A' && c <= u'Z' ? char16_t(c + 0x20) : c;
+            continue;
+        }
         const FoldRow* row = nullptr;
         for (const FoldRow& candidate : kFolds)
             if (candidate.from.find(c) != std::u16string_view::npos)

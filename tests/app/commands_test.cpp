@@ -18,8 +18,8 @@ TEST_F(Commands, SearchRunsOnEnterOnlyAfterAChangeAndAnEmptyViewSpeaksAndRelates
     EXPECT_EQ(RowCount(), 169);
     auto enter = [&](Qt::Key key) { QTest::keyClick(window.get(), key); };
     const struct { std::function<void()> act; QStringList rows; QString french; bool unselected = false; } steps[] = {
-        {[&] { Click(kSearchModeButton); Keyword()->setText("three"); Click(kRunSearchButton); }, {"Phrase [two]"},
-         "Phrase 2 fr"},
+        {[&] { Click(kSearchModeButton); Keyword()->setText("three"); Click(kRunSearchButton); }, {"Phrase [three]"},
+         "Phrase 3 fr"},
         {[&] { Keyword()->setText("phrase 12"); enter(Qt::Key_Return); },
          {"Phrase 12", "Phrase 120", "Phrase 121", "Phrase 122", "Phrase 123"}, "Phrase 12 fr"},
         {[&] { window->PhraseList()->ClearRows(); enter(Qt::Key_Return); }, {}, ""},   // nothing changed

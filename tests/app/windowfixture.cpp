@@ -46,6 +46,7 @@ void WriteWindowBook()
     std::vector<std::vector<int>> related = {{5, 9}, {1}};
     related.resize(831);
     WriteRelated(related);
+    WriteSearchData();
 
     Bytes header{'q', 'o', 'r', 'v', 'a', 'm', 'u', 'l', 0, 0, 0, 0};
     WriteLE32(header.data() + 8, 2102);

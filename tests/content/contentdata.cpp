@@ -76,7 +76,8 @@ std::vector<int> ListedPhrases(int first, int last)
 
 ContentWindow::ContentWindow(ClipPlayer* clipPlayer) : FakeWindowSet(clipPlayer)
 {
-    for (const char* name : {"English.dat", "French.dat", "MapEngSpec.data", "Relate.dat", "data.idx", "data.dat"})
+    for (const char* name : {"English.dat", "French.dat", "MapEngSpec.data", "Relate.dat", "data.idx", "data.dat",
+                             "Synonyms.dat", "Keywords.dat"})
         std::filesystem::create_symlink(DataPath(name), name);
     window.list = nullptr;
     book.OpenDataFiles();

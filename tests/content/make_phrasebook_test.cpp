@@ -21,14 +21,22 @@ std::vector<std::string> SourceLines()
     return lines;
 }
 
-// Runs the tool in the current directory on `lines` as "book.txt", writing
-// into "out"; its exit status and its error stream.
-std::pair<int, std::string> MakePhrasebook(const std::vector<std::string>& lines)
+void WriteLines(const std::string& name, const std::vector<std::string>& lines)
 {
     std::string text;
     for (const std::string& line : lines)
         text += line + "\n";
-    WriteFile("book.txt", Bytes(text.begin(), text.end()));
+    WriteFile(name, Bytes(text.begin(), text.end()));
+}
+
+// Runs the tool in the current directory on `lines` as "book.txt", beside the
+// bundled search sources, writing into "out"; its exit status and its error stream.
+std::pair<int, std::string> MakePhrasebook(const std::vector<std::string>& lines)
+{
+    WriteLines("book.txt", lines);
+    for (const char* source : {"synonyms.txt", "keywords.txt"})
+        if (!FileExists(source))
+            WriteFile(source, ReadFile(DataPath(std::string("source/") + source)));
     const std::string tool = TESSALY_TOOL;
     const int status = std::system((tool + " make-phrasebook book.txt out --no-clips >/dev/null 2>errors").c_str());
     const Bytes errors = ReadFile("errors");
@@ -56,7 +64,8 @@ TEST(MakePhrasebook, RebuildsTheCommittedFilesFromTheSource)
     const auto [status, errors] = MakePhrasebook(SourceLines());
     ASSERT_EQ(status, 0) << errors;
     for (std::string name :
-         {"English.txt", "Orlenic.txt", "English.dat", "French.dat", "MapEngSpec.data", "Relate.dat"})
+         {"English.txt", "Orlenic.txt", "English.dat", "French.dat", "MapEngSpec.data", "Relate.dat", "Synonyms.dat",
+          "Keywords.dat"})
         EXPECT_TRUE(ReadFile("out/" + name) == ReadFile(DataPath(name)))
             << name << " differs from the source: regenerate data/ (data/README.md)";
     EXPECT_FALSE(FileExists("out/data.dat") || FileExists("out/data.idx"));   // without speech the archive stays
@@ -128,4 +137,27 @@ TEST(MakePhrasebook, RefusesAGuideWithASoundTheSchemeLacksNamingTheSoundAndThePh
         << reported;
     EXPECT_NE(reported.find("no pronunciation guide written"), std::string::npos) << reported;
     EXPECT_FALSE(FileExists("out/Guide.dat") || FileExists("out/data.dat"));
+}
+
+TEST(MakePhrasebook, RefusesSearchSourcesWithMalformedLinesOrKeywordsForAnotherPhrasesEnglish)
+{
+    const ScopedTempDir dir;
+    WriteLines("synonyms.txt", {"# equivalents", "toilet, loo", "lonely", "cab > taxi", "a > b > c"});
+    WriteLines("keywords.txt", {"# keywords", "531 | There is no hot water. | shower, cold",
+                                "532 | There is no hot water. | shower", "13 | I speak [English]. | language",
+                                "14 | I speak [German]. | deutsch", "531 | There is no hot water. | again",
+                                "900 | Nothing. | x", "50 | Toilets"});
+    const auto [status, errors] = MakePhrasebook(SourceLines());
+    EXPECT_NE(status, 0);
+    for (const std::string expected :
+         {"synonyms.txt:3: expected two or more terms", "synonyms.txt:5: expected \"term > target, target\"",
+          "keywords.txt:3: the English \"There is no hot water.\" is not that of phrase 532",
+          "keywords.txt:4: the English \"I speak [English].\" is not that of phrase 13, \"I speak "
+          "[English|German|Spanish|Italian].\"",
+          "keywords.txt:6: phrase 531 already has keywords on line 2", "keywords.txt:7: expected \"NUMBER|keyword",
+          "keywords.txt:8: expected \"NUMBER | English | keyword, keyword\""})
+        EXPECT_NE(errors.find(expected), std::string::npos) << expected << " in:\n" << errors;
+    for (const std::string unexpected : {"synonyms.txt:2", "synonyms.txt:4", "keywords.txt:2", "keywords.txt:5"})
+        EXPECT_EQ(errors.find(unexpected), std::string::npos) << unexpected << " in:\n" << errors;
+    EXPECT_FALSE(std::filesystem::exists("out"));
 }

@@ -60,13 +60,15 @@ usr/share/metainfo/$app_id.metainfo.xml
 usr/share/tessaly/English.dat
 usr/share/tessaly/French.dat
 usr/share/tessaly/Guide.dat
+usr/share/tessaly/Keywords.dat
 usr/share/tessaly/MapEngSpec.data
 usr/share/tessaly/Relate.dat
+usr/share/tessaly/Synonyms.dat
 usr/share/tessaly/data.dat
 usr/share/tessaly/data.idx"
 installed=$(cd "$root" && find . -type f -printf '%P\n' | LC_ALL=C sort)
 [[ $installed == "$(LC_ALL=C sort <<<"$expected")" ]] || fail "the package holds:"$'\n'"$installed"
-for file in English.dat French.dat Guide.dat MapEngSpec.data Relate.dat data.dat data.idx; do
+for file in English.dat French.dat Guide.dat MapEngSpec.data Relate.dat data.dat data.idx Synonyms.dat Keywords.dat; do
   cmp -s "$root/usr/share/tessaly/$file" "$source/data/$file" || fail "$file differs from the bundled phrase book"
 done
 for size in 48 128 256; do

@@ -113,9 +113,9 @@ TEST_F(Search, FrenchMatchesFollowTheEnglishOnesWithoutCaseOrAccents)
     WriteFrench({u"Sortie\r", u"Mon th\u00E9 est froid.\r", u"Mon caf\u00E9 est froid.\r",
                  u"Un CAF\u00C9, s\u2019il vous pla\u00EEt.\r", u"Quelle sortie\u00A0?\r"});
     book.OpenDataFiles();
-    // English matches come first in their order; a family is listed once, by the member that matched.
+    // A family is listed once, by the member that matched; with "Exact match only" English matches come first.
     const struct { std::u16string keyword; bool exact; Texts rows; } cases[] = {
-        {u"coffee", false, {"My [tea] now.", "A coffee, please."}}, {u"ou", false, {"Way out?", "A coffee, please."}},
+        {u"coffee", false, {"My [coffee] now.", "A coffee, please."}}, {u"My [tea|coffee] now.", true, {"My [tea] now."}}, {u"ou", false, {"Way out?", "A coffee, please."}},
         {u"S'IL VOUS PLAIT", false, {"A coffee, please."}}, {u"quelle sortie ?", true, {"Way out?"}},
         {u"TH\u00C9", false, {"My [tea] now."}}, {u"cafe", false, {"My [coffee] now.", "A coffee, please."}}};
     for (const auto& c : cases) {

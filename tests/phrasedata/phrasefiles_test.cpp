@@ -113,18 +113,23 @@ TEST(DataFileCheck, NamesEveryDamagedOrUnreadableFileAndWhatWillNotWork)
         WriteNumberedBook(831);
         WriteRelated({});
         WriteSoundArchive(std::vector<Bytes>(831, Bytes(10, 0x55)));
+        WriteSearchData({"toilet, loo", "cab > taxi"}, {"531|shower, douche froide"});
     };
     whole();
     EXPECT_EQ(ProblemLines(dir.path()), "");
     std::filesystem::resize_file("MapEngSpec.data", 830 * 178);
     std::filesystem::resize_file("Relate.dat", 86425);
     std::filesystem::resize_file("data.dat", 12 + 8305);
+    WriteSearchData({}, {"# comment", "531|shower", "832|beyond the book"});
+    std::filesystem::remove("Synonyms.dat");
     EXPECT_EQ(ProblemLines(dir.path()),
               "MapEngSpec.data is damaged (147740 bytes where 147918 are expected): phrases it does not hold are "
               "missing from the lists and the keyword search\nRelate.dat is damaged (86425 bytes where 86424 are "
               "expected, its last record torn): related phrases cannot be listed for the phrases it does not hold\n"
               "data.dat is damaged (1 of its sounds lie past its end of 8317 bytes): phrases whose sounds lie outside "
-              "it cannot be spoken\n");
+              "it cannot be spoken\nSynonyms.dat is missing: the keyword search finds no synonyms\nKeywords.dat is "
+              "damaged (line 3: expected \"NUMBER|keyword,keyword\" with a phrase number from 1 to 831): the keyword "
+              "search leaves its damaged lines out\n");
     whole();
     std::filesystem::remove("English.dat");
     std::filesystem::create_directory("English.dat");

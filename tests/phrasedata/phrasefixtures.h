@@ -21,6 +21,9 @@ void WriteMap(const std::vector<MapEntry>& records);
 // One related-table row per phrase; `related[n - 1]` lists the phrases marked for phrase n.
 void WriteRelated(const std::vector<std::vector<int>>& related, int rows = 831);
 
+// The search's data files, "Synonyms.dat" and "Keywords.dat", one line each.
+void WriteSearchData(const std::vector<std::string>& synonyms = {}, const std::vector<std::string>& keywords = {});
+
 // A sound archive with a valid header and its index, clip n-1 for phrase n. Without clips every lookup is refused
 // silently, so showing a phrase says nothing about sound.
 void WriteSoundArchive(const std::vector<Bytes>& clips);

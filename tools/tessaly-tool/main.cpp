@@ -3,6 +3,7 @@
 #include "subcommands.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cstdio>
@@ -56,6 +57,8 @@ const Subcommand subcommands[] = {
      RunDecode},
     {"sheet", "sheet [--data FOLDER] [--favourites FILE] OUT.pdf: the printed phrase sheet as a PDF file",
      RunSheetCommand},
+    {"search", "search [--exact] [--data FOLDER] WORDS...: the phrases the window's keyword search lists",
+     [](const Arguments& args) { return RunDeclared("search", DeclareSearch, RunSearch, args); }},
     {"make-phrasebook", "make-phrasebook          SOURCE OUTDIR [--no-clips]: every data file from the phrase book's source "
                         "(--no-clips: without the spoken clips and the pronunciation guide)",
      RunMakePhrasebook},
@@ -75,6 +78,32 @@ bool IsOption(const char* argument, const char* shortName, const char* longName)
 }
 
 } // namespace
+
+int RunDeclared(const char* name, void (*declare)(QCommandLineParser&), int (*run)(const QCommandLineParser&),
+                const Arguments& args)
+{
+    // The help text names the program after the application's first argument.
+    std::string program = std::string("tessaly-tool ") + name;
+    int argc = 1;
+    char* argv[] = {program.data(), nullptr};
+    const QCoreApplication application(argc, argv);
+    QCommandLineParser parser;
+    const QCommandLineOption help(QStringLiteral("help"), QStringLiteral("Shows this help."));
+    parser.addOption(help);
+    declare(parser);
+    QStringList arguments{QStringLiteral("tessaly-tool ") + QString::fromLatin1(name)};
+    for (const std::string& arg : args)
+        arguments << QString::fromLocal8Bit(arg.c_str());
+    if (!parser.parse(arguments)) {
+        std::fprintf(stderr, "tessaly-tool %s: %s\n%s", name, qPrintable(parser.errorText()), qPrintable(parser.helpText()));
+        return 2;
+    }
+    if (parser.isSet(help)) {
+        std::printf("%s", qPrintable(parser.helpText()));
+        return 0;
+    }
+    return run(parser);
+}
 
 int main(int argc, char** argv)
 {

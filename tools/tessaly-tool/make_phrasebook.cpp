@@ -7,6 +7,7 @@
 #include "make_phrasebook_files.h"
 #include "make_phrasebook_guide.h"
 #include "make_phrasebook_related.h"
+#include "make_phrasebook_search.h"
 #include "make_phrasebook_source.h"
 #include "subcommands.h"
 
@@ -77,7 +78,7 @@ private:
     fs::path previous;
 };
 
-int WriteDataFiles(const std::vector<BookPhrase>& book, const Options& options)
+int WriteDataFiles(const std::vector<BookPhrase>& book, const SearchSources& search, const Options& options)
 {
     std::error_code error;
     fs::create_directories(options.outputDir, error);
@@ -87,9 +88,11 @@ int WriteDataFiles(const std::vector<BookPhrase>& book, const Options& options)
 
     std::string problem;
     if (!WriteTextSources(book, problem) || !RunBuilders(problem) || !WriteCategoryMap(book, problem) ||
-        !WriteRelatedTable(ChooseRelatedPhrases(book), problem))
+        !WriteRelatedTable(ChooseRelatedPhrases(book), problem) || !WriteSearchFiles(search, problem))
         return Fail(problem);
-    std::printf("wrote English.txt, Orlenic.txt, English.dat, French.dat, MapEngSpec.data, Relate.dat\n");
+    std::printf("wrote English.txt, Orlenic.txt, English.dat, French.dat, MapEngSpec.data, Relate.dat, "
+                "Synonyms.dat (%zu lines), Keywords.dat (%zu phrases)\n",
+                search.synonyms.size(), search.keywords.size());
     if (!options.clips)
         return 0;
 
@@ -137,9 +140,15 @@ int RunMakePhrasebook(const Arguments& args)
     SourceFaults faults;
     const std::vector<SourceLine> lines = ReadSourceLines(source, faults);
     const std::vector<BookPhrase> book = MakeBook(lines, faults);
-    if (!faults.empty()) {
-        PrintFaults(options.source, faults);
-        return Fail(std::to_string(faults.size()) + " fault(s) in the source; nothing written");
+    std::vector<SearchSourceFaults> searchFaults;
+    const SearchSources search = ReadSearchSources(options.source.parent_path(), lines, searchFaults);
+    std::size_t faultCount = faults.size();
+    PrintFaults(options.source, faults);
+    for (const SearchSourceFaults& file : searchFaults) {
+        PrintFaults(file.file, file.faults);
+        faultCount += file.faults.size();
     }
-    return WriteDataFiles(book, options);
+    if (faultCount > 0)
+        return Fail(std::to_string(faultCount) + " fault(s) in the sources; nothing written");
+    return WriteDataFiles(book, search, options);
 }

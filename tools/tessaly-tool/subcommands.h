@@ -19,3 +19,8 @@ int RunMakePhrasebook(const Arguments& args);
 // arguments, and the run once they are parsed.
 void DeclareSheet(QCommandLineParser& parser);
 int RunSheet(const QCommandLineParser& parser);
+void DeclareSearch(QCommandLineParser& parser);
+int RunSearch(const QCommandLineParser& parser);
+// Parses `args` for a command declared that way and runs it.
+int RunDeclared(const char* name, void (*declare)(QCommandLineParser&), int (*run)(const QCommandLineParser&),
+                const Arguments& args);

@@ -1,0 +1,84 @@
+#include "ranking.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// A word in more than this share of the families is common: it ranks rows
+// but never brings one on its own.
+constexpr int kCommonShare = 20;
+constexpr int kFewestCommonFamilies = 3;
+// What a common word counts for, beside the rarity of the others.
+constexpr double kCommonWeight = 0.05;
+
+} // namespace
+
+std::vector<int> RankPhrases(const std::vector<std::uint8_t>& kinds, std::size_t n, const std::vector<IndexedSlot>& phrases,
+                             std::size_t familyCount)
+{
+    // How many families each word brings, by itself or a form of it, or else at all.
+    std::vector<double> weight(n);
+    std::vector<bool> common(n);
+    bool allCommon = true;
+    for (std::size_t i = 0; i < n; ++i) {
+        std::vector<std::uint8_t> familyBest(familyCount, kNoMatch);
+        for (std::size_t p = 0; p < phrases.size(); ++p) {
+            std::uint8_t& best = familyBest[std::size_t(phrases[p].family)];
+            best = std::min(best, kinds[p * n + i]);
+        }
+        const auto strong = std::count_if(familyBest.begin(), familyBest.end(), [](std::uint8_t k) { return k <= kWordForm; });
+        const auto any = std::count_if(familyBest.begin(), familyBest.end(), [](std::uint8_t k) { return k != kNoMatch; });
+        const double holding = double(strong > 0 ? strong : std::max<std::ptrdiff_t>(any, 1));
+        common[i] = strong > std::max<std::ptrdiff_t>(kFewestCommonFamilies, std::ptrdiff_t(familyCount) / kCommonShare);
+        weight[i] = common[i] ? kCommonWeight : std::log(1.0 + double(familyCount) / holding);
+        allCommon = allCommon && common[i];
+    }
+
+    struct Candidate {
+        int number;
+        int family;
+        double coverage;
+        double cost;
+    };
+    const auto better = [](const Candidate& a, const Candidate& b) {
+        if (a.coverage != b.coverage)
+            return a.coverage > b.coverage;
+        if (a.cost != b.cost)
+            return a.cost < b.cost;
+        return a.number < b.number;
+    };
+    std::vector<Candidate> bestOfFamily(familyCount, Candidate{0, -1, 0, 0});
+    for (std::size_t p = 0; p < phrases.size(); ++p) {
+        Candidate candidate{phrases[p].number, phrases[p].family, 0, 0};
+        bool rare = false;
+        for (std::size_t i = 0; i < n; ++i) {
+            const std::uint8_t kind = kinds[p * n + i];
+            if (kind == kNoMatch)
+                continue;
+            candidate.coverage += weight[i];
+            candidate.cost += weight[i] * kind;
+            rare = rare || !common[i];
+        }
+        if (candidate.coverage == 0 || !(rare || allCommon))
+            continue;
+        Candidate& best = bestOfFamily[std::size_t(candidate.family)];
+        if (best.family < 0 || better(candidate, best))
+            best = candidate;
+    }
+    std::vector<Candidate> rows;
+    for (const Candidate& candidate : bestOfFamily)
+        if (candidate.family >= 0)
+            rows.push_back(candidate);
+    // Equal matches keep the book's order, that of the families' first phrases.
+    std::sort(rows.begin(), rows.end(), [&](const Candidate& a, const Candidate& b) {
+        if (a.coverage != b.coverage || a.cost != b.cost)
+            return better(a, b);
+        return a.family < b.family;
+    });
+    std::vector<int> numbers;
+    for (const Candidate& row : rows)
+        numbers.push_back(row.number);
+    return numbers;
+}
+

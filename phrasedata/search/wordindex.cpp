@@ -1,0 +1,376 @@
+#include "wordindex.h"
+
+#include "editdistance.h"
+#include "searchwords.h"
+#include "soundkeys.h"
+
+#include <algorithm>
+#include <set>
+
+namespace {
+
+// The most words of a keyword that are looked at; a sentence rarely has more.
+constexpr std::size_t kMostWords = 16;
+// Prefixes and sound keys shorter than this would match almost anything.
+constexpr std::size_t kShortestPrefix = 2;
+constexpr std::size_t kShortestSoundWord = 3;
+
+template <typename Map, typename Value>
+void AddUnique(Map& map, const std::string& key, const Value& value)
+{
+    auto& list = map[key];
+    if (std::find(list.begin(), list.end(), value) == list.end())
+        list.push_back(value);
+}
+
+std::string JoinWords(const std::vector<std::string>& words, std::size_t first, std::size_t count,
+                      std::string_view separator)
+{
+    std::string joined;
+    for (std::size_t k = first; k < first + count; ++k)
+        joined += (k == first ? "" : std::string(separator)) + words[k];
+    return joined;
+}
+
+} // namespace
+
+WordIndex::WordIndex(const std::vector<IndexedPhrase>& book, const std::vector<SynonymLine>& synonymLines)
+{
+    std::set<std::u16string> shown;
+    phrases.reserve(book.size());
+    for (const IndexedPhrase& phrase : book) {
+        if (familyFirst.empty() || familyFirst.back() != phrase.family)
+            familyFirst.push_back(phrase.family);
+        const int index = int(phrases.size());
+        phrases.push_back({phrase.number, int(familyFirst.size()) - 1});
+        const std::vector<std::string> french = SplitWords(phrase.french);
+        AddText(index, SplitWords(phrase.english), Field::English, french);
+        AddText(index, french, Field::French, french);
+        for (const std::string& keyword : phrase.keywords)
+            AddText(index, SplitWords(std::string_view(keyword)), Field::Keyword, french);
+        for (const std::u16string* text : {&phrase.english, &phrase.french})
+            for (std::u16string& word : SplitShownWords(*text))
+                if (word.size() > 1)
+                    shown.insert(std::move(word));
+    }
+    bookWords.assign(shown.begin(), shown.end());
+    IndexWordShapes();
+    AddSynonyms(synonymLines);
+}
+
+int WordIndex::Intern(const std::string& word)
+{
+    const auto [it, added] = wordIds.emplace(word, int(words.size()));
+    if (added)
+        words.push_back({word, {}});
+    return it->second;
+}
+
+void WordIndex::AddText(int phrase, const std::vector<std::string>& textWords, Field field,
+                        const std::vector<std::string>& frenchWords)
+{
+    const auto post = [&](std::vector<Posting>& postings, bool frenchSense) {
+        if (postings.empty() || postings.back().phrase != phrase || postings.back().field != field)
+            postings.push_back({phrase, field, frenchSense});
+    };
+    const auto frenchSense = [&](const std::string& word) {
+        return field == Field::French ||
+               (field == Field::Keyword && std::find(frenchWords.begin(), frenchWords.end(), word) != frenchWords.end());
+    };
+    for (std::size_t k = 0; k < textWords.size(); ++k) {
+        Word& word = words[std::size_t(Intern(textWords[k]))];
+        const bool french = frenchSense(word.text);
+        post(word.postings, french);
+        word.inEnglish |= !french;
+        word.inEnglishText |= field == Field::English;
+        word.inFrench |= field == Field::French;
+        // "wi fi" is found by "wifi", "l addition" by "laddition".
+        if (k + 1 < textWords.size())
+            post(joinedPairs[textWords[k] + textWords[k + 1]], field == Field::French);
+    }
+}
+
+void WordIndex::IndexWordShapes()
+{
+    for (int id = 0; id < int(words.size()); ++id) {
+        const Word& word = words[std::size_t(id)];
+        // Keywords mix both languages, so they get both kinds of stem and sound.
+        const bool english = word.inEnglishText || !word.inFrench;
+        const bool french = word.inFrench || !word.inEnglishText;
+        const bool sounded = word.text.size() >= kShortestSoundWord;
+        if (english) {
+            AddUnique(englishStems, englishStemmer.Stem(word.text), id);
+            if (const std::string key = EnglishSoundKey(word.text); sounded && key.size() > 1)
+                AddUnique(englishSounds, key, id);
+        }
+        if (french) {
+            AddUnique(frenchStems, frenchStemmer.Stem(word.text), id);
+            if (const std::string key = FrenchSoundKey(word.text); sounded && key.size() > 1)
+                AddUnique(frenchSounds, key, id);
+        }
+    }
+    wordsInOrder.resize(words.size());
+    for (int id = 0; id < int(words.size()); ++id)
+        wordsInOrder[std::size_t(id)] = id;
+    std::sort(wordsInOrder.begin(), wordsInOrder.end(),
+              [this](int a, int b) { return words[std::size_t(a)].text < words[std::size_t(b)].text; });
+}
+
+void WordIndex::AddSynonyms(const std::vector<SynonymLine>& lines)
+{
+    for (const SynonymLine& line : lines) {
+        std::vector<std::vector<std::string>> terms;
+        for (const std::string& term : line.terms)
+            if (std::vector<std::string> termWords = SplitWords(std::string_view(term)); !termWords.empty())
+                terms.push_back(std::move(termWords));
+        for (std::size_t from = 0; from < terms.size(); ++from) {
+            if (line.oneWay && from > 0)
+                break;
+            const std::string key = JoinWords(terms[from], 0, terms[from].size(), " ");
+            for (std::size_t to = 0; to < terms.size(); ++to)
+                if (to != from)
+                    AddUnique(synonyms, key, terms[to]);
+            if (terms[from].size() == 1) {
+                AddUnique(synonymStems, englishStemmer.Stem(key), key);
+                AddUnique(synonymStems, frenchStemmer.Stem(key), key);
+            }
+        }
+    }
+}
+
+// One search: the best kind of match of every phrase for every word of the keyword.
+class WordIndex::Query {
+public:
+    Query(const WordIndex& index, std::vector<std::string> keywordWords, bool lastWordGrowing)
+        : index(index), query(std::move(keywordWords)), kinds(index.phrases.size() * query.size(), kNoMatch)
+    {
+        ChooseLanguages();
+        for (std::size_t i = 0; i < query.size(); ++i)
+            Expand(i, query[i], kSameWord, Reach{true, true, lastWordGrowing && i + 1 == query.size()});
+        MatchAcrossWords();
+    }
+
+    std::vector<int> Ranked() const { return RankPhrases(kinds, query.size(), index.phrases, index.familyFirst.size()); }
+    std::vector<std::uint8_t> TakeKinds() { return std::move(kinds); }
+
+private:
+    // What may be tried for a word besides itself and its forms.
+    struct Reach {
+        bool synonyms;
+        bool fuzzy;
+        bool prefix;
+    };
+    enum class Language { English, French };
+
+    void ChooseLanguages();
+    bool Expand(std::size_t slot, const std::string& word, std::uint8_t floor, Reach reach);
+    void Correct(std::size_t slot, const std::string& word);
+    void MatchAcrossWords();
+    void MarkTerm(std::size_t slot, const std::vector<std::string>& term, std::uint8_t kind);
+    void MarkWord(std::size_t slot, int id, std::uint8_t kind);
+    void Mark(std::size_t slot, const Posting& posting, std::uint8_t kind);
+    std::vector<int> PhrasesHolding(const std::string& word) const;
+
+    const WordIndex& index;
+    std::vector<std::string> query;
+    std::vector<std::uint8_t> kinds;          // phrase * query.size() + slot
+    std::vector<bool> ambiguous;              // a word of both languages' texts
+    std::vector<Language> readAs;
+};
+
+void WordIndex::Query::ChooseLanguages()
+{
+    // A word both languages write ("pain", "car") is read in the language of
+    // the rest of the keyword, and alone in English.
+    std::vector<int> english(query.size()), french(query.size());
+    for (std::size_t i = 0; i < query.size(); ++i) {
+        const auto found = index.wordIds.find(query[i]);
+        const Word* word = found == index.wordIds.end() ? nullptr : &index.words[std::size_t(found->second)];
+        ambiguous.push_back(word && word->inEnglish && word->inFrench);
+        english[i] = word && word->inEnglishText && !word->inFrench;
+        french[i] = word && word->inFrench && !word->inEnglishText;
+    }
+    for (std::size_t i = 0; i < query.size(); ++i) {
+        int englishOthers = 0, frenchOthers = 0;
+        for (std::size_t k = 0; k < query.size(); ++k) {
+            englishOthers += k != i ? english[k] : 0;
+            frenchOthers += k != i ? french[k] : 0;
+        }
+        readAs.push_back(frenchOthers > englishOthers ? Language::French : Language::English);
+    }
+}
+
+void WordIndex::Query::Mark(std::size_t slot, const Posting& posting, std::uint8_t kind)
+{
+    if (posting.field == Field::Keyword)
+        kind = std::max<std::uint8_t>(kind, kSynonymOrKeyword);
+    // The other language's sense of a word both write comes after every match in the sense it is read in.
+    if (ambiguous[slot] && kind <= kWordForm && posting.frenchSense != (readAs[slot] == Language::French))
+        kind = kSoundOrTypo;
+    std::uint8_t& best = kinds[std::size_t(posting.phrase) * query.size() + slot];
+    best = std::min(best, kind);
+}
+
+void WordIndex::Query::MarkWord(std::size_t slot, int id, std::uint8_t kind)
+{
+    for (const Posting& posting : index.words[std::size_t(id)].postings)
+        Mark(slot, posting, kind);
+}
+
+// Marks the word, its forms, the pairs written as it, its synonyms and, for
+// the last word, the longer words it begins; true when the book knows it.
+bool WordIndex::Query::Expand(std::size_t slot, const std::string& word, std::uint8_t floor, Reach reach)
+{
+    bool known = false;
+    if (const auto found = index.wordIds.find(word); found != index.wordIds.end()) {
+        MarkWord(slot, found->second, floor);
+        known = true;
+    }
+    const std::uint8_t formKind = std::max<std::uint8_t>(floor, kWordForm);
+    const std::string englishStem = index.englishStemmer.Stem(word);
+    const std::string frenchStem = index.frenchStemmer.Stem(word);
+    for (const auto& [stems, stem] : {std::pair{&index.englishStems, &englishStem}, std::pair{&index.frenchStems, &frenchStem}}) {
+        if (const auto found = stems->find(*stem); found != stems->end()) {
+            for (int id : found->second)
+                MarkWord(slot, id, formKind);
+            known = true;
+        }
+    }
+    if (const auto found = index.joinedPairs.find(word); found != index.joinedPairs.end()) {
+        for (const Posting& posting : found->second)
+            Mark(slot, posting, formKind);
+        known = true;
+    }
+    if (reach.synonyms) {
+        std::vector<std::string> terms{word};
+        for (const std::string* stem : {&englishStem, &frenchStem})
+            if (const auto found = index.synonymStems.find(*stem); found != index.synonymStems.end())
+                terms.insert(terms.end(), found->second.begin(), found->second.end());
+        for (const std::string& term : terms) {
+            if (const auto found = index.synonyms.find(term); found != index.synonyms.end()) {
+                for (const std::vector<std::string>& target : found->second)
+                    MarkTerm(slot, target, std::max<std::uint8_t>(floor, kSynonymOrKeyword));
+                known = true;
+            }
+        }
+    }
+    if (reach.prefix && word.size() >= kShortestPrefix) {
+        const auto first = std::lower_bound(index.wordsInOrder.begin(), index.wordsInOrder.end(), word,
+                                            [this](int id, const std::string& w) { return index.words[std::size_t(id)].text < w; });
+        for (auto it = first; it != index.wordsInOrder.end() && index.words[std::size_t(*it)].text.starts_with(word); ++it)
+            if (index.words[std::size_t(*it)].text != word)
+                MarkWord(slot, *it, std::max<std::uint8_t>(floor, kInsideLongerWord));
+    }
+    if (!known && reach.fuzzy)
+        Correct(slot, word);
+    return known;
+}
+
+// A word the book does not know: the book's words and synonym terms that
+// sound like it or are a typing slip away stand in for it.
+void WordIndex::Query::Correct(std::size_t slot, const std::string& word)
+{
+    std::set<std::string> corrections;
+    if (word.size() >= kShortestSoundWord) {
+        for (const auto& [sounds, key] : {std::pair{&index.englishSounds, EnglishSoundKey(word)},
+                                          std::pair{&index.frenchSounds, FrenchSoundKey(word)}}) {
+            if (key.size() < 2)
+                continue;
+            if (const auto found = sounds->find(key); found != sounds->end())
+                for (int id : found->second)
+                    corrections.insert(index.words[std::size_t(id)].text);
+        }
+    }
+    if (const int allowance = TypoAllowance(word.size()); allowance > 0) {
+        for (const Word& candidate : index.words)
+            if (EditDistance(word, candidate.text, allowance) <= allowance)
+                corrections.insert(candidate.text);
+        for (const auto& [term, targets] : index.synonyms)
+            if (term.find(' ') == std::string::npos && EditDistance(word, term, allowance) <= allowance)
+                corrections.insert(term);
+    }
+    for (const std::string& correction : corrections)
+        Expand(slot, correction, kSoundOrTypo, Reach{true, false, false});
+}
+
+void WordIndex::Query::MatchAcrossWords()
+{
+    for (std::size_t i = 0; i + 1 < query.size(); ++i) {
+        // Two words typed for one the book writes whole: "sea food", "check in".
+        const std::string joined = query[i] + query[i + 1];
+        if (index.wordIds.contains(joined))
+            for (std::size_t slot : {i, i + 1})
+                Expand(slot, joined, kWordForm, Reach{true, false, false});
+        // Synonym terms of several words: "ticket machine", "check in".
+        for (std::size_t count = 2; count <= 3 && i + count <= query.size(); ++count) {
+            const auto found = index.synonyms.find(JoinWords(query, i, count, " "));
+            if (found == index.synonyms.end())
+                continue;
+            for (std::size_t slot = i; slot < i + count; ++slot)
+                for (const std::vector<std::string>& target : found->second)
+                    MarkTerm(slot, target, kSynonymOrKeyword);
+        }
+    }
+}
+
+std::vector<int> WordIndex::Query::PhrasesHolding(const std::string& word) const
+{
+    std::vector<int> held;
+    std::vector<int> ids;
+    if (const auto found = index.wordIds.find(word); found != index.wordIds.end())
+        ids.push_back(found->second);
+    for (const auto& [stems, stemmer] : {std::pair{&index.englishStems, &index.englishStemmer},
+                                         std::pair{&index.frenchStems, &index.frenchStemmer}})
+        if (const auto found = stems->find(stemmer->Stem(word)); found != stems->end())
+            ids.insert(ids.end(), found->second.begin(), found->second.end());
+    for (int id : ids)
+        for (const Posting& posting : index.words[std::size_t(id)].postings)
+            held.push_back(posting.phrase);
+    std::sort(held.begin(), held.end());
+    held.erase(std::unique(held.begin(), held.end()), held.end());
+    return held;
+}
+
+void WordIndex::Query::MarkTerm(std::size_t slot, const std::vector<std::string>& term, std::uint8_t kind)
+{
+    if (term.size() == 1) {
+        Expand(slot, term[0], kind, Reach{false, false, false});
+        return;
+    }
+    // A term of several words matches a phrase that holds them all.
+    std::vector<int> held = PhrasesHolding(term[0]);
+    for (std::size_t k = 1; k < term.size() && !held.empty(); ++k) {
+        const std::vector<int> next = PhrasesHolding(term[k]);
+        std::vector<int> both;
+        std::set_intersection(held.begin(), held.end(), next.begin(), next.end(), std::back_inserter(both));
+        held = std::move(both);
+    }
+    for (int phrase : held)
+        Mark(slot, Posting{phrase, Field::Keyword, false}, kind);
+}
+
+std::vector<int> WordIndex::Search(std::u16string_view keyword) const
+{
+    std::vector<std::string> query = SplitWords(keyword);
+    if (query.size() > kMostWords)
+        query.resize(kMostWords);
+    lastWordCount = query.size();
+    if (query.empty()) {
+        lastKinds.clear();
+        return {};
+    }
+    Query search(*this, std::move(query), EndsInsideWord(keyword));
+    std::vector<int> ranked = search.Ranked();
+    lastKinds = search.TakeKinds();
+    return ranked;
+}
+
+std::vector<MatchKind> WordIndex::LastMatches(int phraseNumber) const
+{
+    std::vector<MatchKind> matches;
+    for (std::size_t p = 0; p < phrases.size(); ++p)
+        if (phrases[p].number == phraseNumber && lastKinds.size() >= (p + 1) * lastWordCount)
+            for (std::size_t i = 0; i < lastWordCount; ++i)
+                matches.push_back(MatchKind(lastKinds[p * lastWordCount + i]));
+    return matches;
+}

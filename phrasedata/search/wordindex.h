@@ -1,0 +1,89 @@
+#pragma once
+// The word index behind the keyword search. It knows every word of every
+// phrase (English, French and the phrase's search keywords), their stems and
+// sound keys, the pairs of neighbouring words written together, and the
+// traveller's synonyms, and answers a keyword with the phrases that best
+// match it, one per family, best first.
+//
+// A phrase matches a word of the keyword, from best to worst: by the same
+// word; by a word form (same stem, or two words written as one); by a synonym
+// or one of its keywords; by a word that sounds the same or is one typing
+// slip away (only for words the book does not know); by a longer word the
+// last word typed begins. Rows that match more of the keyword come first, a
+// word counting for more the rarer it is in the book; a word that a large
+// part of the book holds ("the", "de") alone never brings a row.
+
+#include "ranking.h"
+#include "searchdata.h"
+#include "stemmer.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+struct IndexedPhrase {
+    int number = 0;                     // the phrase number a click on its row selects
+    int family = 0;                     // the number of its family's first phrase
+    std::u16string english;
+    std::u16string french;
+    std::vector<std::string> keywords;  // UTF-8
+};
+
+class WordIndex {
+public:
+    WordIndex(const std::vector<IndexedPhrase>& phrases, const std::vector<SynonymLine>& synonyms);
+
+    // The phrase numbers that answer `keyword`, one per family, best first.
+    std::vector<int> Search(std::u16string_view keyword) const;
+
+    // The book's own English and French words as it writes them, sorted, for
+    // completing what the user types.
+    const std::vector<std::u16string>& BookWords() const { return bookWords; }
+
+    // How a phrase matched each word of the last search (kNoMatch where it
+    // did not), for tests and for explaining an order.
+    std::vector<MatchKind> LastMatches(int phraseNumber) const;
+
+private:
+    enum class Field : std::uint8_t { English, French, Keyword };
+    struct Posting {
+        std::int32_t phrase;   // index into `phrases`
+        Field field;
+        // The word is read as French here: in the French, or a keyword the phrase's French also holds.
+        bool frenchSense;
+    };
+    struct Word {
+        std::string text;
+        std::vector<Posting> postings;
+        bool inEnglish = false;      // in an English text, or a keyword its phrase's French lacks
+        bool inFrench = false;       // in a French text
+        bool inEnglishText = false;
+    };
+    class Query;
+
+    void AddText(int phrase, const std::vector<std::string>& words, Field field,
+                 const std::vector<std::string>& frenchWords);
+    int Intern(const std::string& word);
+    void AddSynonyms(const std::vector<SynonymLine>& lines);
+    void IndexWordShapes();
+
+    std::vector<IndexedSlot> phrases;
+    std::vector<int> familyFirst;   // per family, its first phrase number
+    std::vector<Word> words;
+    std::unordered_map<std::string, int> wordIds;
+    std::vector<int> wordsInOrder;   // word ids sorted by text, for prefixes
+    std::unordered_map<std::string, std::vector<int>> englishStems, frenchStems, englishSounds, frenchSounds;
+    std::unordered_map<std::string, std::vector<Posting>> joinedPairs;
+    // A term (its words joined by single spaces) to the terms it finds, as word lists.
+    std::unordered_map<std::string, std::vector<std::vector<std::string>>> synonyms;
+    // The stem of a one-word synonym term to the term.
+    std::unordered_map<std::string, std::vector<std::string>> synonymStems;
+    std::vector<std::u16string> bookWords;
+    Stemmer englishStemmer{"english"};
+    Stemmer frenchStemmer{"french"};
+
+    mutable std::vector<std::uint8_t> lastKinds;
+    mutable std::size_t lastWordCount = 0;
+};

@@ -1,0 +1,225 @@
+// The keyword search over the bundled phrase book: the traveller queries of
+// tests/search/traveller-queries.txt, the noise of words inside longer words,
+// the member a row shows, the rows of the plain substring rule, exact mode,
+// and `tessaly-tool search`.
+
+#include "contentdata.h"
+
+#include "searchdata.h"
+#include "text.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+namespace {
+
+// The English of every line of the phrase book's source, exactly as written there, to its phrase number.
+std::map<std::string, int> SourceEnglish()
+{
+    std::map<std::string, int> numbers;
+    std::ifstream in(DataPath("source/phrasebook.txt"));
+    for (std::string line; std::getline(in, line);) {
+        const std::size_t first = line.find('|'), last = line.rfind('|');
+        if (line.empty() || line[0] == '#' || first == last)
+            continue;
+        const auto trim = [](std::string text) {
+            text.erase(0, text.find_first_not_of(' '));
+            text.erase(text.find_last_not_of(' ') + 1);
+            return text;
+        };
+        numbers[trim(line.substr(first + 1, last - first - 1))] = std::stoi(line.substr(0, first));
+    }
+    return numbers;
+}
+
+// The phrase numbers a click on each row selects, in the window's order.
+std::vector<int> Search(ContentWindow& window, const std::u16string& keyword, bool exact = false)
+{
+    window.window.keywordControl = keyword;
+    window.window.exactMatchControl = exact;
+    window.book.LoadAllPhrases();
+    window.book.SearchPhrases();
+    std::vector<int> numbers;
+    for (const FakeRow& row : window.list.rows)
+        numbers.push_back(window.book.PhraseNumberOf(row.text).value_or(0));
+    return numbers;
+}
+
+int FamilyOf(int number)
+{
+    int first = 1;
+    for (int n = 1; n <= number; n += std::max<int>(1, Content().map.at(std::size_t(n - 1)).variantCount))
+        first = n;
+    return first;
+}
+
+struct QueryRow {
+    int line;
+    std::string query;
+    std::vector<int> expected;
+    int rank;
+};
+
+std::vector<QueryRow> TravellerQueries()
+{
+    const std::map<std::string, int> english = SourceEnglish();
+    std::vector<QueryRow> rows;
+    std::ifstream in(DataPath("../tests/search/traveller-queries.txt"));
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    for (const TextLine& line : ContentLines(text)) {
+        const std::string row(line.text);
+        const std::size_t first = row.find(" | "), last = row.rfind(" | ");
+        if (first == std::string::npos || first == last) {
+            ADD_FAILURE() << "line " << line.number << ": expected \"query | English | rank\"";
+            continue;
+        }
+        QueryRow parsed{line.number, row.substr(0, first), {}, std::atoi(row.c_str() + last + 3)};
+        std::string phrases = row.substr(first + 3, last - first - 3);
+        for (std::size_t bar; !phrases.empty(); phrases.erase(0, bar == std::string::npos ? bar : bar + 4)) {
+            bar = phrases.find(" || ");
+            const std::string phrase = phrases.substr(0, bar);
+            if (const auto found = english.find(phrase); found != english.end())
+                parsed.expected.push_back(found->second);
+            else
+                ADD_FAILURE() << "line " << line.number << ": \"" << phrase << "\" is no phrase's English";
+        }
+        EXPECT_TRUE(parsed.rank == 1 || parsed.rank == 5) << "line " << line.number << ": rank 1 or 5";
+        rows.push_back(std::move(parsed));
+    }
+    return rows;
+}
+
+std::string FirstRows(ContentWindow& window, std::size_t rows)
+{
+    std::string shown;
+    for (std::size_t row = 0; row < std::min(rows, window.list.rows.size()); ++row)
+        shown += "\n    " + Utf16ToUtf8(window.list.rows[row].text);
+    return shown;
+}
+
+} // namespace
+
+TEST(SearchContent, TravellerQueriesBringTheirPhraseToTheTop)
+{
+    ContentWindow window;
+    const std::vector<QueryRow> queries = TravellerQueries();
+    ASSERT_FALSE(queries.empty());
+    int inPlace = 0;
+    for (const QueryRow& query : queries) {
+        const std::vector<int> rows = Search(window, Utf8ToUtf16(query.query));
+        const std::size_t look = std::min<std::size_t>(rows.size(), std::size_t(query.rank));
+        const bool found = std::find_first_of(rows.begin(), rows.begin() + std::ptrdiff_t(look), query.expected.begin(),
+                                              query.expected.end()) != rows.begin() + std::ptrdiff_t(look);
+        inPlace += found;
+        EXPECT_TRUE(found) << "line " << query.line << ": \"" << query.query << "\" must bring its phrase into the first "
+                           << query.rank << " rows; it shows:" << FirstRows(window, 5);
+    }
+    std::printf("%d of %zu traveller queries in place\n", inPlace, queries.size());
+}
+
+TEST(SearchContent, EveryRowOfThePlainSubstringRuleStillAppears)
+{
+    ContentWindow window;
+    std::vector<std::u16string> keywords = {u"ar", u"bus", u"car", u"gare", u"our", u"e ", u"de", u"ticket",
+                                            u"[", u"la gare", u"s'il", u"\u00E9t\u00E9"};
+    for (const QueryRow& query : TravellerQueries())
+        keywords.push_back(Utf8ToUtf16(query.query));
+    for (const std::u16string& keyword : keywords) {
+        std::vector<int> families;
+        for (int number : Search(window, keyword))
+            families.push_back(FamilyOf(number));
+        for (int first : ListedPhrases(1, 831)) {
+            bool holds = ToLower(MapText(first)).find(ToLower(keyword)) != std::u16string::npos;
+            for (int member = first; member < first + std::max<int>(1, Content().map[std::size_t(first - 1)].variantCount);
+                 ++member)
+                holds = holds || FoldForSearch(FrenchShown(member)).find(FoldForSearch(keyword)) != std::u16string::npos;
+            EXPECT_TRUE(!holds || std::find(families.begin(), families.end(), first) != families.end())
+                << Utf16ToUtf8(keyword) << " misses phrase " << first;
+        }
+    }
+}
+
+TEST(SearchContent, WordsInsideLongerWordsComeAfterTheWordItselfAndRowsShowTheMemberThatMatched)
+{
+    ContentWindow window;
+    // A word, and what the first row's English (or French, where the word is French) must hold as a whole word.
+    const struct { std::u16string keyword; std::u16string firstRowWord; bool french; } cases[] = {
+        {u"bus", u"bus", false}, {u"car", u"car", false}, {u"gare", u"gare", true},
+        {u"coffee", u"coffee", false}, {u"double room", u"double", false}, {u"German", u"german", false},
+    };
+    for (const auto& c : cases) {
+        const std::vector<int> rows = Search(window, c.keyword);
+        ASSERT_FALSE(rows.empty()) << Utf16ToUtf8(c.keyword);
+        // The phrase a click selects is the one shown, and it holds the word.
+        const std::u16string text = c.french ? FrenchShown(rows[0]) : EnglishKey(rows[0]);
+        std::u16string words = u" ";
+        for (char16_t unit : FoldForSearch(text))
+            words += (unit >= u'a' && unit <= u'z') ? unit : u' ';
+        EXPECT_NE((words + u" ").find(u" " + c.firstRowWord + u" "), std::u16string::npos)
+            << Utf16ToUtf8(c.keyword) << " first shows phrase " << rows[0] << ": " << Utf16ToUtf8(text);
+        EXPECT_EQ(window.list.rows[0].text, EnglishKey(rows[0]));
+    }
+}
+
+TEST(SearchContent, ExactMatchOnlyFindsWholeListTextsOrWholeFrenchAsBefore)
+{
+    ContentWindow window;
+    EXPECT_EQ(Search(window, u"TOILETS", true), std::vector<int>{50});
+    EXPECT_EQ(Search(window, u"sortie", true), std::vector<int>{47});   // the French "Sortie"
+    window.messages.shown.clear();
+    EXPECT_EQ(Search(window, u"toilet", true), std::vector<int>{});
+    EXPECT_EQ(window.messages.shown, Shown{{"This item can't be found"}});
+}
+
+namespace {
+
+struct ToolRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+ToolRun RunTool(const std::string& arguments)
+{
+    const std::string command = std::string(TESSALY_TOOL) + " search " + arguments + " >out 2>err";
+    const int status = std::system(command.c_str());
+    const Bytes out = ReadFile("out"), err = ReadFile("err");
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, std::string(out.begin(), out.end()),
+            std::string(err.begin(), err.end())};
+}
+
+} // namespace
+
+TEST(SearchContent, TheToolListsTheWindowsRowsAndSaysWhenThereAreNone)
+{
+    ContentWindow window;
+    const std::string data = "--data " + std::string(TESSALY_DATA_DIR);
+    for (const char* keyword : {"bus", "double room", "sil vous plait", "CAF\xC3\x89"}) {
+        std::string expected;
+        for (int number : Search(window, Utf8ToUtf16(keyword)))
+            expected += std::to_string(number) + "\t" + Utf16ToUtf8(EnglishKey(number)) + "\t" +
+                        Utf16ToUtf8(FrenchShown(number)) + "\n";
+        const ToolRun run = RunTool(data + " '" + keyword + "'");
+        EXPECT_EQ(std::pair(run.status, run.out), std::pair(0, expected)) << keyword << "\n" << run.err;
+    }
+    EXPECT_EQ(RunTool(data + " --exact toilets").out, "50\tToilets\tToilettes\n");
+    std::filesystem::create_directory("empty");
+    const struct { std::string arguments; int status; std::string error; } failures[] = {
+        {data + " zzqxj", 1, "This item can't be found\n"},
+        {data + " --exact toilet", 1, "This item can't be found\n"},
+        {data, 2, "tessaly-tool search: no keyword given\n"},
+        {data + " --loud bus", 2, "Unknown option 'loud'"},
+        {"--data /nonexistent/folder bus", 2, "cannot enter /nonexistent/folder"},
+        {"--data empty bus", 2, "English.dat is missing"},
+    };
+    for (const auto& f : failures) {
+        const ToolRun run = RunTool(f.arguments);
+        EXPECT_EQ(run.status, f.status) << f.arguments;
+        EXPECT_NE(run.err.find(f.error), std::string::npos) << f.arguments << ": " << run.err;
+        EXPECT_EQ(run.out, "") << f.arguments;
+    }
+}
