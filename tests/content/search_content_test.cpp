@@ -5,6 +5,7 @@
 
 #include "contentdata.h"
 
+#include "guidefile.h"
 #include "searchdata.h"
 #include "text.h"
 
@@ -202,11 +203,12 @@ TEST(SearchContent, TheToolListsTheWindowsRowsAndSaysWhenThereAreNone)
         std::string expected;
         for (int number : Search(window, Utf8ToUtf16(keyword)))
             expected += std::to_string(number) + "\t" + Utf16ToUtf8(EnglishKey(number)) + "\t" +
-                        Utf16ToUtf8(FrenchShown(number)) + "\n";
+                        Utf16ToUtf8(FrenchShown(number)) + "\t" +
+                        Utf16ToUtf8(ReadPhraseGuide(TESSALY_DATA_DIR, number).value().respelling) + "\n";
         const ToolRun run = RunTool(data + " '" + keyword + "'");
         EXPECT_EQ(std::pair(run.status, run.out), std::pair(0, expected)) << keyword << "\n" << run.err;
     }
-    EXPECT_EQ(RunTool(data + " --exact toilets").out, "50\tToilets\tToilettes\n");
+    EXPECT_EQ(RunTool(data + " --exact toilets").out, "50\tToilets\tToilettes\ttwah-LET\n");
     std::filesystem::create_directory("empty");
     const struct { std::string arguments; int status; std::string error; } failures[] = {
         {data + " zzqxj", 1, "This item can't be found\n"},

@@ -1,7 +1,9 @@
 // tessaly-tool search: the window's keyword search, run by the same code on
-// the phrase book in a folder, one line per row in the window's order.
+// the phrase book in a folder, one line per row in the window's order, with
+// how to say each row's French when the book has its pronunciation guide.
 
 #include "datafilecheck.h"
+#include "guidefile.h"
 #include "headlessviews.h"
 #include "phrasebook.h"
 #include "search.h"
@@ -54,7 +56,8 @@ void DeclareSearch(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(QStringLiteral(
         "Lists the phrases the window's keyword search finds for WORDS, in the window's order: the number of\n"
-        "the phrase a click on the row selects, a tab, the row's text, a tab, its French. Exit status 0 when\n"
+        "the phrase a click on the row selects, a tab, the row's text, a tab, its French, a tab, how to say\n"
+        "the French (empty without a pronunciation guide). Exit status 0 when\n"
         "rows are found, 1 when none are, 2 on a bad argument or an unreadable phrase book."));
     parser.addOption(kExactOption);
     parser.addOption(kDataOption);
@@ -92,7 +95,9 @@ int RunSearch(const QCommandLineParser& parser)
     for (const std::u16string& text : rows.texts) {
         const int number = book.PhraseNumberOf(text).value_or(0);
         const std::u16string french = DropLineEnd(DropByteOrderMark(book.ReadTranslation(number).text));
-        std::printf("%d\t%s\t%s\n", number, Utf16ToUtf8(text).c_str(), Utf16ToUtf8(french).c_str());
+        const std::optional<GuideRecord> guide = ReadPhraseGuide(std::filesystem::current_path(), number);
+        std::printf("%d\t%s\t%s\t%s\n", number, Utf16ToUtf8(text).c_str(), Utf16ToUtf8(french).c_str(),
+                    guide ? Utf16ToUtf8(guide->respelling).c_str() : "");
     }
     for (const std::u16string& message : messages.shown)
         std::fprintf(stderr, "%s\n", Utf16ToUtf8(message).c_str());
