@@ -6,6 +6,7 @@
 #include "resources/dialogtemplate.h"
 #include "resources/resourceids.h"
 #include "skinneddialog.h"
+#include "tessalyversion.h"
 #include "testapp.h"
 #include "transparentstatic.h"
 
@@ -65,7 +66,7 @@ TEST(AboutBox, ItsTextsLieOnTheSkinOnlyItsButtonClosesItADragMovesItAndItLeavesT
         CAboutDlg box;
         EXPECT_EQ(platform::FontFiles::UseCount(platform::kArialFontFile), 2);
         EXPECT_EQ(box.Label(resources::kAboutProductName)->text(), "Lexavant_French");
-        EXPECT_EQ(box.Label(resources::kAboutVersion)->text(), "Version 1.5.2");
+        EXPECT_EQ(box.Label(resources::kAboutVersion)->text(), "Version " TESSALY_VERSION);
         box.move(100, 100);
         box.show();
         const QImage shown = box.grab().toImage().convertToFormat(QImage::Format_RGB32);

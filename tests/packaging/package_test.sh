@@ -4,13 +4,13 @@
 # server, driven by clicks, from a folder unrelated to it, with its data folder
 # read-only and HOME and XDG_DATA_HOME in the scratch folder. Run as root (as
 # in CI) the program runs as nobody, so that the read-only folder really is.
-#   package_test.sh BUILD_FOLDER SOURCE_FOLDER
+#   package_test.sh BUILD_FOLDER SOURCE_FOLDER VERSION
 # Exits 77 (skipped) when a tool it needs is missing.
 set -euo pipefail
 
 build=$(realpath "$1")
 source=$(realpath "$2")
-version=1.5.2
+version=$3
 app_id=example.lexavant.tessaly
 caption=Lexavant_French
 

@@ -4,6 +4,7 @@
 
 #include "files.h"
 #include "tempdir.h"
+#include "tessalyversion.h"
 
 #include <gtest/gtest.h>
 

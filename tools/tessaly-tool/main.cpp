@@ -1,6 +1,7 @@
 // tessaly-tool: the command-line side of the phrase book.
 
 #include "subcommands.h"
+#include "tessalyversion.h"
 
 #include <QFile>
 #include <QStringList>
