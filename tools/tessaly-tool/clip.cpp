@@ -15,6 +15,7 @@
 #include "soundplayer.h"
 #include "tempo.h"
 #include "wavefile.h"
+#include "workfile.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -57,15 +58,6 @@ const char* ReasonFor(int result)
             return r.reason;
     }
     return "the player did not open it";
-}
-
-bool WriteWholeFile(const std::string& name, const std::vector<std::uint8_t>& bytes)
-{
-    std::FILE* file = std::fopen(name.c_str(), "wb");
-    if (file == nullptr)
-        return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return std::fclose(file) == 0 && written;
 }
 
 int Fail(const char* format, int number)
