@@ -26,17 +26,23 @@ fail() {
   exit 1
 }
 
-scratch=$(mktemp -d)
-chmod 755 "$scratch"
 server=
 program=
+# Runs however the script ends: each step is tried whatever the one before
+# did (set -e does not stop it), and a signal ends the script through it.
 cleanup() {
+  set +e
   [[ -n $program ]] && kill -KILL "$program" 2>/dev/null
-  [[ -n $server ]] && kill "$server" 2>/dev/null
-  chmod -R u+w "$scratch"
+  [[ -n $server ]] && kill "$server" 2>/dev/null && wait "$server" 2>/dev/null
+  chmod -R u+w "$scratch" 2>/dev/null
   rm -rf "$scratch"
 }
+scratch=$(mktemp -d)
 trap cleanup EXIT
+trap 'exit 129' HUP
+trap 'exit 130' INT
+trap 'exit 143' TERM
+chmod 755 "$scratch"
 
 # --- The package -------------------------------------------------------------
 (cd "$scratch" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/package") >"$scratch/cpack.log" 2>&1 ||
