@@ -159,9 +159,14 @@ size_is() { [[ -f $1 && $(stat -c %s "$1") -eq $2 ]]; }
 # the closed pipe, and pipefail would call that silence.)
 sounds() { [[ -s $1 ]] && od -An -v -td2 -w2 "$1" | grep -cv '^ *0$' >/dev/null; }
 
+# A sanitizer build's settings go through to the program (its leak suppressions).
+sanitizer_settings=()
+for setting in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS TSAN_OPTIONS; do
+  if [[ -n ${!setting:-} ]]; then sanitizer_settings+=("$setting=${!setting}"); fi
+done
 start() { # folder [arguments...]
   (cd "$1" && exec "${as_user[@]}" env -i PATH=/usr/bin:/bin HOME="$home" XDG_DATA_HOME="$home/xdg-data" \
-    XDG_RUNTIME_DIR="$scratch/runtime" DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb \
+    XDG_RUNTIME_DIR="$scratch/runtime" DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb "${sanitizer_settings[@]}" \
     SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$sound" "$root/usr/bin/tessaly" "${@:2}") >>"$scratch/tessaly.log" 2>&1 &
   program=$!
   wait_until window_count_is 1 || fail "no window: $(cat "$scratch/tessaly.log")"
