@@ -4,6 +4,7 @@
 
 #include "phrasebook.h"
 #include "resources/controlids.h"
+#include "tessalyversion.h"
 
 #include <QString>
 
@@ -22,6 +23,6 @@ inline constexpr WebPage kWebPages[] = {
 
 // What the update hand-over tells the updater.
 inline const QString kProductName = QString::fromStdU16String(std::u16string(kProgramCaption));
-inline const QString kCurrentVersion = QStringLiteral("1.5.2");
+inline const QString kCurrentVersion = QStringLiteral(TESSALY_VERSION);
 inline const QString kVersionFileName = QStringLiteral("version.dat");
 inline const QString kDownloadFolder = kMakerSite + QStringLiteral("/SoftwareDownload/Lexavant_French");

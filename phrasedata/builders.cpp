@@ -3,6 +3,7 @@
 #include "cfile.h"
 #include "phrasebook.h"
 #include "records.h"
+#include "workfile.h"
 
 #include <new>
 #include <optional>
@@ -73,8 +74,8 @@ bool BuildEnglishData(MessageBoxes& messages)
     default:
         return false;
     }
-    FilePtr output = OpenFile("English.dat", "wb");
-    if (!output)
+    WorkFile output("English.dat");
+    if (!output.Open())
         return false;
     std::size_t position = 0;
     bool written = true;
@@ -83,9 +84,9 @@ bool BuildEnglishData(MessageBoxes& messages)
         record.text = NextLine(units, position);
         std::erase(record.text, u'\t');
         record.phraseNumber = number;
-        written = WriteRecord(output.get(), record) && written;
+        written = WriteRecord(output.Stream(), record) && written;
     }
-    return std::fflush(output.get()) == 0 && written;
+    return written && output.Commit();
 }
 
 bool BuildFrenchData()
@@ -96,12 +97,12 @@ bool BuildFrenchData()
     std::u16string units;
     if (ReadSource(source.get(), units) != SourceError::None)
         return false;
-    FilePtr output = OpenFile("French.dat", "wb");
-    if (!output)
+    WorkFile output("French.dat");
+    if (!output.Open())
         return false;
     std::size_t position = 0;
     bool written = true;
     for (int number = 1; number <= kPhraseCount && position < units.size(); ++number)
-        written = WriteRecord(output.get(), TranslationRecord{NextLine(units, position)}) && written;
-    return std::fflush(output.get()) == 0 && written;
+        written = WriteRecord(output.Stream(), TranslationRecord{NextLine(units, position)}) && written;
+    return written && output.Commit();
 }

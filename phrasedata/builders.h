@@ -1,7 +1,8 @@
 #pragma once
 // The builders that turn the UTF-16 text sources (one phrase per line, lines
 // ended by LF, the CR before it kept) into the fixed-record phrase files, in
-// the current directory. The window never calls them.
+// the current directory. The window never calls them. Each output is written
+// whole or not at all: a build that fails leaves the old file as it was.
 
 #include "windowviews.h"
 

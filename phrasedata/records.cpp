@@ -2,6 +2,13 @@
 
 #include <algorithm>
 
+bool HasTag(std::span<const std::uint8_t> bytes, std::size_t at, std::string_view tag)
+{
+    return at <= bytes.size() && bytes.size() - at >= tag.size() &&
+           std::equal(tag.begin(), tag.end(), bytes.begin() + std::ptrdiff_t(at),
+                      [](char expected, std::uint8_t actual) { return std::uint8_t(expected) == actual; });
+}
+
 std::uint32_t ReadLE32(const std::uint8_t* b)
 {
     return std::uint32_t(b[0]) | std::uint32_t(b[1]) << 8 | std::uint32_t(b[2]) << 16 |

@@ -6,7 +6,9 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <span>
 #include <string>
+#include <string_view>
 
 constexpr int kPhraseCount = 831;
 
@@ -54,6 +56,8 @@ bool ReadPhraseRecord(std::FILE* file, PhraseRecord& record);
 bool ReadMapRecord(std::FILE* file, MapRecord& record);
 
 // Little-endian fields.
+// Whether `tag` stands at `at` in `bytes` (false where it would reach past their end).
+bool HasTag(std::span<const std::uint8_t> bytes, std::size_t at, std::string_view tag);
 std::uint32_t ReadLE32(const std::uint8_t* bytes);
 std::uint16_t ReadLE16(const std::uint8_t* bytes);
 void WriteLE32(std::uint8_t* bytes, std::uint32_t value);

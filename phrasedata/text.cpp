@@ -123,22 +123,62 @@ std::optional<int> ParseDecimal(std::u16string_view text)
     return value;
 }
 
+namespace {
+
+// The well-formed UTF-8 sequences by their first byte: how long they are and
+// which second bytes may follow (the later ones are all 80..BF). The narrowed
+// second-byte ranges shut out overlong forms, surrogates and code points past
+// U+10FFFF; C0, C1, F5..FF and a lone continuation byte start nothing.
+struct Utf8Lead {
+    unsigned char first, last;
+    int length;
+    unsigned char secondLow, secondHigh;
+};
+
+constexpr Utf8Lead kUtf8Leads[] = {
+    {0x00, 0x7F, 1, 0, 0},       {0xC2, 0xDF, 2, 0x80, 0xBF}, {0xE0, 0xE0, 3, 0xA0, 0xBF},
+    {0xE1, 0xEC, 3, 0x80, 0xBF}, {0xED, 0xED, 3, 0x80, 0x9F}, {0xEE, 0xEF, 3, 0x80, 0xBF},
+    {0xF0, 0xF0, 4, 0x90, 0xBF}, {0xF1, 0xF3, 4, 0x80, 0xBF}, {0xF4, 0xF4, 4, 0x80, 0x8F},
+};
+
+const Utf8Lead* FindUtf8Lead(unsigned char byte)
+{
+    for (const Utf8Lead& lead : kUtf8Leads)
+        if (byte >= lead.first && byte <= lead.last)
+            return &lead;
+    return nullptr;
+}
+
+} // namespace
+
+// Each ill-formed part (a byte that starts nothing, or the longest start of a
+// sequence that breaks off) becomes one U+FFFD; the byte that broke it off is
+// read afresh.
 std::u16string Utf8ToUtf16(std::string_view text)
 {
     std::u16string out;
     std::size_t i = 0;
     while (i < text.size()) {
-        const unsigned char lead = static_cast<unsigned char>(text[i]);
-        const int length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : (lead >> 3) == 30 ? 4 : 0;
-        if (length == 0 || i + length > text.size()) {
+        const auto byteAt = [&](std::size_t at) { return static_cast<unsigned char>(text[at]); };
+        const Utf8Lead* lead = FindUtf8Lead(byteAt(i));
+        int length = lead ? 1 : 0;
+        while (lead && length < lead->length && i + length < text.size()) {
+            const unsigned char next = byteAt(i + length);
+            const bool second = length == 1;
+            if (next < (second ? lead->secondLow : 0x80) || next > (second ? lead->secondHigh : 0xBF))
+                break;
+            ++length;
+        }
+        if (!lead || length < lead->length) {
             out.push_back(u'\xFFFD');
-            ++i;
+            i += std::size_t(std::max(length, 1));
             continue;
         }
-        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+        const unsigned char first = byteAt(i);
+        char32_t c = length == 1 ? first : first & (0x7F >> length);
         for (int k = 1; k < length; ++k)
-            c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        i += length;
+            c = (c << 6) | (byteAt(i + k) & 0x3F);
+        i += std::size_t(length);
         if (c >= 0x10000) {
             c -= 0x10000;
             out.push_back(char16_t(0xD800 + (c >> 10)));

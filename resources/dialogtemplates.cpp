@@ -1,6 +1,7 @@
 #include "resources/dialogtemplate.h"
 
 #include "resources/controlids.h"
+#include "tessalyversion.h"
 
 namespace resources {
 
@@ -10,7 +11,7 @@ using namespace style;
 
 constexpr TemplateControl kAboutControls[] = {
     {kAboutProductName, Static, u"Lexavant_French", 59, 71, 234, 25, 0},
-    {kAboutVersion, Static, u"Version 1.5.2", 62, 102, 152, 13, 0},
+    {kAboutVersion, Static, u"Version " TESSALY_VERSION, 62, 102, 152, 13, 0},
     {kAboutNoticeFirst, Static, u"\u00A9 Lexavant. All rights reserved.", 62, 123, 215, 15, 0},
     {kAboutNoticeSecond, Static, u"lexavant.example", 62, 146, 112, 17, 0},
     {kAboutCloseButton, OwnerDrawButton, u"", 197, 167, 51, 17, 0},
@@ -48,7 +49,7 @@ constexpr TemplateControl kMainControls[] = {
     {kPhraseList, ListBox, u"", 106, 122, 213, 144,
      kBorder | kVerticalScroll | kListNotify | kListTabStops | kListNoIntegralHeight | kTransparent},
     {kTranslationText, Static, u"Static", 124, 274, 194, 36, kStaticCentre},
-    {kVersionText, Static, u"1.5.2", 284, 52, 39, 9, 0},
+    {kVersionText, Static, u"" TESSALY_VERSION, 284, 52, 39, 9, 0},
 };
 } // namespace
 

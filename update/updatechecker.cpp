@@ -106,7 +106,7 @@ bool CUpdateChecker::Download(const QString& address, const QString& fileName)
     return file.write(reply->readAll()) >= 0;
 }
 
-std::optional<QByteArray> CUpdateChecker::ReadWholeFile(const QString& path, const char* unreadable)
+std::optional<QByteArray> CUpdateChecker::ReadDownloadedFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -115,7 +115,7 @@ std::optional<QByteArray> CUpdateChecker::ReadWholeFile(const QString& path, con
     }
     const QByteArray content = file.readAll();
     if (content.size() != file.size()) {
-        ReportError(QString::fromLatin1(unreadable));
+        ReportError(QStringLiteral("Cannot read from downloaded version file!"));
         return std::nullopt;
     }
     return content;
@@ -123,7 +123,7 @@ std::optional<QByteArray> CUpdateChecker::ReadWholeFile(const QString& path, con
 
 bool CUpdateChecker::ParseVersionFile(const QString& path)
 {
-    const std::optional<QByteArray> content = ReadWholeFile(path, "Cannot read from downloaded version file!");
+    const std::optional<QByteArray> content = ReadDownloadedFile(path);
     if (!content)
         return false;
     latest = Latest{};
@@ -140,7 +140,7 @@ bool CUpdateChecker::ParseVersionFile(const QString& path)
 
 bool CUpdateChecker::ParseSourceLink(const QString& path)
 {
-    const std::optional<QByteArray> content = ReadWholeFile(path, "Cannot read from downloaded version file!");
+    const std::optional<QByteArray> content = ReadDownloadedFile(path);
     if (!content)
         return false;
     if (!latest)

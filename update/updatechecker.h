@@ -52,7 +52,8 @@ public:
     ProgramStarter startProgram;
 
 private:
-    std::optional<QByteArray> ReadWholeFile(const QString& path, const char* unreadable);
+    // The downloaded version file's bytes; a failure is reported by its own message.
+    std::optional<QByteArray> ReadDownloadedFile(const QString& path);
 
     std::unique_ptr<QNetworkAccessManager> internet;
 };

@@ -3,6 +3,7 @@
 #include "contentdata.h"
 
 #include "container.h"
+#include "records.h"
 #include "soundarchive.h"
 
 #include <gtest/gtest.h>
@@ -32,11 +33,6 @@ std::vector<std::span<const std::uint8_t>> Clips()
         clips.push_back(std::span(Archive()).subspan(SoundArchiveHeader::kSize + entry.offset, entry.length));
     }
     return clips;
-}
-
-bool HasTag(std::span<const std::uint8_t> bytes, std::size_t at, std::string_view tag)
-{
-    return at + tag.size() <= bytes.size() && std::equal(tag.begin(), tag.end(), bytes.begin() + long(at));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "messagetable.h"
 #include "resources/controlids.h"
 #include "slotchooser.h"
+#include "tessalyversion.h"
 #include "testapp.h"
 #include "transparentstatic.h"
 
@@ -56,7 +57,7 @@ TEST(DialogBuilder, TheMainTemplateMakesItsTextsAndStylesAndADropDownShowsOnlyIt
     EXPECT_EQ(QStringList({qobject_cast<QAbstractButton*>(FindControl(&window, resources::kBasicButton))->text(),
                            qobject_cast<QAbstractButton*>(FindControl(&window, resources::kExactMatchBox))->text(),
                            qobject_cast<QLabel*>(FindControl(&window, resources::kVersionText))->text()}),
-              QStringList({"Basic", "Exact match only", "1.5.2"}));
+              QStringList({"Basic", "Exact match only", TESSALY_VERSION}));
     EXPECT_LT(FindControl(&window, resources::kSubcategoryBox)->height(), 60);   // of 78 template units
     EXPECT_EQ(FindControl(&window, 4242), nullptr);
 }

@@ -6,6 +6,7 @@
 #include "resources/dialogtemplate.h"
 #include "resources/resourceids.h"
 #include "skinneddialog.h"
+#include "tessalyversion.h"
 #include "testapp.h"
 #include "transparentstatic.h"
 
@@ -66,13 +67,13 @@ TEST(AboutBox, ItsTextsLieOnTheSkinOnlyItsButtonClosesItADragMovesItAndItLeavesT
         CAboutDlg box;
         EXPECT_EQ(platform::FontFiles::UseCount(platform::kArialFontFile), 2);
         EXPECT_EQ(box.Label(resources::kAboutProductName)->text(), "Lexavant_French");
-        EXPECT_EQ(box.Label(resources::kAboutVersion)->text(), "Version 1.5.2");
+        EXPECT_EQ(box.Label(resources::kAboutVersion)->text(), "Version " TESSALY_VERSION);
         // A screen reader announces the box, and its button by the word on it.
         QAccessibleInterface* read = QAccessible::queryAccessibleInterface(&box);
         QAccessibleInterface* close = QAccessible::queryAccessibleInterface(box.findChild<CHoverButton*>());
         EXPECT_EQ((QStringList{read->text(QAccessible::Name), read->text(QAccessible::Description),
                                close->text(QAccessible::Name)}),
-                  (QStringList{"About Lexavant_French", "Version 1.5.2", "Cancel"}));
+                  (QStringList{"About Lexavant_French", "Version " TESSALY_VERSION, "Cancel"}));
         box.move(100, 100);
         box.show();
         const QImage shown = box.grab().toImage().convertToFormat(QImage::Format_RGB32);

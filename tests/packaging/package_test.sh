@@ -17,17 +17,23 @@ caption=Lexavant_French
 . "$source/tests/support/xdisplay.sh"
 require_programs cpack dpkg-deb dpkg-shlibdeps lintian desktop-file-validate appstreamcli Xvfb xdotool setpriv od
 
-scratch=$(mktemp -d)
-chmod 755 "$scratch"
 server=
 program=
+# Runs however the script ends: each step is tried whatever the one before
+# did (set -e does not stop it), and a signal ends the script through it.
 cleanup() {
-  [[ -n $program ]] && kill -KILL "$program" 2>/dev/null || true
-  [[ -n $server ]] && kill "$server" 2>/dev/null || true
-  chmod -R u+w "$scratch"
+  set +e
+  [[ -n $program ]] && kill -KILL "$program" 2>/dev/null
+  [[ -n $server ]] && kill "$server" 2>/dev/null && wait "$server" 2>/dev/null
+  chmod -R u+w "$scratch" 2>/dev/null
   rm -rf "$scratch"
 }
+scratch=$(mktemp -d)
 trap cleanup EXIT
+trap 'exit 129' HUP
+trap 'exit 130' INT
+trap 'exit 143' TERM
+chmod 755 "$scratch"
 
 # --- The package -------------------------------------------------------------
 (cd "$scratch" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/package") >"$scratch/cpack.log" 2>&1 ||
@@ -138,9 +144,14 @@ size_is() { [[ -f $1 && $(stat -c %s "$1") -eq $2 ]]; }
 # the closed pipe, and pipefail would call that silence.)
 sounds() { [[ -s $1 ]] && od -An -v -td2 -w2 "$1" | grep -cv '^ *0$' >/dev/null; }
 
+# A sanitizer build's settings go through to the program (its leak suppressions).
+sanitizer_settings=()
+for setting in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS TSAN_OPTIONS; do
+  if [[ -n ${!setting:-} ]]; then sanitizer_settings+=("$setting=${!setting}"); fi
+done
 start() { # folder [arguments...]
   (cd "$1" && exec "${as_user[@]}" env -i PATH=/usr/bin:/bin HOME="$home" XDG_DATA_HOME="$home/xdg-data" \
-    XDG_RUNTIME_DIR="$scratch/runtime" DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb \
+    XDG_RUNTIME_DIR="$scratch/runtime" DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb "${sanitizer_settings[@]}" \
     SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$sound" "$root/usr/bin/tessaly" "${@:2}") >>"$scratch/tessaly.log" 2>&1 &
   program=$!
   wait_until window_count_is 1 || fail "no window: $(cat "$scratch/tessaly.log")"

@@ -2,6 +2,7 @@
 // files from their UTF-16 text sources.
 
 #include "builders.h"
+#include "childprocess.h"
 #include "citem.h"
 #include "codepage.h"
 #include "phrasebooktest.h"
@@ -10,6 +11,9 @@
 #include "text.h"
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
 
 TEST(Records, TextFieldsWithoutATerminatorAreReadToTheirEndOnly)
 {
@@ -39,11 +43,31 @@ TEST(Text, ConversionsCodePageAndNumbersRefuseWhatTheyCannotRead)
     EXPECT_EQ(ParseDecimal(u"831"), 831);
     EXPECT_EQ(ParseDecimal(u"8a"), std::nullopt);
     EXPECT_EQ(ParseDecimal(u""), std::nullopt);
-    EXPECT_EQ(Utf8ToUtf16("\xC3\xA9t\xC3\xA9 \xE2\x82\xAC"), u"\u00E9t\u00E9 \u20AC");
-    EXPECT_EQ(Utf8ToUtf16("\xC3"), u"\uFFFD");   // cut short
     EXPECT_EQ(Windows1252ToUtf16("\x80\x9C\x85\x81"), u"\u20AC\u0153\u2026\u0081");
     EXPECT_EQ(Utf16ToWindows1252(u"\u20AC\u0153\u2026\u0081"), "\x80\x9C\x85\x81");
     EXPECT_EQ(Utf16ToWindows1252(u"\u0100"), std::nullopt);
+}
+
+// Every ill-formed part becomes one U+FFFD and takes nothing valid with it;
+// nothing decodes to a character its bytes do not spell.
+TEST(Text, Utf8ReaderReplacesEachIllFormedPart)
+{
+    const std::u16string r = u"\uFFFD";
+    const std::pair<std::string_view, std::u16string> cases[] = {
+        {"\xC3\xA9t\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80", u"\u00E9t\u00E9 \u20AC \U0001F600"},   // well formed
+        {"\xDF\xBF\xEF\xBF\xBD\xF4\x8F\xBF\xBF", u"\u07FF\uFFFD\U0010FFFF"},                       // the edges
+        {"a\x80" "b\xBF\xBF", u"a" + r + u"b" + r + r},                                             // stray continuations
+        {"\xC0\xAF\xC1\xBF", r + r + r + r},                           // overlong '/' and DEL: no lead
+        {"\xE0\x80\xAF|\xE0\x9F\xBF", r + r + r + u"|" + r + r + r},  // overlong in three bytes
+        {"\xF0\x80\x80\xAF|\xF0\x8F\xBF\xBF", r + r + r + r + u"|" + r + r + r + r},   // and in four
+        {"\xED\xA0\x80\xED\xBF\xBF", r + r + r + r + r + r},   // surrogates
+        {"\xF4\x90\x80\x80\xF5\x80\x80\x80", r + r + r + r + r + r + r + r},   // past U+10FFFF
+        {"\xFE\xFF\xF8\x88\x80\x80\x80", r + r + r + r + r + r + r},              // no lead at all
+        {"\xE2\x82" "a\xF0\x9F\x98 \xC3", r + u"a" + r + u" " + r},   // cut short: one U+FFFD each, the next kept
+        {"\xE2\x82", r}, {"\xF0\x9F\x98", r},                        // cut short by the end
+    };
+    for (const auto& [utf8, utf16] : cases)
+        EXPECT_EQ(Utf8ToUtf16(utf8), utf16) << Utf16ToUtf8(utf16);
 }
 
 namespace {
@@ -80,16 +104,37 @@ TEST_F(Builders, FrenchKeepsItsLinesWholeCutToTheirField)
     EXPECT_EQ(TextsOf(), (Texts16{u"\uFEFFUn\tonglet\r", std::u16string(79, u'f'), u"Fin"}));
 }
 
-TEST_F(Builders, MissingOrOversizedSourcesLeaveTheOutputAlone)
+// Missing or oversized sources, or a disk that fills half-way (a file-size
+// limit stands in for it): the old outputs stay whole, no work file is left.
+TEST_F(Builders, AFailedBuildLeavesTheOldOutputWhole)
 {
     WriteFile("English.dat", Bytes{1, 2, 3});
     WriteFile("French.dat", Bytes{4, 5});
-    EXPECT_FALSE(BuildEnglishData(w.messages) || BuildFrenchData());   // no sources
-    for (const char* source : {"English.txt", "Orlenic.txt"})
-        WriteFile(source, Bytes(kMaxSourceBytes + 2, 'a'));
-    EXPECT_FALSE(BuildEnglishData(w.messages) || BuildFrenchData());
-    EXPECT_EQ(ReadFile("English.dat"), (Bytes{1, 2, 3}));
-    EXPECT_EQ(ReadFile("French.dat"), (Bytes{4, 5}));
+    std::u16string book;
+    for (int i = 0; i < kPhraseCount; ++i)
+        book += u"Oui\r\n";
+    const std::pair<Bytes, long> cases[] = {{{}, 0}, {Bytes(kMaxSourceBytes + 2, 'a'), 0}, {Utf16LE(book), 4096}};
+    for (const auto& [source, sizeLimit] : cases) {
+        for (const char* name : {"English.txt", "Orlenic.txt"}) {
+            std::filesystem::remove(name);
+            if (!source.empty())
+                WriteFile(name, source);
+        }
+        const std::string built = RunInChild(ChildUser::Same, [&] {
+            const rlimit limit{rlim_t(sizeLimit), rlim_t(sizeLimit)};
+            if (sizeLimit && std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR)
+                setrlimit(RLIMIT_FSIZE, &limit);
+            std::string built;
+            built += BuildEnglishData(w.messages) ? "English.dat " : "";
+            built += BuildFrenchData() ? "French.dat" : "";
+            return built;
+        });
+        EXPECT_EQ(built, "") << source.size();
+        EXPECT_EQ(ReadFile("English.dat"), (Bytes{1, 2, 3})) << source.size();
+        EXPECT_EQ(ReadFile("French.dat"), (Bytes{4, 5})) << source.size();
+        const long files = source.empty() ? 2 : 4;
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), files) << "a work file was left";
+    }
     WriteFile("Orlenic.txt", Bytes{'a', 0, '\n', 0, 'b'});   // an odd last byte is not half a character
     ASSERT_TRUE(BuildFrenchData());
     EXPECT_EQ(TextsOf(), (Texts16{u"a"}));

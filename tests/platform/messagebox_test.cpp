@@ -6,24 +6,16 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-using platform::MessageBoxRecorder;
-using platform::ShowMessageBox;
-
-TEST(MessageBox, RecordersTakeTheBoxesAndAnEmptyCaptionIsTheProgramsName)
+TEST(MessageBox, AnEmptyCaptionIsTheProgramsName)
 {
     TestApp();
-    MessageBoxRecorder outer;
-    ShowMessageBox("No favorite phrase!");
-    {
-        MessageBoxRecorder inner;
-        ShowMessageBox("One item has just added to your favorite category", "Lexavant_French");
-        ASSERT_EQ(inner.Boxes().size(), 1u);
-        EXPECT_EQ(inner.Boxes()[0].caption, QStringLiteral("Lexavant_French"));
-    }
-    ShowMessageBox("Can't read file", ""); // the outer recorder takes boxes again
-    ASSERT_EQ(outer.Boxes().size(), 2u);
-    EXPECT_EQ(outer.Boxes()[0].text, QStringLiteral("No favorite phrase!"));
-    EXPECT_EQ((QStringList{outer.Boxes()[0].caption, outer.Boxes()[1].caption}), QStringList(2, "platform_services_test"));
+    platform::MessageBoxRecorder boxes;
+    platform::ShowMessageBox("No favorite phrase!");
+    platform::ShowMessageBox("Can't read file", "");
+    platform::ShowMessageBox("One item has just added to your favorite category", "Lexavant_French");
+    ASSERT_EQ(boxes.Boxes().size(), 3u);
+    EXPECT_EQ((QStringList{boxes.Boxes()[0].caption, boxes.Boxes()[1].caption, boxes.Boxes()[2].caption}),
+              (QStringList{"platform_services_test", "platform_services_test", "Lexavant_French"}));
 }
 
 TEST(MessageBox, AShownBoxIsNamedByItsCaptionAndReadsItsText)

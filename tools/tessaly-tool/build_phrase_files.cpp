@@ -28,13 +28,15 @@ int Report(bool built, const char* source, const char* output)
 
 } // namespace
 
-int RunBuildEnglish(const Arguments&)
+void DeclareBuildPhraseFile(QCommandLineParser&) {}
+
+int RunBuildEnglish(const QCommandLineParser&)
 {
     StderrMessages messages;
     return Report(BuildEnglishData(messages), "English.txt", "English.dat");
 }
 
-int RunBuildFrench(const Arguments&)
+int RunBuildFrench(const QCommandLineParser&)
 {
     return Report(BuildFrenchData(), "Orlenic.txt", "French.dat");
 }

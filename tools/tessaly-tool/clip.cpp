@@ -15,10 +15,9 @@
 #include "soundplayer.h"
 #include "tempo.h"
 #include "wavefile.h"
+#include "workfile.h"
 
-#include <charconv>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -60,15 +59,6 @@ const char* ReasonFor(int result)
     return "the player did not open it";
 }
 
-bool WriteWholeFile(const std::string& name, const std::vector<std::uint8_t>& bytes)
-{
-    std::FILE* file = std::fopen(name.c_str(), "wb");
-    if (file == nullptr)
-        return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return std::fclose(file) == 0 && written;
-}
-
 int Fail(const char* format, int number)
 {
     std::fprintf(stderr, "tessaly-tool clip: ");
@@ -77,34 +67,35 @@ int Fail(const char* format, int number)
     return 1;
 }
 
-bool ParseNumber(const std::string& text, int& number)
-{
-    return std::from_chars(text.data(), text.data() + text.size(), number).ptr == text.data() + text.size();
-}
-
-// The tempo after --tempo: a plain decimal within what the player stretches to.
-bool ParseTempo(const std::string& text, double& tempo)
-{
-    char* end = nullptr;
-    tempo = std::strtod(text.c_str(), &end);
-    return !text.empty() && end == text.c_str() + text.size() && IsStretchableTempo(tempo);
-}
+const QCommandLineOption kTempo(QStringLiteral("tempo"),
+                                QStringLiteral("Play slowly at tempo T, as slow play does (it uses 0.7)."),
+                                QStringLiteral("T"));
 
 } // namespace
 
-int RunClip(const Arguments& args)
+void DeclareClip(QCommandLineParser& parser)
 {
-    int number = 0;
+    parser.addOption(kTempo);
+    parser.addPositionalArgument(QStringLiteral("NUMBER"), QStringLiteral("The phrase's number."));
+    parser.addPositionalArgument(QStringLiteral("OUTPUT.wav"), QStringLiteral("The WAVE file to write."));
+}
+
+int RunClip(const QCommandLineParser& parser)
+{
+    const QStringList args = parser.positionalArguments();
+    bool isNumber = false;
+    const int number = args[0].toInt(&isNumber);
+    if (!isNumber)
+        return RefuseArgument(parser, QStringLiteral("the phrase number must be a whole number, not '%1'").arg(args[0]));
     std::optional<double> tempo;
-    const bool withTempo = args.size() == 4 && args[2] == "--tempo";
-    if (withTempo && !ParseTempo(args[3], tempo.emplace())) {
-        std::fprintf(stderr, "tessaly-tool clip: the tempo must be a number from %g to %g, not '%s'\n",
-                     kMinTempo, kMaxTempo, args[3].c_str());
-        return 2;
-    }
-    if ((args.size() != 2 && !withTempo) || !ParseNumber(args[0], number)) {
-        std::fprintf(stderr, "usage: tessaly-tool clip NUMBER OUTPUT.wav [--tempo T]\n");
-        return 2;
+    if (parser.isSet(kTempo)) {
+        bool isDecimal = false;
+        tempo = parser.value(kTempo).toDouble(&isDecimal);
+        if (!isDecimal || !IsStretchableTempo(*tempo))
+            return RefuseArgument(parser, QStringLiteral("the tempo must be a number from %1 to %2, not '%3'")
+                                              .arg(kMinTempo)
+                                              .arg(kMaxTempo)
+                                              .arg(parser.value(kTempo)));
     }
 
     HeadlessRows rows;
@@ -140,8 +131,9 @@ int RunClip(const Arguments& args)
     if (device.Written().empty())
         return Fail("nothing was written to the device for phrase %d", number);
     const std::vector<std::uint8_t>& block = device.Written().back();
-    if (!WriteWholeFile(args[1], PcmWaveFile(device.Format(), block.data(), std::uint32_t(block.size())))) {
-        std::fprintf(stderr, "tessaly-tool clip: cannot write %s\n", args[1].c_str());
+    const std::string output = PathArgument(parser, 1);
+    if (!WriteWholeFile(output, PcmWaveFile(device.Format(), block.data(), std::uint32_t(block.size())))) {
+        std::fprintf(stderr, "tessaly-tool clip: cannot write %s\n", output.c_str());
         return 1;
     }
     return 0;

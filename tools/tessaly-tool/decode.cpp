@@ -18,7 +18,9 @@
 #include <cstdio>
 #include <limits>
 #include <optional>
+#include <span>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace {
@@ -33,13 +35,12 @@ struct Choice {
     int value;
 };
 
-constexpr Choice kRates[] = {{"full", 0}, {"half", 1}, {"quarter", 2}};
-constexpr Choice kChannels[] = {
+constexpr Choice kRateChoices[] = {{"full", 0}, {"half", 1}, {"quarter", 2}};
+constexpr Choice kChannelChoices[] = {
     {"both", kMpaChannelsBoth}, {"mix", kMpaChannelsMix}, {"left", kMpaChannelsLeft}, {"right", kMpaChannelsRight}};
-constexpr Choice kBits[] = {{"16", 0}, {"8", kMpaOutput8Bit}};
+constexpr Choice kBitChoices[] = {{"16", 0}, {"8", kMpaOutput8Bit}};
 
-template <size_t N>
-std::optional<int> Pick(const Choice (&choices)[N], const std::string& word)
+std::optional<int> Pick(std::span<const Choice> choices, const std::string& word)
 {
     for (const Choice& choice : choices)
         if (word == choice.word)
@@ -47,34 +48,35 @@ std::optional<int> Pick(const Choice (&choices)[N], const std::string& word)
     return std::nullopt;
 }
 
-std::optional<DecodeOptions> ParseArguments(const Arguments& args)
+const QCommandLineOption kRate(QStringLiteral("rate"), QStringLiteral("Output rate: full, half or quarter."),
+                               QStringLiteral("full|half|quarter"), QStringLiteral("full"));
+const QCommandLineOption kChannels(QStringLiteral("channels"), QStringLiteral("Output channels: both, mix, left or right."),
+                                   QStringLiteral("both|mix|left|right"), QStringLiteral("both"));
+const QCommandLineOption kBits(QStringLiteral("bits"), QStringLiteral("Bits per output sample: 16 or 8."),
+                               QStringLiteral("16|8"), QStringLiteral("16"));
+
+// The options' values, or the first that is not one of its choices.
+std::variant<DecodeOptions, QString> ReadOptions(const QCommandLineParser& parser)
 {
+    struct Named {
+        const QCommandLineOption& option;
+        std::span<const Choice> choices;
+        int* value;
+    };
     DecodeOptions options;
-    std::vector<std::string> files;
     int channels = 0, bits = 0;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& word = args[i];
-        if (word.rfind("--", 0) != 0) {
-            files.push_back(word);
-            continue;
-        }
-        if (i + 1 >= args.size())
-            return std::nullopt;
-        const std::string& value = args[++i];
-        std::optional<int> picked;
-        if (word == "--rate" && (picked = Pick(kRates, value)))
-            options.decoder.rateShift = *picked;
-        else if (word == "--channels" && (picked = Pick(kChannels, value)))
-            channels = *picked;
-        else if (word == "--bits" && (picked = Pick(kBits, value)))
-            bits = *picked;
-        else
-            return std::nullopt;
+    const Named named[] = {{kRate, kRateChoices, &options.decoder.rateShift}, {kChannels, kChannelChoices, &channels},
+                           {kBits, kBitChoices, &bits}};
+    for (const Named& n : named) {
+        const std::string word = parser.value(n.option).toStdString();
+        const std::optional<int> picked = Pick(n.choices, word);
+        if (!picked)
+            return QStringLiteral("--%1 takes %2, not '%3'")
+                .arg(n.option.names().constFirst(), n.option.valueName(), parser.value(n.option));
+        *n.value = *picked;
     }
-    if (files.size() != 2)
-        return std::nullopt;
-    options.input = files[0];
-    options.output = files[1];
+    options.input = PathArgument(parser, 0);
+    options.output = PathArgument(parser, 1);
     options.decoder.outputFlags = channels | bits;
     return options;
 }
@@ -168,14 +170,19 @@ int Fail(const char* message, const std::string& path)
 
 } // namespace
 
-int RunDecode(const Arguments& args)
+void DeclareDecode(QCommandLineParser& parser)
 {
-    const std::optional<DecodeOptions> options = ParseArguments(args);
-    if (!options) {
-        std::fprintf(stderr, "usage: tessaly-tool decode INPUT OUTPUT.wav [--rate full|half|quarter] "
-                             "[--channels both|mix|left|right] [--bits 16|8]\n");
-        return 2;
-    }
+    parser.addOptions({kRate, kChannels, kBits});
+    parser.addPositionalArgument(QStringLiteral("INPUT"), QStringLiteral("The MPEG audio file, bare or in a RIFF layout."));
+    parser.addPositionalArgument(QStringLiteral("OUTPUT.wav"), QStringLiteral("The WAVE file to write."));
+}
+
+int RunDecode(const QCommandLineParser& parser)
+{
+    const std::variant<DecodeOptions, QString> read = ReadOptions(parser);
+    if (const QString* refusal = std::get_if<QString>(&read))
+        return RefuseArgument(parser, *refusal);
+    const DecodeOptions* options = &std::get<DecodeOptions>(read);
     const std::optional<std::vector<uint8_t>> file = ReadWholeFile(options->input);
     if (!file)
         return Fail("cannot read", options->input);

@@ -1,129 +1,111 @@
 // tessaly-tool: the command-line side of the phrase book.
 
 #include "subcommands.h"
+#include "tessalyversion.h"
 
-#include <QCommandLineParser>
-#include <QCoreApplication>
+#include <QFile>
 #include <QStringList>
 
 #include <cstdio>
-#include <cstring>
+#include <string_view>
 
 namespace {
 
-struct Subcommand {
-    const char* name;
-    const char* usage;
-    int (*run)(const Arguments&);
+const Subcommand kSubcommands[] = {
+    {"build-english", "English.txt -> English.dat, in the current directory", DeclareBuildPhraseFile, RunBuildEnglish, 0},
+    {"build-french", "Orlenic.txt -> French.dat, in the current directory", DeclareBuildPhraseFile,
+     RunBuildFrench, 0},
+    {"clip", "a phrase's clip as the play button (or, with --tempo, slow play) sounds it", DeclareClip, RunClip, 2},
+    {"decode", "every frame of an MPEG audio file into a WAV file", DeclareDecode, RunDecode, 2},
+    {"make-phrasebook", "every data file from the phrase book's source", DeclareMakePhrasebook, RunMakePhrasebook, 2},
+    {"search", "the phrases the window's keyword search lists, in its order", DeclareSearch, RunSearch},
+    {"sheet", "the printed phrase sheet as a PDF file", DeclareSheet, RunSheet, 1},
 };
 
-// Runs a command declared for a QCommandLineParser on the words after its name.
-int RunParsed(const char* name, void (*declare)(QCommandLineParser&), int (*run)(const QCommandLineParser&),
-              const Arguments& args)
-{
-    QCommandLineParser parser;
-    parser.addHelpOption();
-    declare(parser);
-    QStringList words{QString::fromUtf8(name)};
-    for (const std::string& arg : args)
-        words << QString::fromLocal8Bit(arg.c_str());
-    const bool parsed = parser.parse(words);
-    if (parsed && parser.isSet("help")) {
-        std::printf("%s", qPrintable(parser.helpText()));
-        return 0;
-    }
-    if (!parsed || parser.positionalArguments().size() != 1) {
-        const QString message = parsed ? QStringLiteral("one output file is needed") : parser.errorText();
-        std::fprintf(stderr, "tessaly-tool %s: %s\n%s", name, qPrintable(message), qPrintable(parser.helpText()));
-        return 2;
-    }
-    return run(parser);
-}
+// The command being run, for RefuseArgument.
+const Subcommand* running = nullptr;
 
-int RunSheetCommand(const Arguments& args)
+void PrintCommands(std::FILE* to)
 {
-    return RunParsed("sheet", DeclareSheet, RunSheet, args);
-}
-
-const Subcommand subcommands[] = {
-    {"build-english", "build-english            English.txt -> English.dat, in the current directory",
-     RunBuildEnglish},
-    {"build-french", "build-french             Orlenic.txt -> French.dat, in the current directory",
-     RunBuildFrench},
-    {"clip", "clip NUMBER OUTPUT.wav [--tempo T]: phrase NUMBER's clip as the play button sounds it, "
-             "or with --tempo as slow play does (T = 0.7 there), from the archive in the current directory",
-     RunClip},
-    {"decode", "decode INPUT OUTPUT.wav [--rate full|half|quarter] [--channels both|mix|left|right] [--bits 16|8]: every frame of an MPEG audio file",
-     RunDecode},
-    {"sheet", "sheet [--data FOLDER] [--favourites FILE] OUT.pdf: the printed phrase sheet as a PDF file",
-     RunSheetCommand},
-    {"search", "search [--exact] [--data FOLDER] WORDS...: the phrases the window's keyword search lists",
-     [](const Arguments& args) { return RunDeclared("search", DeclareSearch, RunSearch, args); }},
-    {"make-phrasebook", "make-phrasebook          SOURCE OUTDIR [--no-clips]: every data file from the phrase book's source "
-                        "(--no-clips: without the spoken clips and the pronunciation guide)",
-     RunMakePhrasebook},
-};
-
-void PrintUsage(std::FILE* to)
-{
-    std::fprintf(to, "usage: tessaly-tool COMMAND [ARGUMENTS]\n"
+    std::fprintf(to, "usage: tessaly-tool COMMAND [OPTIONS] [ARGUMENTS]\n"
                      "       tessaly-tool --help | --version\n\ncommands:\n");
-    for (const Subcommand& s : subcommands)
-        std::fprintf(to, "  %s\n", s.usage);
+    for (const Subcommand& s : kSubcommands)
+        std::fprintf(to, "  %-16s %s\n", s.name, s.summary);
+    std::fprintf(to, "\n'tessaly-tool COMMAND --help' describes a command's options and arguments.\n");
 }
 
-bool IsOption(const char* argument, const char* shortName, const char* longName)
+QString CommandHelp(const QCommandLineParser& parser)
 {
-    return std::strcmp(argument, shortName) == 0 || std::strcmp(argument, longName) == 0;
+    // Arguments are parsed before any application object exists (a command
+    // may need a kind of its own), so Qt names the program by a placeholder.
+    QString help = parser.helpText();
+    help.replace(QStringLiteral("<executable_name>"), QStringLiteral("tessaly-tool ") + QString::fromUtf8(running->name));
+    return help;
+}
+
+int CheckPositionals(const QCommandLineParser& parser)
+{
+    const QStringList given = parser.positionalArguments();
+    if (running->positionals < 0 || given.size() == running->positionals)
+        return 0;
+    if (given.size() > running->positionals)
+        return RefuseArgument(parser, QStringLiteral("unexpected argument '%1'").arg(given[running->positionals]));
+    return RefuseArgument(parser, QStringLiteral("missing arguments: it takes %1, was given %2")
+                                      .arg(running->positionals)
+                                      .arg(given.size()));
 }
 
 } // namespace
 
-int RunDeclared(const char* name, void (*declare)(QCommandLineParser&), int (*run)(const QCommandLineParser&),
-                const Arguments& args)
+int RefuseArgument(const QCommandLineParser& parser, const QString& message)
 {
-    // The help text names the program after the application's first argument.
-    std::string program = std::string("tessaly-tool ") + name;
-    int argc = 1;
-    char* argv[] = {program.data(), nullptr};
-    const QCoreApplication application(argc, argv);
-    QCommandLineParser parser;
-    const QCommandLineOption help(QStringLiteral("help"), QStringLiteral("Shows this help."));
-    parser.addOption(help);
-    declare(parser);
-    QStringList arguments{QStringLiteral("tessaly-tool ") + QString::fromLatin1(name)};
-    for (const std::string& arg : args)
-        arguments << QString::fromLocal8Bit(arg.c_str());
-    if (!parser.parse(arguments)) {
-        std::fprintf(stderr, "tessaly-tool %s: %s\n%s", name, qPrintable(parser.errorText()), qPrintable(parser.helpText()));
-        return 2;
-    }
-    if (parser.isSet(help)) {
-        std::printf("%s", qPrintable(parser.helpText()));
-        return 0;
-    }
-    return run(parser);
+    std::fprintf(stderr, "tessaly-tool %s: %s\n\n%s", running->name, qPrintable(message), qPrintable(CommandHelp(parser)));
+    return 2;
+}
+
+std::string PathArgument(const QCommandLineParser& parser, int index)
+{
+    return QFile::encodeName(parser.positionalArguments().at(index)).toStdString();
 }
 
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        PrintUsage(stderr);
+        PrintCommands(stderr);
         return 2;
     }
-    if (IsOption(argv[1], "-h", "--help")) {
-        PrintUsage(stdout);
+    const std::string_view first = argv[1];
+    if (first == "-h" || first == "--help") {
+        PrintCommands(stdout);
         return 0;
     }
-    if (IsOption(argv[1], "-v", "--version")) {
+    if (first == "-v" || first == "--version") {
         std::printf("tessaly-tool %s\n", TESSALY_VERSION);
         return 0;
     }
-    for (const Subcommand& s : subcommands) {
-        if (std::strcmp(argv[1], s.name) == 0)
-            return s.run(Arguments(argv + 2, argv + argc));
+    for (const Subcommand& command : kSubcommands) {
+        if (first != command.name)
+            continue;
+        running = &command;
+        QCommandLineParser parser;
+        parser.setApplicationDescription(QString::fromUtf8(command.summary));
+        const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
+        parser.addOption(help);
+        command.declare(parser);
+        QStringList words;
+        for (int i = 1; i < argc; ++i)
+            words << QString::fromLocal8Bit(argv[i]);
+        if (!parser.parse(words))
+            return RefuseArgument(parser, parser.errorText());
+        if (parser.isSet(help)) {
+            std::printf("%s", qPrintable(CommandHelp(parser)));
+            return 0;
+        }
+        if (const int refused = CheckPositionals(parser))
+            return refused;
+        return command.run(parser);
     }
-    std::fprintf(stderr, "tessaly-tool: unknown command '%s'\n", argv[1]);
-    PrintUsage(stderr);
+    std::fprintf(stderr, "tessaly-tool: unknown command '%s'\n\n", argv[1]);
+    PrintCommands(stderr);
     return 2;
 }

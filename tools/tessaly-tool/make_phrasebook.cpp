@@ -25,23 +25,8 @@ struct Options {
     bool clips = true;
 };
 
-bool ParseOptions(const Arguments& args, Options& options)
-{
-    std::vector<std::string> positional;
-    for (const std::string& arg : args) {
-        if (arg == "--no-clips")
-            options.clips = false;
-        else if (arg.starts_with("--"))
-            return false;
-        else
-            positional.push_back(arg);
-    }
-    if (positional.size() != 2)
-        return false;
-    options.source = fs::absolute(positional[0]);
-    options.outputDir = fs::absolute(positional[1]);
-    return true;
-}
+const QCommandLineOption kNoClips(QStringLiteral("no-clips"),
+                                  QStringLiteral("Leave out what the voice makes: the sound archive and the pronunciation guide."));
 
 void PrintFaults(const fs::path& source, SourceFaults faults)
 {
@@ -125,13 +110,17 @@ int WriteDataFiles(const std::vector<BookPhrase>& book, const SearchSources& sea
 
 } // namespace
 
-int RunMakePhrasebook(const Arguments& args)
+void DeclareMakePhrasebook(QCommandLineParser& parser)
 {
-    Options options;
-    if (!ParseOptions(args, options)) {
-        std::fprintf(stderr, "usage: tessaly-tool make-phrasebook SOURCE OUTDIR [--no-clips]\n");
-        return 2;
-    }
+    parser.addOption(kNoClips);
+    parser.addPositionalArgument(QStringLiteral("SOURCE"), QStringLiteral("The phrase book's source text."));
+    parser.addPositionalArgument(QStringLiteral("OUTDIR"), QStringLiteral("The folder to write the data files into."));
+}
+
+int RunMakePhrasebook(const QCommandLineParser& parser)
+{
+    const Options options{fs::absolute(PathArgument(parser, 0)), fs::absolute(PathArgument(parser, 1)),
+                          !parser.isSet(kNoClips)};
     const std::optional<std::vector<std::uint8_t>> bytes = ReadWholeFile(options.source.string());
     if (!bytes)
         return Fail("cannot read " + options.source.string());

@@ -1,12 +1,12 @@
 #include "make_phrasebook_clips.h"
 
 #include "cfile.h"
-#include "make_phrasebook_files.h"
 #include "make_phrasebook_mpeg.h"
 #include "make_phrasebook_process.h"
 #include "make_phrasebook_wave.h"
 #include "records.h"
 #include "soundarchive.h"
+#include "workfile.h"
 
 #include <cstdio>
 #include <cstdlib>

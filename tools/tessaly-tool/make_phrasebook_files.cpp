@@ -6,9 +6,8 @@
 #include "records.h"
 #include "search.h"
 #include "text.h"
+#include "workfile.h"
 
-#include <cstdio>
-#include <fstream>
 
 namespace {
 
@@ -41,14 +40,6 @@ private:
 };
 
 } // namespace
-
-bool WriteWholeFile(const std::string& name, const std::string& bytes)
-{
-    std::ofstream out(name, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), std::streamsize(bytes.size()));
-    out.close();
-    return bool(out);
-}
 
 bool WriteTextSources(const std::vector<BookPhrase>& book, std::string& error)
 {

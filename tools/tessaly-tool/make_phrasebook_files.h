@@ -14,6 +14,3 @@ bool WriteTextSources(const std::vector<BookPhrase>& book, std::string& error);
 bool RunBuilders(std::string& error);
 bool WriteCategoryMap(const std::vector<BookPhrase>& book, std::string& error);
 bool WriteRelatedTable(const std::vector<std::vector<int>>& related, std::string& error);
-
-// Writes `bytes` to `name`, replacing it; false when that fails.
-bool WriteWholeFile(const std::string& name, const std::string& bytes);

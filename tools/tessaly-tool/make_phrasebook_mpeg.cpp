@@ -1,5 +1,7 @@
 #include "make_phrasebook_mpeg.h"
 
+#include "records.h"
+
 #include <algorithm>
 #include <array>
 #include <string_view>
@@ -39,20 +41,15 @@ FrameHeader ReadHeader(const std::uint8_t* b)
     return h;
 }
 
-bool HasTagAt(std::span<const std::uint8_t> bytes, std::size_t at, std::string_view tag)
-{
-    return at + tag.size() <= bytes.size() && std::equal(tag.begin(), tag.end(), bytes.begin() + at);
-}
-
 } // namespace
 
 std::optional<ClipStream> CheckClipStream(std::span<const std::uint8_t> clip, std::string& fault)
 {
-    if (HasTagAt(clip, 0, "ID3")) {
+    if (HasTag(clip, 0, "ID3")) {
         fault = "the clip starts with an ID3 tag";
         return std::nullopt;
     }
-    if (clip.size() >= kTrailingTagBytes && HasTagAt(clip, clip.size() - kTrailingTagBytes, "TAG")) {
+    if (clip.size() >= kTrailingTagBytes && HasTag(clip, clip.size() - kTrailingTagBytes, "TAG")) {
         fault = "the clip ends with a TAG block";
         return std::nullopt;
     }
@@ -73,7 +70,7 @@ std::optional<ClipStream> CheckClipStream(std::span<const std::uint8_t> clip, st
             stream.kbps = h.kbps;
             const std::size_t vbrAt = at + kHeaderBytes + (h.crc ? kCrcBytes : 0) + kMonoSideInfoBytes;
             for (std::string_view tag : {"Xing", "Info", "VBRI"}) {
-                if (HasTagAt(clip, vbrAt, tag)) {
+                if (HasTag(clip, vbrAt, tag)) {
                     fault = "the clip starts with an encoder-information frame (\"" + std::string(tag) + "\")";
                     return std::nullopt;
                 }

@@ -1,6 +1,7 @@
 #include "make_phrasebook_source.h"
 
 #include "records.h"
+#include "text.h"
 
 #include <cstddef>
 #include <optional>
@@ -23,19 +24,6 @@ std::string PhraseName(int number)
     return name;
 }
 
-std::optional<int> ParseNumber(std::string_view text)
-{
-    if (text.empty() || text.size() > 6)
-        return std::nullopt;
-    int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
 // The English text may hold a group "[a|b]", so the fields are cut at the
 // first and the last bar: the number cannot hold one and the French may not.
 std::optional<SourceLine> SplitFields(std::string_view text, int line, SourceFaults& faults)
@@ -47,7 +35,7 @@ std::optional<SourceLine> SplitFields(std::string_view text, int line, SourceFau
         return std::nullopt;
     }
     const std::string_view numberField = Trim(text.substr(0, firstBar));
-    const std::optional<int> number = ParseNumber(numberField);
+    const std::optional<int> number = ParseDecimal(Utf8ToUtf16(numberField));
     if (!number) {
         faults.push_back({line, std::string(numberField) + " is not a phrase number"});
         return std::nullopt;

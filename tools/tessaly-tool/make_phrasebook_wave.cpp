@@ -6,15 +6,6 @@
 #include <cstdlib>
 #include <string_view>
 
-namespace {
-
-bool HasTag(std::span<const std::uint8_t> bytes, std::size_t at, std::string_view tag)
-{
-    return at + tag.size() <= bytes.size() && std::equal(tag.begin(), tag.end(), bytes.begin() + at);
-}
-
-} // namespace
-
 std::optional<SpokenWave> ReadSpokenWave(std::span<const std::uint8_t> file, std::string& fault)
 {
     if (!HasTag(file, 0, "RIFF") || !HasTag(file, 8, "WAVE")) {
