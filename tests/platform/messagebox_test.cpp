@@ -30,6 +30,6 @@ TEST(MessageBox, AShownBoxIsNamedByItsCaptionAndReadsItsText)
         read << shown->text(QAccessible::Name) << shown->text(QAccessible::Description);
         QTest::keyClick(box, Qt::Key_Return);
     });
-    ShowMessageBox("This item can't be found", "Lexavant_French");
+    platform::ShowMessageBox("This item can't be found", "Lexavant_French");
     EXPECT_EQ(read, (QStringList{"Lexavant_French", "This item can't be found"}));
 }

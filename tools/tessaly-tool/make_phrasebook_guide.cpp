@@ -5,6 +5,7 @@
 #include "make_phrasebook_files.h"
 #include "make_phrasebook_process.h"
 #include "text.h"
+#include "workfile.h"
 
 namespace fs = std::filesystem;
 

@@ -2,6 +2,7 @@
 
 #include "cfile.h"
 #include "make_phrasebook_files.h"
+#include "workfile.h"
 
 #include <map>
 
