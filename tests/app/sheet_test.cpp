@@ -115,8 +115,8 @@ TEST_F(SheetTool, BadArgumentsAndMissingFilesAreRefusedWithAReason)
         int status;
         QString says;
     } cases[] = {
-        {{}, 2, "one output file is needed"},
-        {{"a.pdf", "b.pdf"}, 2, "one output file is needed"},
+        {{}, 2, "missing arguments: it takes 1, was given 0"},
+        {{"a.pdf", "b.pdf"}, 2, "unexpected argument 'b.pdf'"},
         {{"--colour", "a.pdf"}, 2, "Unknown option 'colour'"},
         {{"--favourites", "none.dat", "a.pdf"}, 1, "cannot read \"none.dat\""},
         {{"--data", "nowhere", "a.pdf"}, 1, "no phrase book in \"nowhere\""},
