@@ -26,9 +26,10 @@ bool AskManagerToClose(WindowId window);
 // Handles this process's events for a moment, or sleeps when it has none.
 void WaitBriefly();
 
-// Waits up to `limit` for `done`, checking every 20 ms or so.
+// Waits up to `limit` (generous: a busy machine starts programs slowly) for
+// `done`, checking every 20 ms or so.
 template <typename Done>
-bool WaitUntil(Done done, std::chrono::milliseconds limit = std::chrono::milliseconds(10000))
+bool WaitUntil(Done done, std::chrono::milliseconds limit = std::chrono::milliseconds(30000))
 {
     for (const auto giveUp = std::chrono::steady_clock::now() + limit;; ) {
         if (done())

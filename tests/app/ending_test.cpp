@@ -117,7 +117,6 @@ TEST_F(Ending, EachWayEndsTheProgramWithinASecondWhateverIsOpen)
             EXPECT_LT(took.count(), 1000) << when;
             EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0) << when << ": status " << *status;
             ExpectFavouritesWhole(folder, when);
-            std::printf("%s: ended in %lld ms\n", when.c_str(), static_cast<long long>(took.count()));
         }
 }
 
@@ -136,7 +135,6 @@ TEST_F(Ending, ASignalDuringTheStartEndsTheProgramWithinASecond)
         // Before its handler is in place the signal's default action ends it.
         EXPECT_TRUE((WIFEXITED(*status) && WEXITSTATUS(*status) == 0) ||
                     (WIFSIGNALED(*status) && WTERMSIG(*status) == SIGTERM)) << after << " ms: status " << *status;
-        std::printf("SIGTERM %d ms after the start: ended in %lld ms\n", after, static_cast<long long>(took.count()));
     }
 }
 

@@ -27,8 +27,8 @@ TEST(Shell, AWebAddressNoBrowserOpensIsShownInAMessageToCopy)
     // The desktop's opener as the system may have it: one that hands the
     // page on, one that finds no browser, none at all.
     const struct { const char* opener; bool said; } cases[] = {
-        {"echo \"$1\" > handed; exit 0", false},
-        {"echo \"$1\" > handed; exit 3", true},
+        {"[ \"$1\" = http://www.example.test/support/index.html ] && : > handed; exit 0", false},
+        {": > handed; exit 3", true},
         {nullptr, true},
     };
     for (const auto& c : cases) {
@@ -46,17 +46,12 @@ TEST(Shell, AWebAddressNoBrowserOpensIsShownInAMessageToCopy)
         platform::OpenWebAddress(address);
         qputenv("PATH", path);
         const QString handed = dir.filePath("handed");
-        for (int waited = 0; waited < 5000 && boxes.Boxes().empty() && !(c.opener && QFile::exists(handed));
-             waited += 20)
+        for (int waited = 0; waited < 5000 && boxes.Boxes().empty() && !QFile::exists(handed); waited += 20)
             RunEventsFor(20);
         RunEventsFor(100);   // the opener's end, after its file
         ASSERT_EQ(boxes.Boxes().size(), std::size_t(c.said)) << (c.opener ? c.opener : "no opener");
         if (c.said)
-            EXPECT_TRUE(boxes.Boxes().front().text.contains("\n" + address + "\n")) << boxes.Boxes().front().text.toStdString();
-        if (c.opener) {
-            QFile file(handed);
-            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-            EXPECT_EQ(file.readAll().trimmed(), address.toUtf8());
-        }
+            EXPECT_TRUE(boxes.Boxes().front().text.contains("\n" + address + "\n"));
+        EXPECT_EQ(QFile::exists(handed), c.opener != nullptr);
     }
 }
