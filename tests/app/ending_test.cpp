@@ -101,7 +101,8 @@ TEST_F(Ending, EachWayEndsTheProgramWithinASecondWhateverIsOpen)
             const std::string when = std::string(way.name) + " with " + state.name;
             const fs::path folder = PhraseBookFolder(dir.path(), "book" + std::to_string(++folders), state.leftOut);
             RunningProgram program(folder, runtime);
-            ASSERT_TRUE(WaitUntil([&] { return program.MainWindow().has_value(); })) << when;
+            ASSERT_TRUE(WaitUntil([&] { return program.MainWindow().has_value(); }))
+                << when << ": " << program.Windows().size() << " windows, ended: " << program.WaitForEnd(0ms).has_value();
             ASSERT_TRUE(state.reach(program)) << "could not reach " << state.name;
             const auto asked = std::chrono::steady_clock::now();
             if (way.way == Way::ManagerClose)

@@ -6,7 +6,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
-#include <fcntl.h>
+#include <fstream>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -45,24 +45,28 @@ PrivateDesktop::PrivateDesktop()
         return;
     }
     folder = pattern;
-    // The server picks a free display and writes its number to our pipe.
-    int ends[2];
-    if (pipe2(ends, O_CLOEXEC) != 0) {
-        failure = "no pipe";
-        return;
+    // A display number of this process's own: Xvfb ends at once when the
+    // number is taken, and the next is tried. (Its -displayfd choice races
+    // with servers started at the same moment by other tests.)
+    for (int number = 100 + getpid() % 800, tries = 0; tries < 20 && display.empty(); ++number, ++tries) {
+        const std::string candidate = ":" + std::to_string(number);
+        server = Spawn({"Xvfb", candidate, "-nolisten", "tcp", "-ac", "-screen", "0", "1280x1024x24"});
+        // Ours once its lock file names it and it answers.
+        const auto ours = [&] {
+            std::ifstream lock("/tmp/.X" + std::to_string(number) + "-lock");
+            pid_t owner = -1;
+            return lock >> owner && owner == server && Quietly("xprop -display " + candidate + " -root");
+        };
+        if (server > 0 && WaitFor(server, ours))
+            display = candidate;
+        else if (server > 0)
+            EndProcess(server, SIGKILL);
     }
-    server = Spawn({"Xvfb", "-displayfd", "1", "-nolisten", "tcp", "-ac", "-screen", "0", "1280x1024x24"}, {}, ends[1]);
-    close(ends[1]);
-    std::string number;
-    char c;
-    while (server > 0 && read(ends[0], &c, 1) == 1 && c != '\n')
-        number += c;
-    close(ends[0]);
-    if (number.empty()) {
+    if (display.empty()) {
+        server = -1;
         failure = "Xvfb did not start";
         return;
     }
-    display = ":" + number;
     if (const char* previous = std::getenv("DISPLAY"))
         previousDisplay = previous;
     setenv("DISPLAY", display.c_str(), 1);
