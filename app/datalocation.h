@@ -10,9 +10,9 @@
 //      folder, so that an installation moved to another prefix still works;
 //   4. the current folder, whose missing files the window then reports.
 //
-// Favourites ("favorite.dat" and its work file "temp.dat") are kept beside the
-// phrase book when that folder may be written or already holds a
-// "favorite.dat", and otherwise in the user's data folder,
+// Favourites ("favorite.dat" and the work files "temp-*.dat" of its removals)
+// are kept beside the phrase book when that folder may be written or already
+// holds a "favorite.dat", and otherwise in the user's data folder,
 // $XDG_DATA_HOME/tessaly (by default ~/.local/share/tessaly), which is made
 // when the favourites are first used. The installed data folder belongs to the
 // installation and is never written, not even by root.

@@ -6,7 +6,9 @@
 // the folder datalocation.h chooses its current folder before the window opens.
 
 #include "datalocation.h"
+#include "singleinstance.h"
 #include "sitepages.h"
+#include "terminationsignals.h"
 #include "tessaly.h"
 
 #include <QCommandLineParser>
@@ -64,6 +66,9 @@ int main(int argc, char** argv)
     AnswerWithoutDisplay(argc, argv, parser);
 
     CTessalyApp app(argc, argv);
+    // From here on SIGTERM and SIGINT end the program in order, at whatever
+    // point of the start-up they come.
+    TerminationSignals endOnSignal;
     parser.process(app);
     if (!parser.positionalArguments().isEmpty()) {
         std::fprintf(stderr, "tessaly: unexpected argument '%s' (try --help)\n",
@@ -81,6 +86,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "tessaly: cannot enter %s\n", qPrintable(location.dataFolder));
         return 1;
     }
+    SingleInstance instance(location.dataFolder);
+    if (instance.HandOverToRunningCopy())
+        return 0;
     app.SetFavouritesFolder(location.favouritesFolder);
     return app.InitInstance();
 }

@@ -1,7 +1,8 @@
 #include "terminationsignals.h"
 
+#include "platform/modalruns.h"
+
 #include <QSocketNotifier>
-#include <QWidget>
 
 #include <array>
 #include <cerrno>
@@ -16,27 +17,34 @@ constexpr std::array kSignals{SIGTERM, SIGINT};
 // The pipe the handler writes to; only one set of handlers exists at a time.
 int pipeEnds[2] = {-1, -1};
 
-extern "C" void OnTerminationSignal(int)
-{
-    const int savedErrno = errno;
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t written = write(pipeEnds[1], &byte, 1);
-    errno = savedErrno;
-}
-
 void SetAction(void (*handler)(int))
 {
     struct sigaction action {};
     action.sa_handler = handler;
+    // Each signal waits while the handler runs for the other, so that the
+    // second one meets the default action the first one's handler restored.
     sigemptyset(&action.sa_mask);
+    for (const int signal : kSignals)
+        sigaddset(&action.sa_mask, signal);
     action.sa_flags = SA_RESTART;
     for (const int signal : kSignals)
         sigaction(signal, &action, nullptr);
 }
 
+extern "C" void OnTerminationSignal(int)
+{
+    const int savedErrno = errno;
+    // The first signal asks for an orderly end; a second one, of either
+    // kind, ends the program at once (sigaction is safe in a handler).
+    SetAction(SIG_DFL);
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = write(pipeEnds[1], &byte, 1);
+    errno = savedErrno;
+}
+
 } // namespace
 
-TerminationSignals::TerminationSignals(QWidget& window) : window(window)
+TerminationSignals::TerminationSignals()
 {
     if (pipe2(pipeEnds, O_CLOEXEC | O_NONBLOCK) != 0)
         return; // the signals keep their default action, which ends the program
@@ -62,5 +70,5 @@ void TerminationSignals::Drain()
     char bytes[16];
     while (read(pipeEnds[0], bytes, sizeof bytes) > 0) {
     }
-    window.close();
+    platform::EndModalRuns();
 }

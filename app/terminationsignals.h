@@ -1,21 +1,20 @@
 #pragma once
 // Ends the program on SIGTERM and SIGINT (a logout, `kill`, Ctrl+C in the
-// terminal) the way closing its window by hand does: the window closes, its
-// modal run returns, and everything is torn down in order. The handler only
-// writes to a pipe; the window is closed from the event loop, which watches
-// the pipe's other end.
+// terminal) from whatever it is doing: every window and box in a modal run
+// closes, none opens after, and everything is torn down in order. The
+// handler only writes to a pipe; the event loop running at the time, the
+// window's or a box's, watches the pipe's other end. A signal that comes
+// before any loop runs is acted on when the first one starts.
 
 #include <QObject>
 
 class QSocketNotifier;
-class QWidget;
 
 class TerminationSignals : public QObject {
 public:
-    // Handles the two signals from now on, by closing `window`.
-    explicit TerminationSignals(QWidget& window);
-    // Gives the signals back their default action: a second signal during
-    // the shutdown ends the program at once.
+    // Handles the two signals from now on.
+    TerminationSignals();
+    // Gives the signals back their default action.
     ~TerminationSignals() override;
     TerminationSignals(const TerminationSignals&) = delete;
     TerminationSignals& operator=(const TerminationSignals&) = delete;
@@ -23,6 +22,5 @@ public:
 private:
     void Drain();
 
-    QWidget& window;
     QSocketNotifier* notifier = nullptr;
 };

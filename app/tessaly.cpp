@@ -1,8 +1,10 @@
 #include "tessaly.h"
 
+#include "platform/closerequests.h"
+#include "platform/messagebox.h"
 #include "platform/sdlwaveout.h"
+#include "platform/windowposition.h"
 #include "tessalydlg.h"
-#include "terminationsignals.h"
 
 #include <QFile>
 
@@ -12,7 +14,9 @@ int CTessalyApp::InitInstance()
 {
     CTessalyDlg window(std::make_unique<platform::SdlWaveOut>());
     window.Book().favouritesFolder = QFile::encodeName(favouritesFolder).toStdString();
-    TerminationSignals endOnSignal(window);
+    platform::FollowShownPosition(window);
+    platform::EndOnCloseRequest(window);
+    platform::SetBoxOwner(&window);
     window.DoModal();
     return 0;
 }

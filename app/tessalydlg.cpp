@@ -15,6 +15,7 @@
 #include "phraseactions.h"
 #include "platform/bitmaps.h"
 #include "platform/fontfiles.h"
+#include "platform/modalruns.h"
 #include "playeradapter.h"
 #include "sitepages.h"
 #include "resources/buttonstrips.h"
@@ -131,6 +132,9 @@ CTessalyDlg::~CTessalyDlg()
 int CTessalyDlg::DoModal()
 {
     OnInitDialog();
+    // A signal during the start-up ends the program before the window's run.
+    if (platform::ModalRunsEnded())
+        return Rejected;
     return exec();
 }
 

@@ -8,6 +8,7 @@
 #include "tessalydlg.h"
 #include "windowviews_qt.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QScrollBar>
 
@@ -86,7 +87,10 @@ void CTessalyDlg::SelectFirstRow()
         update(translationArea);
         return;
     }
-    phraseList->setFocus();
+    // The subcategory box keeps the keyboard while the arrows walk through
+    // it; the list follows what it shows.
+    if (!subcategoryCombo->hasFocus())
+        phraseList->setFocus();
     // Selecting row 0 when it is already selected reports no change, so the
     // phrase is shown here in every case, once.
     const QSignalBlocker quiet(phraseList);

@@ -107,7 +107,8 @@ void CTessalyDlg::OpenWebPage(int buttonId)
 
 void CTessalyDlg::RunAboutBox()
 {
-    CAboutDlg about;
+    // Owned by the window, the box opens centred on it.
+    CAboutDlg about(this);
     about.exec();
     activateWindow();
 }

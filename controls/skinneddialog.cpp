@@ -1,10 +1,12 @@
 #include "skinneddialog.h"
 
 #include "platform/bitmaps.h"
+#include "platform/windowposition.h"
 #include "regionfrombitmap.h"
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QShowEvent>
 #include <QPainter>
 #include <QWindow>
 
@@ -29,6 +31,13 @@ void SkinnedDialog::ApplyShape()
     if (windowShape)
         setMask(*windowShape);
     update();
+}
+
+void SkinnedDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (parentWidget() && !event->spontaneous())
+        move(platform::CentredOn(*parentWidget(), size()));
 }
 
 void SkinnedDialog::paintEvent(QPaintEvent* event)

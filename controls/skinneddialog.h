@@ -28,6 +28,8 @@ protected:
     // A click on the surface that did not become a drag; nothing by default.
     virtual void SurfaceClicked() {}
 
+    // A skinned box owned by a window opens centred on it.
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

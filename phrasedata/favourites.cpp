@@ -2,8 +2,11 @@
 // order they were added. Every add and remove ends with the store closed; the
 // next operation reopens it. A store that cannot be written is still read, and
 // every write that fails is reported and undone, so the file on disk is either
-// the old store or the new one.
+// the old store or the new one. Other copies of the program may share the
+// folder: each change holds the folder's lock and works on the store as it is
+// then, and a removal writes a work file no other process uses.
 
+#include "durablefiles.h"
 #include "phrasebook.h"
 #include "text.h"
 
@@ -21,7 +24,9 @@
 namespace {
 
 constexpr const char* kFavouritesName = "favorite.dat";
-constexpr const char* kWorkName = "temp.dat";
+// The work file of a removal is "temp-" and a unique part, ".dat".
+constexpr const char* kWorkStem = "temp";
+constexpr const char* kWorkExtension = ".dat";
 
 // The text of a favourite record as stored: brackets removed, cut to the field.
 std::u16string FavouriteText(const std::u16string& text)
@@ -130,16 +135,21 @@ FilePtr PhraseBook::OpenFavourites()
     return file;
 }
 
+void PhraseBook::MakeFavouritesFolder() const
+{
+    // The user's own favourites folder is made on first use, never at start.
+    // A failure shows as the store failing to open.
+    if (!favouritesFolder.empty()) {
+        std::error_code ignored;
+        std::filesystem::create_directories(favouritesFolder, ignored);
+    }
+}
+
 bool PhraseBook::EnsureFavouritesOpen()
 {
     if (!favoriteFileOpen) {
         favoriteFile.reset();
-        // The user's own favourites folder is made on first use, never at start.
-        if (!favouritesFolder.empty()) {
-            // A failure shows as the store failing to open, just below.
-            std::error_code ignored;
-            std::filesystem::create_directories(favouritesFolder, ignored);
-        }
+        MakeFavouritesFolder();
         favoriteFile = OpenFavourites();
     }
     if (!favoriteFile)
@@ -154,6 +164,23 @@ void PhraseBook::CloseFavourites()
     favoriteFileOpen = false;
 }
 
+FolderLock PhraseBook::LockFavourites()
+{
+    // The open store may be one another process has since replaced, so the
+    // change reopens it once it alone may change the folder.
+    CloseFavourites();
+    MakeFavouritesFolder();
+    return FolderLock(favouritesFolder);
+}
+
+std::string PhraseBook::FavouritesFolderName() const
+{
+    std::error_code error;
+    const std::filesystem::path folder =
+        favouritesFolder.empty() ? std::filesystem::current_path(error) : std::filesystem::absolute(favouritesFolder, error);
+    return folder.string();
+}
+
 bool PhraseBook::ReportFavouritesNotSaved(const char* fileName, const std::u16string& reason)
 {
     const std::u16string path = Utf8ToUtf16(std::filesystem::absolute(fileName).string());
@@ -164,6 +191,7 @@ bool PhraseBook::ReportFavouritesNotSaved(const char* fileName, const std::u16st
 
 bool PhraseBook::AddFavourite()
 {
+    const FolderLock lock = LockFavourites();
     if (!EnsureFavouritesOpen())
         return ReportFavouritesNotSaved(FavouritesPath(kFavouritesName).c_str(), favoritesWriteError);
     PhraseRecord added;
@@ -196,10 +224,10 @@ bool PhraseBook::AddFavourite()
     std::fflush(file);
     const bool padded = tail == 0 || std::fwrite(zeros.data(), 1, zeros.size() - tail, file) == zeros.size() - tail;
     const bool written = padded && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    const bool flushed = std::fflush(file) == 0;
+    const bool flushed = written && FlushToDisk(file);
     const int error = errno;
     CloseFavourites();
-    if (written && flushed)
+    if (flushed)
         return true;
     // Whatever part of the record reached the disk is cut off again.
     std::error_code ignored;
@@ -229,19 +257,20 @@ long PhraseBook::FavouriteToRemove(std::FILE* file, long count)
 
 bool PhraseBook::RemoveFavourite()
 {
+    const FolderLock lock = LockFavourites();
     if (EnsureFavouritesOpen() && favoritesReadOnly) {
         CloseFavourites();
         return ReportFavouritesNotSaved(FavouritesPath(kFavouritesName).c_str(), favoritesWriteError);
     }
-    FilePtr work = OpenFile(FavouritesPath(kWorkName).c_str(), "wb");
-    if (!work) {
+    WorkFile work = CreateWorkFile(favouritesFolder, kWorkStem, kWorkExtension);
+    if (!work.file) {
         const std::u16string reason = SystemReason(errno);
         CloseFavourites();
-        return ReportFavouritesNotSaved(FavouritesPath(kWorkName).c_str(), reason);
+        return ReportFavouritesNotSaved(FavouritesFolderName().c_str(), reason);
     }
     if (!EnsureFavouritesOpen()) {
-        work.reset();
-        std::remove(FavouritesPath(kWorkName).c_str());
+        work.file.reset();
+        std::remove(work.path.c_str());
         return ReportFavouritesNotSaved(FavouritesPath(kFavouritesName).c_str(), favoritesWriteError);
     }
     std::FILE* file = favoriteFile.get();
@@ -251,29 +280,35 @@ bool PhraseBook::RemoveFavourite()
 
     const long removed = FavouriteToRemove(file, count);
     const long recordSize = long(PhraseRecord::kSize);
-    const bool copied = removed >= 0 && CopyBytes(file, 0, removed * recordSize, work.get()) &&
-                        CopyBytes(file, (removed + 1) * recordSize, count * recordSize, work.get());
-    const bool flushed = std::fflush(work.get()) == 0;
+    const bool copied = removed >= 0 && CopyBytes(file, 0, removed * recordSize, work.file.get()) &&
+                        CopyBytes(file, (removed + 1) * recordSize, count * recordSize, work.file.get());
+    // The work file is made readable by its creator only; the store it
+    // replaces keeps the permissions it had.
+    CopyPermissions(file, work.file.get());
+    const bool flushed = copied && FlushToDisk(work.file.get());
     const int error = errno;
-    work.reset();
+    work.file.reset();
     CloseFavourites();
 
     if (removed < 0) {
-        std::remove(FavouritesPath(kWorkName).c_str());
+        std::remove(work.path.c_str());
         ShowMessage(u"The selected phrase was not found in \"favorite.dat\", so nothing was removed.");
         return false;
     }
-    if (!copied || !flushed) {
-        std::remove(FavouritesPath(kWorkName).c_str());
-        return ReportFavouritesNotSaved(FavouritesPath(kWorkName).c_str(), SystemReason(error));
+    if (!flushed) {
+        std::remove(work.path.c_str());
+        return ReportFavouritesNotSaved(work.path.c_str(), SystemReason(error));
     }
     // The work file replaces the store in one step, so that a failure at any
     // point leaves either the old store or the new one, never neither.
-    if (std::rename(FavouritesPath(kWorkName).c_str(), FavouritesPath(kFavouritesName).c_str()) != 0) {
+    if (std::rename(work.path.c_str(), FavouritesPath(kFavouritesName).c_str()) != 0) {
         const std::u16string reason = SystemReason(errno);
-        std::remove(FavouritesPath(kWorkName).c_str());
+        std::remove(work.path.c_str());
         return ReportFavouritesNotSaved(FavouritesPath(kFavouritesName).c_str(), reason);
     }
+    // The change is made; a folder that cannot be flushed is flushed by the
+    // system later.
+    FlushFolderToDisk(favouritesFolder);
     return true;
 }
 

@@ -20,6 +20,8 @@
 #include <unordered_map>
 #include <vector>
 
+class FolderLock;
+
 constexpr std::u16string_view kProgramCaption = u"Lexavant_French";
 // An empty caption: the message box shows the program's default title.
 constexpr std::u16string_view kDefaultCaption = u"";
@@ -122,7 +124,7 @@ public:
     // The last related-phrase lookup failed because "Relate.dat" could not be read.
     bool relatedTableUnreadable = false;
 
-    // Where "favorite.dat" and its work file "temp.dat" are kept; empty for
+    // Where "favorite.dat" and the work files of its removals are kept; empty for
     // the current folder, beside the phrase files. A folder given here is
     // made the first time the favourites are used.
     std::filesystem::path favouritesFolder;
@@ -152,7 +154,12 @@ private:
     void StorePhraseId(const PhraseRecord& record);
     void ShowMessage(std::u16string_view text, std::u16string_view caption = kProgramCaption);
     FilePtr OpenFavourites();
+    void MakeFavouritesFolder() const;
     void CloseFavourites();
+    // Closes the store and holds the favourites folder's lock, for one change.
+    FolderLock LockFavourites();
+    // The favourites folder's absolute name, for messages.
+    std::string FavouritesFolderName() const;
     long FavouriteToRemove(std::FILE* file, long count);
     // The phrase a saved favourite stands for in this book: the one at its
     // number when the texts agree, else the one with its text, else nothing.

@@ -1,14 +1,10 @@
 // What the window shows when it opens, what it says of damaged or missing
-// files, and how it closes: on Escape, or on SIGTERM and SIGINT as the user
-// would close it, after which the signals end the program as usual.
+// files, and how it closes on Escape.
 
 #include "platform/fontfiles.h"
-#include "terminationsignals.h"
 #include "windowfixture.h"
 
 #include <QTest>
-#include <QTimer>
-#include <csignal>
 #include <filesystem>
 
 using namespace resources;
@@ -78,22 +74,5 @@ TEST_F(OpeningWindow, DamagedOrMissingFilesAreNamedOnceAndNothingWrongIsSpoken)
         EXPECT_EQ(std::pair(Plays(), window->Book().captionMode), std::pair(std::size_t(0), int(kBrowseMode)));
         // Nothing more is said: not per selection, nor for the sound or the related phrases.
         EXPECT_EQ(Boxes().size(), 1u) << Boxes().back().first.toStdString();
-    }
-}
-
-TEST(TerminationSignals, EachSignalClosesTheWindowAndThenGetsItsDefaultActionBack)
-{
-    TestApp();
-    for (const int signal : {SIGTERM, SIGINT}) {
-        QDialog window;
-        std::optional<TerminationSignals> endOnSignal(std::in_place, window);
-        QTimer::singleShot(0, [signal] { std::raise(signal); });
-        // Should the signal go unnoticed, the run ends after five seconds as accepted, and the test fails.
-        QTimer::singleShot(5000, &window, &QDialog::accept);
-        EXPECT_EQ(std::pair(window.exec(), window.isVisible()), std::pair(int(QDialog::Rejected), false)) << signal;
-        endOnSignal.reset();
-        struct sigaction action {};
-        sigaction(signal, nullptr, &action);
-        EXPECT_EQ(action.sa_handler, SIG_DFL) << signal;
     }
 }

@@ -1,6 +1,7 @@
 #include "privatepulse.h"
 
 #include "programs.h"
+#include "processes.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -8,51 +9,14 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <utility>
-
-extern char** environ;
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 namespace {
-
-// Starts `argv` with `env` (this process's environment when empty) and its
-// standard output on `outFd` (inherited when -1). Its process id, or -1.
-pid_t Spawn(const std::vector<std::string>& argv, const std::vector<std::string>& env = {}, int outFd = -1)
-{
-    const auto pointers = [](const std::vector<std::string>& texts) {
-        std::vector<char*> result;
-        for (const std::string& text : texts)
-            result.push_back(const_cast<char*>(text.c_str()));
-        result.push_back(nullptr);
-        return result;
-    };
-    std::vector<char*> args = pointers(argv), envp = pointers(env);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    if (outFd >= 0)
-        posix_spawn_file_actions_adddup2(&actions, outFd, STDOUT_FILENO);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    pid_t pid = -1;
-    const int failed = posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), env.empty() ? environ : envp.data());
-    posix_spawn_file_actions_destroy(&actions);
-    return failed == 0 ? pid : -1;
-}
-
-void EndProcess(pid_t pid, int signal)
-{
-    kill(pid, signal);
-    waitpid(pid, nullptr, 0);
-}
-
-bool Quietly(const std::string& command)
-{
-    return std::system((command + " > /dev/null 2>&1").c_str()) == 0;
-}
 
 // The daemon's last error or warning, for the failure message.
 std::string LastComplaint(const fs::path& log)

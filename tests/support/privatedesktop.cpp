@@ -1,0 +1,100 @@
+#include "privatedesktop.h"
+
+#include "programs.h"
+#include "processes.h"
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <fstream>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+namespace {
+
+// Waits up to ten seconds for `ready`; false when `process` ends first or time runs out.
+template <typename Ready>
+bool WaitFor(pid_t process, Ready ready)
+{
+    for (const auto giveUp = std::chrono::steady_clock::now() + 10s; std::chrono::steady_clock::now() < giveUp;
+         std::this_thread::sleep_for(50ms)) {
+        if (ready())
+            return true;
+        if (waitpid(process, nullptr, WNOHANG) == process)
+            return false;
+    }
+    return false;
+}
+
+} // namespace
+
+PrivateDesktop::PrivateDesktop()
+{
+    for (const char* program : {"Xvfb", "openbox", "xprop"})
+        if (!HaveProgram(program)) {
+            failure = std::string(program) + " is not installed (Debian: xvfb, openbox, x11-utils)";
+            return;
+        }
+    std::string pattern = (fs::temp_directory_path() / "tessaly-desktop-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) {
+        failure = "no temporary folder for the desktop";
+        return;
+    }
+    folder = pattern;
+    // A display number of this process's own: Xvfb ends at once when the
+    // number is taken, and the next is tried. (Its -displayfd choice races
+    // with servers started at the same moment by other tests.)
+    for (int number = 100 + getpid() % 800, tries = 0; tries < 20 && display.empty(); ++number, ++tries) {
+        const std::string candidate = ":" + std::to_string(number);
+        server = Spawn({"Xvfb", candidate, "-nolisten", "tcp", "-ac", "-screen", "0", "1280x1024x24"});
+        // Ours once its lock file names it and it answers.
+        const auto ours = [&] {
+            std::ifstream lock("/tmp/.X" + std::to_string(number) + "-lock");
+            pid_t owner = -1;
+            return lock >> owner && owner == server && Quietly("xprop -display " + candidate + " -root");
+        };
+        if (server > 0 && WaitFor(server, ours))
+            display = candidate;
+        else if (server > 0)
+            EndProcess(server, SIGKILL);
+    }
+    if (display.empty()) {
+        server = -1;
+        failure = "Xvfb did not start";
+        return;
+    }
+    if (const char* previous = std::getenv("DISPLAY"))
+        previousDisplay = previous;
+    setenv("DISPLAY", display.c_str(), 1);
+    const fs::path home = folder / "home";
+    fs::create_directories(home);
+    manager = Spawn({"openbox", "--sm-disable"},
+                    {"PATH=/usr/local/bin:/usr/bin:/bin", "DISPLAY=" + display, "HOME=" + home.string(),
+                     "XDG_CONFIG_HOME=" + (home / ".config").string(), "XDG_CACHE_HOME=" + (home / ".cache").string()});
+    // The manager is ready once it names itself on the root window.
+    if (manager <= 0 || !WaitFor(manager, [] { return Quietly("xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window"); })) {
+        failure = "openbox did not start";
+        if (manager > 0)
+            EndProcess(manager, SIGKILL);
+        manager = -1;
+    }
+}
+
+PrivateDesktop::~PrivateDesktop()
+{
+    if (manager > 0)
+        EndProcess(manager, SIGTERM);
+    if (server > 0)
+        EndProcess(server, SIGTERM);
+    if (previousDisplay)
+        setenv("DISPLAY", previousDisplay->c_str(), 1);
+    else if (!display.empty())
+        unsetenv("DISPLAY");
+    std::error_code ignored;
+    if (!folder.empty())
+        fs::remove_all(folder, ignored);
+}

@@ -1,0 +1,42 @@
+#include "processes.h"
+
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+pid_t Spawn(const std::vector<std::string>& argv, const std::vector<std::string>& env, int outFd)
+{
+    const auto pointers = [](const std::vector<std::string>& texts) {
+        std::vector<char*> result;
+        for (const std::string& text : texts)
+            result.push_back(const_cast<char*>(text.c_str()));
+        result.push_back(nullptr);
+        return result;
+    };
+    std::vector<char*> args = pointers(argv), envp = pointers(env);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (outFd >= 0)
+        posix_spawn_file_actions_adddup2(&actions, outFd, STDOUT_FILENO);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t pid = -1;
+    const int failed = posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), env.empty() ? environ : envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    return failed == 0 ? pid : -1;
+}
+
+void EndProcess(pid_t pid, int signal)
+{
+    kill(pid, signal);
+    waitpid(pid, nullptr, 0);
+}
+
+bool Quietly(const std::string& command)
+{
+    return std::system((command + " > /dev/null 2>&1").c_str()) == 0;
+}

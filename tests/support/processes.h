@@ -1,0 +1,18 @@
+#pragma once
+// Starting and ending the outside programs tests run beside themselves:
+// sound servers, display servers, window managers, the program itself.
+
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+// Starts `argv` with `env` (this process's environment when empty) and its
+// standard output on `outFd` (inherited when -1); its standard error goes to
+// /dev/null. Its process id, or -1.
+pid_t Spawn(const std::vector<std::string>& argv, const std::vector<std::string>& env = {}, int outFd = -1);
+
+// Sends `signal` and waits for the process to end.
+void EndProcess(pid_t pid, int signal);
+
+// Runs a shell command with its output thrown away; whether it succeeded.
+bool Quietly(const std::string& command);
