@@ -217,8 +217,9 @@ void WordIndex::Query::ChooseLanguages()
 
 void WordIndex::Query::Mark(std::size_t slot, const Posting& posting, std::uint8_t kind)
 {
+    // A keyword comes after the phrase's own words, for a corrected word too.
     if (posting.field == Field::Keyword)
-        kind = std::max<std::uint8_t>(kind, kKeyword);
+        kind = std::max<std::uint8_t>(kind, kind >= kSoundOrTypo ? kCorrectedForm : kKeyword);
     // The other language's sense of a word both write comes after every match in the sense it is read in.
     if (ambiguous[slot] && kind <= kWordForm && posting.frenchSense != (readAs[slot] == Language::French))
         kind = kSoundOrTypo;
