@@ -21,6 +21,10 @@ constexpr std::size_t kShortestSoundWord = 3;
 constexpr std::size_t kLongestSlip = 6;
 // A sound-alike further than this many edits is no longer the word meant.
 constexpr int kFarthestSoundAlike = 4;
+// However its letters differ, a word that sounds the same in French is as
+// near as one and a half typing slips: French typed by ear ("bocou") is spelt
+// far from the book ("beaucoup").
+constexpr int kFrenchSoundAlikeNearness = 3;
 // A word in more than this share of the phrases is too common to stand in for a misspelling.
 constexpr std::size_t kCommonCorrectionShare = 20;
 constexpr std::size_t kFewestCommonPostings = 3;
@@ -287,36 +291,42 @@ bool WordIndex::Query::Expand(std::size_t slot, const std::string& word, std::ui
 // A word the book does not know: the book's words and one-word synonym terms
 // nearest to it stand in for it. Near means a typing slip away (one edit, or
 // one more for a long word) or sounding the same; nearest counts the edits,
-// a same sound half an edit closer, so that "luggae" finds "luggage" rather
+// a same sound half an edit closer (a French one never further than one and
+// a half edits), so that "luggae" finds "luggage" rather
 // than every short word that merely sounds like it. Words that much of the
 // book holds ("not", "the") never stand in: they would bring no row.
 void WordIndex::Query::Correct(std::size_t slot, const std::string& word)
 {
     const int allowance = TypoAllowance(word.size());
     const int reach = allowance + (word.size() >= kLongestSlip ? 1 : 0);
-    std::set<std::string> soundAlikes;
+    // Words that sound like it in English, and in French.
+    std::set<std::string> soundAlikes[2];
     if (word.size() >= kShortestSoundWord) {
-        for (const auto& [sounds, key] : {std::pair{&index.englishSounds, EnglishSoundKey(word)},
-                                          std::pair{&index.frenchSounds, FrenchSoundKey(word)}}) {
+        const std::pair<const std::unordered_map<std::string, std::vector<int>>*, std::string> keys[2] = {
+            {&index.englishSounds, EnglishSoundKey(word)}, {&index.frenchSounds, FrenchSoundKey(word)}};
+        for (int language = 0; language < 2; ++language) {
+            const auto& [sounds, key] = keys[language];
             if (key.size() < 2)
                 continue;
             if (const auto found = sounds->find(key); found != sounds->end())
                 for (int id : found->second)
-                    soundAlikes.insert(index.words[std::size_t(id)].text);
+                    soundAlikes[language].insert(index.words[std::size_t(id)].text);
         }
     }
     std::map<std::string, int> nearness;   // in half edits, smaller is nearer
     const auto consider = [&](const std::string& candidate, bool common) {
-        const bool soundsAlike = soundAlikes.contains(candidate);
+        const bool frenchAlike = soundAlikes[1].contains(candidate);
+        const bool soundsAlike = frenchAlike || soundAlikes[0].contains(candidate);
         const int edits = EditDistance(word, candidate, soundsAlike ? kFarthestSoundAlike : reach);
         if (common || (!soundsAlike && edits > reach))
             return;
-        nearness[candidate] = 2 * edits - (soundsAlike ? 1 : 0);
+        const int halfEdits = 2 * edits - (soundsAlike ? 1 : 0);
+        nearness[candidate] = frenchAlike ? std::min(halfEdits, kFrenchSoundAlikeNearness) : halfEdits;
     };
     const std::size_t commonPostings = std::max(kFewestCommonPostings, index.phrases.size() / kCommonCorrectionShare);
-    if (reach > 0 || !soundAlikes.empty())
+    if (reach > 0 || !soundAlikes[0].empty() || !soundAlikes[1].empty())
         for (const Word& candidate : index.words)
-            if (soundAlikes.contains(candidate.text) || std::abs(int(candidate.text.size()) - int(word.size())) <= reach)
+            if (soundAlikes[0].contains(candidate.text) || soundAlikes[1].contains(candidate.text) || std::abs(int(candidate.text.size()) - int(word.size())) <= reach)
                 consider(candidate.text, candidate.postings.size() > commonPostings);
     for (const auto& [term, targets] : index.synonyms)
         if (term.find(' ') == std::string::npos && !index.wordIds.contains(term))
