@@ -63,9 +63,11 @@ WordIndex::WordIndex(const std::vector<IndexedPhrase>& book, const std::vector<S
         for (const std::string& keyword : phrase.keywords) {
             const std::vector<std::string> keywordWords = SplitWords(std::string_view(keyword));
             AddText(index, keywordWords, Field::Keyword, french);
-            if (keywordWords.size() > 1)
-                AddUnique(wholeKeywords, JoinWords(keywordWords, 0, keywordWords.size(), " "),
-                          Posting{index, Field::WholeKeyword, false});
+            if (keywordWords.size() > 1) {
+                std::vector<Posting>& postings = wholeKeywords[JoinWords(keywordWords, 0, keywordWords.size(), " ")];
+                if (postings.empty() || postings.back().phrase != index)
+                    postings.push_back({index, Field::WholeKeyword, false});
+            }
         }
         for (const std::u16string* text : {&phrase.english, &phrase.french})
             for (std::u16string& word : SplitShownWords(*text))

@@ -55,7 +55,6 @@ private:
         Field field;
         // The word is read as French here: in the French, or a keyword the phrase's French also holds.
         bool frenchSense;
-        bool operator==(const Posting&) const = default;
     };
     struct Word {
         std::string text;
