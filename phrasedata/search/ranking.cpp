@@ -31,7 +31,8 @@ std::vector<int> RankPhrases(const std::vector<std::uint8_t>& kinds, std::size_t
         const auto any = std::count_if(familyBest.begin(), familyBest.end(), [](std::uint8_t k) { return k != kNoMatch; });
         const double holding = double(strong > 0 ? strong : std::max<std::ptrdiff_t>(any, 1));
         common[i] = strong > std::max<std::ptrdiff_t>(kFewestCommonFamilies, std::ptrdiff_t(familyCount) / kCommonShare);
-        weight[i] = common[i] ? kCommonWeight : std::log(1.0 + double(familyCount) / holding);
+        const double rarity = std::log(1.0 + double(familyCount) / holding);
+        weight[i] = common[i] ? kCommonWeight : rarity * rarity;
         allCommon = allCommon && common[i];
     }
 

@@ -15,9 +15,12 @@
 enum MatchKind : std::uint8_t {
     kSameWord = 0,
     kWordForm = 1,
-    kSynonymOrKeyword = 2,
-    kSoundOrTypo = 3,
-    kInsideLongerWord = 4,
+    kKeyword = 2,             // the word or a form of it among the phrase's keywords
+    kSynonym = 3,             // a synonym of the word, in the phrase or its keywords
+    kSoundOrTypo = 4,         // a word that sounds the same or is a typing slip away
+    kCorrectedForm = 5,       // a form of such a corrected word
+    kCorrectedSynonym = 6,    // a synonym of such a corrected word
+    kInsideLongerWord = 7,
     kNoMatch = 255,
 };
 

@@ -108,7 +108,7 @@ std::string EnglishSoundKey(std::string_view foldedWord)
             }
             break;
         case 'h':
-            if (IsVowel(next) && !IsOneOf(previous, "csptg"))
+            if (IsVowel(next) && !IsOneOf(previous, "csptgr"))
                 key += 'h';
             break;
         case 'k':

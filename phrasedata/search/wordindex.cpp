@@ -5,6 +5,9 @@
 #include "soundkeys.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <limits>
+#include <map>
 #include <set>
 
 namespace {
@@ -14,6 +17,17 @@ constexpr std::size_t kMostWords = 16;
 // Prefixes and sound keys shorter than this would match almost anything.
 constexpr std::size_t kShortestPrefix = 2;
 constexpr std::size_t kShortestSoundWord = 3;
+// A word this long may be two slips from what was meant ("restrant").
+constexpr std::size_t kLongestSlip = 6;
+// A sound-alike further than this many edits is no longer the word meant.
+constexpr int kFarthestSoundAlike = 4;
+// However its letters differ, a word that sounds the same in French is as
+// near as one and a half typing slips: French typed by ear ("bocou") is spelt
+// far from the book ("beaucoup").
+constexpr int kFrenchSoundAlikeNearness = 3;
+// A word in more than this share of the phrases is too common to stand in for a misspelling.
+constexpr std::size_t kCommonCorrectionShare = 20;
+constexpr std::size_t kFewestCommonPostings = 3;
 
 template <typename Map, typename Value>
 void AddUnique(Map& map, const std::string& key, const Value& value)
@@ -46,8 +60,15 @@ WordIndex::WordIndex(const std::vector<IndexedPhrase>& book, const std::vector<S
         const std::vector<std::string> french = SplitWords(phrase.french);
         AddText(index, SplitWords(phrase.english), Field::English, french);
         AddText(index, french, Field::French, french);
-        for (const std::string& keyword : phrase.keywords)
-            AddText(index, SplitWords(std::string_view(keyword)), Field::Keyword, french);
+        for (const std::string& keyword : phrase.keywords) {
+            const std::vector<std::string> keywordWords = SplitWords(std::string_view(keyword));
+            AddText(index, keywordWords, Field::Keyword, french);
+            if (keywordWords.size() > 1) {
+                std::vector<Posting>& postings = wholeKeywords[JoinWords(keywordWords, 0, keywordWords.size(), " ")];
+                if (postings.empty() || postings.back().phrase != index)
+                    postings.push_back({index, Field::WholeKeyword, false});
+            }
+        }
         for (const std::u16string* text : {&phrase.english, &phrase.french})
             for (std::u16string& word : SplitShownWords(*text))
                 if (word.size() > 1)
@@ -202,8 +223,9 @@ void WordIndex::Query::ChooseLanguages()
 
 void WordIndex::Query::Mark(std::size_t slot, const Posting& posting, std::uint8_t kind)
 {
+    // A keyword comes after the phrase's own words, for a corrected word too.
     if (posting.field == Field::Keyword)
-        kind = std::max<std::uint8_t>(kind, kSynonymOrKeyword);
+        kind = std::max<std::uint8_t>(kind, kind >= kSoundOrTypo ? kCorrectedForm : kKeyword);
     // The other language's sense of a word both write comes after every match in the sense it is read in.
     if (ambiguous[slot] && kind <= kWordForm && posting.frenchSense != (readAs[slot] == Language::French))
         kind = kSoundOrTypo;
@@ -226,7 +248,8 @@ bool WordIndex::Query::Expand(std::size_t slot, const std::string& word, std::ui
         MarkWord(slot, found->second, floor);
         known = true;
     }
-    const std::uint8_t formKind = std::max<std::uint8_t>(floor, kWordForm);
+    const bool corrected = floor >= kSoundOrTypo;
+    const std::uint8_t formKind = corrected ? std::uint8_t(kCorrectedForm) : std::max<std::uint8_t>(floor, kWordForm);
     const std::string englishStem = index.englishStemmer.Stem(word);
     const std::string frenchStem = index.frenchStemmer.Stem(word);
     for (const auto& [stems, stem] : {std::pair{&index.englishStems, &englishStem}, std::pair{&index.frenchStems, &frenchStem}}) {
@@ -246,10 +269,11 @@ bool WordIndex::Query::Expand(std::size_t slot, const std::string& word, std::ui
         for (const std::string* stem : {&englishStem, &frenchStem})
             if (const auto found = index.synonymStems.find(*stem); found != index.synonymStems.end())
                 terms.insert(terms.end(), found->second.begin(), found->second.end());
+        const std::uint8_t synonymKind = corrected ? std::uint8_t(kCorrectedSynonym) : std::max<std::uint8_t>(floor, kSynonym);
         for (const std::string& term : terms) {
             if (const auto found = index.synonyms.find(term); found != index.synonyms.end()) {
                 for (const std::vector<std::string>& target : found->second)
-                    MarkTerm(slot, target, std::max<std::uint8_t>(floor, kSynonymOrKeyword));
+                    MarkTerm(slot, target, synonymKind);
                 known = true;
             }
         }
@@ -266,31 +290,55 @@ bool WordIndex::Query::Expand(std::size_t slot, const std::string& word, std::ui
     return known;
 }
 
-// A word the book does not know: the book's words and synonym terms that
-// sound like it or are a typing slip away stand in for it.
+// A word the book does not know: the book's words and one-word synonym terms
+// nearest to it stand in for it. Near means a typing slip away (one edit, or
+// one more for a long word) or sounding the same; nearest counts the edits,
+// a same sound half an edit closer (a French one never further than one and
+// a half edits), so that "luggae" finds "luggage" rather
+// than every short word that merely sounds like it. Words that much of the
+// book holds ("not", "the") never stand in: they would bring no row.
 void WordIndex::Query::Correct(std::size_t slot, const std::string& word)
 {
-    std::set<std::string> corrections;
+    const int allowance = TypoAllowance(word.size());
+    const int reach = allowance + (word.size() >= kLongestSlip ? 1 : 0);
+    // Words that sound like it in English, and in French.
+    std::set<std::string> soundAlikes[2];
     if (word.size() >= kShortestSoundWord) {
-        for (const auto& [sounds, key] : {std::pair{&index.englishSounds, EnglishSoundKey(word)},
-                                          std::pair{&index.frenchSounds, FrenchSoundKey(word)}}) {
+        const std::pair<const std::unordered_map<std::string, std::vector<int>>*, std::string> keys[2] = {
+            {&index.englishSounds, EnglishSoundKey(word)}, {&index.frenchSounds, FrenchSoundKey(word)}};
+        for (int language = 0; language < 2; ++language) {
+            const auto& [sounds, key] = keys[language];
             if (key.size() < 2)
                 continue;
             if (const auto found = sounds->find(key); found != sounds->end())
                 for (int id : found->second)
-                    corrections.insert(index.words[std::size_t(id)].text);
+                    soundAlikes[language].insert(index.words[std::size_t(id)].text);
         }
     }
-    if (const int allowance = TypoAllowance(word.size()); allowance > 0) {
+    std::map<std::string, int> nearness;   // in half edits, smaller is nearer
+    const auto consider = [&](const std::string& candidate, bool common) {
+        const bool frenchAlike = soundAlikes[1].contains(candidate);
+        const bool soundsAlike = frenchAlike || soundAlikes[0].contains(candidate);
+        const int edits = EditDistance(word, candidate, soundsAlike ? kFarthestSoundAlike : reach);
+        if (common || (!soundsAlike && edits > reach))
+            return;
+        const int halfEdits = 2 * edits - (soundsAlike ? 1 : 0);
+        nearness[candidate] = frenchAlike ? std::min(halfEdits, kFrenchSoundAlikeNearness) : halfEdits;
+    };
+    const std::size_t commonPostings = std::max(kFewestCommonPostings, index.phrases.size() / kCommonCorrectionShare);
+    if (reach > 0 || !soundAlikes[0].empty() || !soundAlikes[1].empty())
         for (const Word& candidate : index.words)
-            if (EditDistance(word, candidate.text, allowance) <= allowance)
-                corrections.insert(candidate.text);
-        for (const auto& [term, targets] : index.synonyms)
-            if (term.find(' ') == std::string::npos && EditDistance(word, term, allowance) <= allowance)
-                corrections.insert(term);
-    }
-    for (const std::string& correction : corrections)
-        Expand(slot, correction, kSoundOrTypo, Reach{true, false, false});
+            if (soundAlikes[0].contains(candidate.text) || soundAlikes[1].contains(candidate.text) || std::abs(int(candidate.text.size()) - int(word.size())) <= reach)
+                consider(candidate.text, candidate.postings.size() > commonPostings);
+    for (const auto& [term, targets] : index.synonyms)
+        if (term.find(' ') == std::string::npos && !index.wordIds.contains(term))
+            consider(term, false);
+    int nearest = std::numeric_limits<int>::max();
+    for (const auto& [candidate, score] : nearness)
+        nearest = std::min(nearest, score);
+    for (const auto& [candidate, score] : nearness)
+        if (score == nearest)
+            Expand(slot, candidate, kSoundOrTypo, Reach{true, false, false});
 }
 
 void WordIndex::Query::MatchAcrossWords()
@@ -301,14 +349,19 @@ void WordIndex::Query::MatchAcrossWords()
         if (index.wordIds.contains(joined))
             for (std::size_t slot : {i, i + 1})
                 Expand(slot, joined, kWordForm, Reach{true, false, false});
-        // Synonym terms of several words: "ticket machine", "check in".
+        // Synonym terms and keywords of several words: "ticket machine", "car hire".
         for (std::size_t count = 2; count <= 3 && i + count <= query.size(); ++count) {
-            const auto found = index.synonyms.find(JoinWords(query, i, count, " "));
+            const std::string term = JoinWords(query, i, count, " ");
+            if (const auto found = index.wholeKeywords.find(term); found != index.wholeKeywords.end())
+                for (std::size_t slot = i; slot < i + count; ++slot)
+                    for (const Posting& posting : found->second)
+                        Mark(slot, posting, kWordForm);
+            const auto found = index.synonyms.find(term);
             if (found == index.synonyms.end())
                 continue;
             for (std::size_t slot = i; slot < i + count; ++slot)
                 for (const std::vector<std::string>& target : found->second)
-                    MarkTerm(slot, target, kSynonymOrKeyword);
+                    MarkTerm(slot, target, kSynonym);
         }
     }
 }

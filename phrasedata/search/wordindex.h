@@ -47,7 +47,9 @@ public:
     std::vector<MatchKind> LastMatches(int phraseNumber) const;
 
 private:
-    enum class Field : std::uint8_t { English, French, Keyword };
+    // A keyword typed whole, its words side by side ("car hire"), is a closer
+    // match than its words found apart.
+    enum class Field : std::uint8_t { English, French, Keyword, WholeKeyword };
     struct Posting {
         std::int32_t phrase;   // index into `phrases`
         Field field;
@@ -76,6 +78,8 @@ private:
     std::vector<int> wordsInOrder;   // word ids sorted by text, for prefixes
     std::unordered_map<std::string, std::vector<int>> englishStems, frenchStems, englishSounds, frenchSounds;
     std::unordered_map<std::string, std::vector<Posting>> joinedPairs;
+    // A keyword of several words (joined by single spaces) to the phrases it belongs to.
+    std::unordered_map<std::string, std::vector<Posting>> wholeKeywords;
     // A term (its words joined by single spaces) to the terms it finds, as word lists.
     std::unordered_map<std::string, std::vector<std::vector<std::string>>> synonyms;
     // The stem of a one-word synonym term to the term.
