@@ -5,6 +5,7 @@
 #include <QSocketNotifier>
 
 #include <array>
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
@@ -16,6 +17,11 @@ constexpr std::array kSignals{SIGTERM, SIGINT};
 
 // The pipe the handler writes to; only one set of handlers exists at a time.
 int pipeEnds[2] = {-1, -1};
+
+// Set by the first signal. Signals sent to the process may reach two threads
+// at once, each running the handler before either has restored the default
+// action, so the handler itself tells a second signal from the first.
+std::atomic_flag signalled = ATOMIC_FLAG_INIT;
 
 void SetAction(void (*handler)(int))
 {
@@ -31,9 +37,17 @@ void SetAction(void (*handler)(int))
         sigaction(signal, &action, nullptr);
 }
 
-extern "C" void OnTerminationSignal(int)
+extern "C" void OnTerminationSignal(int signal)
 {
     const int savedErrno = errno;
+    if (signalled.test_and_set()) {
+        // Blocked while this handler runs, the signal meets the default
+        // action as soon as it returns.
+        SetAction(SIG_DFL);
+        raise(signal);
+        errno = savedErrno;
+        return;
+    }
     // The first signal asks for an orderly end; a second one, of either
     // kind, ends the program at once (sigaction is safe in a handler).
     SetAction(SIG_DFL);
@@ -50,6 +64,7 @@ TerminationSignals::TerminationSignals()
         return; // the signals keep their default action, which ends the program
     notifier = new QSocketNotifier(pipeEnds[0], QSocketNotifier::Read, this);
     connect(notifier, &QSocketNotifier::activated, this, [this] { Drain(); });
+    signalled.clear();
     SetAction(OnTerminationSignal);
 }
 

@@ -10,7 +10,6 @@
 #include <sstream>
 #include <thread>
 #include <sys/wait.h>
-#include <xcb/xcb.h>
 
 namespace {
 
@@ -83,31 +82,8 @@ bool Xdotool(const std::string& arguments)
 
 bool AskManagerToClose(WindowId window)
 {
-    // What the manager sends a window when its close is chosen (ICCCM's
-    // WM_DELETE_WINDOW protocol); sent here directly, as openbox passes a
-    // pager's close request on only some of the time on a bare Xvfb.
-    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-    if (xcb_connection_has_error(connection)) {
-        xcb_disconnect(connection);
-        return false;
-    }
-    const auto atom = [connection](const char* name) {
-        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-            connection, xcb_intern_atom(connection, 0, std::uint16_t(std::strlen(name)), name), nullptr);
-        const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-        std::free(reply);
-        return found;
-    };
-    xcb_client_message_event_t request{};
-    request.response_type = XCB_CLIENT_MESSAGE;
-    request.format = 32;
-    request.window = xcb_window_t(window);
-    request.type = atom("WM_PROTOCOLS");
-    request.data.data32[0] = atom("WM_DELETE_WINDOW");
-    request.data.data32[1] = XCB_CURRENT_TIME;
-    xcb_send_event(connection, 0, xcb_window_t(window), XCB_EVENT_MASK_NO_EVENT,
-                   reinterpret_cast<const char*>(&request));
-    const bool sent = xcb_flush(connection) > 0;
-    xcb_disconnect(connection);
-    return sent;
+    // As a user asks: the manager's close key on the window it made active,
+    // so that the manager itself sends the window its close request.
+    const std::string id = std::to_string(window);
+    return Xdotool("windowactivate --sync " + id) && Xdotool("key --clearmodifiers alt+F4");
 }

@@ -13,7 +13,8 @@ fs::path PhraseBookFolder(const fs::path& parent, const std::string& name, const
 {
     const fs::path folder = parent / name;
     fs::create_directories(folder);
-    for (const char* file : {"English.dat", "French.dat", "MapEngSpec.data", "Relate.dat", "data.idx", "data.dat"})
+    for (const char* file : {"English.dat", "French.dat", "MapEngSpec.data", "Relate.dat", "data.idx", "data.dat",
+                             "Guide.dat", "Synonyms.dat", "Keywords.dat"})
         if (std::find(leftOut.begin(), leftOut.end(), file) == leftOut.end())
             fs::create_symlink(fs::path(TESSALY_DATA_DIR) / file, folder / file);
     return folder;
