@@ -1,20 +1,20 @@
 #include "make_phrasebook_mpeg.h"
 
+#include "frame_tables.h"
 #include "records.h"
 
 #include <algorithm>
-#include <array>
 #include <string_view>
 
 namespace {
 
-// Layer III bitrates of MPEG-2 in kbit/s by bitrate index; 0 is free format
-// and 15 is forbidden.
-constexpr std::array<int, 16> kMpeg2Layer3Kbps = {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160, 0};
+// The clip's form, in the decoder's terms: MPEG-2, Layer III, one channel.
+constexpr int kMpeg2 = 2;
+constexpr int kLayer3 = 3;
+constexpr int kSingleChannel = 3;
 
 constexpr std::size_t kHeaderBytes = 4;
 constexpr std::size_t kCrcBytes = 2;
-constexpr std::size_t kMonoSideInfoBytes = 9;   // MPEG-2 Layer III, one channel
 constexpr std::size_t kTrailingTagBytes = 128;
 
 struct FrameHeader {
@@ -33,11 +33,12 @@ FrameHeader ReadHeader(const std::uint8_t* b)
     const bool layer3 = (b[1] >> 1 & 3) == 1;
     const int sampleRateIndex = b[2] >> 2 & 3;   // 0: 22050 Hz for MPEG-2
     const bool mono = (b[3] >> 6) == 3;
-    h.kbps = kMpeg2Layer3Kbps[b[2] >> 4];
+    // The decoder's own table: 0 for free format and for the forbidden index.
+    h.kbps = FrameBitrate(kMpeg2, kLayer3, b[2] >> 4) / 1000;
     h.crc = (b[1] & 1) == 0;
     h.valid = sync && mpeg2 && layer3 && sampleRateIndex == 0 && mono && h.kbps != 0;
     const int padding = b[2] >> 1 & 1;
-    h.bytes = 72000 * h.kbps / kClipSampleRate + padding;
+    h.bytes = UnpaddedFrameLength(kLayer3, kMpeg2, h.kbps * 1000, kClipSampleRate) + padding;
     return h;
 }
 
@@ -68,7 +69,8 @@ std::optional<ClipStream> CheckClipStream(std::span<const std::uint8_t> clip, st
         }
         if (stream.frames == 0) {
             stream.kbps = h.kbps;
-            const std::size_t vbrAt = at + kHeaderBytes + (h.crc ? kCrcBytes : 0) + kMonoSideInfoBytes;
+            const std::size_t vbrAt =
+                at + kHeaderBytes + (h.crc ? kCrcBytes : 0) + std::size_t(Layer3SideInfoBytes(kMpeg2, kSingleChannel));
             for (std::string_view tag : {"Xing", "Info", "VBRI"}) {
                 if (HasTag(clip, vbrAt, tag)) {
                     fault = "the clip starts with an encoder-information frame (\"" + std::string(tag) + "\")";
