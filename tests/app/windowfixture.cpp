@@ -5,14 +5,6 @@
 #include <QTest>
 #include <cstdlib>
 
-QApplication& TestApp()
-{
-    static int argc = 1;
-    static char name[] = "app_tests", *argv[] = {name, nullptr};
-    static auto* app = new QApplication(argc, argv);
-    return *app;
-}
-
 const std::optional<Bytes>& TestClip()
 {
     static const std::optional<Bytes> clip = []() -> std::optional<Bytes> {

@@ -69,20 +69,15 @@ void WriteNumberedBook(int count)
 
 void WriteGuide(const std::vector<GuideRecord>& records)
 {
-    Bytes bytes;
-    for (const GuideRecord& record : records) {
-        const auto encoded = record.Encode();
-        bytes.insert(bytes.end(), encoded.begin(), encoded.end());
-    }
-    WriteFile(kGuideFileName, bytes);
+    WriteRecords(kGuideFileName, records, [](const GuideRecord& record) { return record; });
 }
 
-void WriteNumberedGuide(int count)
+std::vector<GuideRecord> NumberedGuides(int count)
 {
     std::vector<GuideRecord> guides;
     for (int n = 1; n <= count; ++n)
         guides.push_back({u"frahz " + DecimalText(n), u"fʁɑz " + DecimalText(n)});
-    WriteGuide(guides);
+    return guides;
 }
 
 void WriteSoundArchive(const std::vector<Bytes>& clips)

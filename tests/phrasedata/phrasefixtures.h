@@ -43,7 +43,8 @@ std::vector<Record> ReadRecords(const std::string& name)
 // "Guide.dat" with these records, one per phrase.
 void WriteGuide(const std::vector<GuideRecord>& records);
 // Guides "frahz n" with the IPA "fʁɑz n" for phrases 1 to count.
-void WriteNumberedGuide(int count);
+std::vector<GuideRecord> NumberedGuides(int count);
+inline void WriteNumberedGuide(int count) { WriteGuide(NumberedGuides(count)); }
 
 // Records of a text file of n phrases: "Phrase 1", "Phrase 2", ... (English, map and French "Phrase n fr\r"),
 // and their guides.

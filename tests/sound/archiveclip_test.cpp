@@ -3,14 +3,13 @@
 
 #include "clipfactory.h"
 #include "files.h"
+#include "processes.h"
 #include "tempdir.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <functional>
-#include <sys/wait.h>
 
 namespace {
 
@@ -36,13 +35,7 @@ void WriteArchive(const std::vector<Bytes>& clips, std::vector<Entry> raw = {}, 
     WriteFile("data.idx", idx);
 }
 
-// tessaly-tool's exit status and what it said on standard error.
-std::pair<int, std::string> RunTool(const std::string& arguments)
-{
-    const int status = std::system((std::string(TESSALY_TOOL) + " " + arguments + " 2> errors.txt").c_str());
-    const Bytes errors = ReadFile("errors.txt");
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, std::string(errors.begin(), errors.end())};
-}
+CommandRun RunTool(const std::string& arguments) { return RunShell(std::string(TESSALY_TOOL) + " " + arguments); }
 
 TEST(ClipTool, SaysWhyWhereTheProgramWouldStaySilent)
 {
@@ -66,7 +59,7 @@ TEST(ClipTool, SaysWhyWhereTheProgramWouldStaySilent)
     };
     for (const auto& [prepare, arguments, status, said] : cases) {
         prepare();
-        const auto [gotStatus, errors] = RunTool(arguments);
+        const auto [gotStatus, out, errors] = RunTool(arguments);
         EXPECT_EQ(gotStatus, status) << arguments << ": " << errors;
         EXPECT_NE(errors.find(said), std::string::npos) << arguments << ": " << errors;
         EXPECT_EQ(FileExists("out.wav"), status == 0) << arguments;
@@ -99,7 +92,7 @@ TEST(ClipTool, PlaysTheFramesOfClipsOfEveryLayer)
     WriteArchive(clips);
     for (std::size_t n = 0; n < std::size(streams); ++n) {
         const auto& [name, samples] = streams[n];
-        ASSERT_EQ(RunTool("clip " + std::to_string(n + 1) + " out.wav").first, 0) << name;
+        ASSERT_EQ(RunTool("clip " + std::to_string(n + 1) + " out.wav").status, 0) << name;
         const Bytes wave = ReadFile("out.wav");
         const Bytes reference = ReadFile(vectors + name + ".pcm");
         const int channels = wave[22];
