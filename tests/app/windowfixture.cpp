@@ -39,18 +39,10 @@ void WriteWindowBook()
     related.resize(831);
     WriteRelated(related);
     WriteSearchData();
-
-    Bytes header{'q', 'o', 'r', 'v', 'a', 'm', 'u', 'l', 0, 0, 0, 0};
-    WriteLE32(header.data() + 8, 2102);
-    Bytes index;
-    if (const auto& clip = TestClip()) {
-        Append(header, *clip);
-        index.resize(831 * 8);
-        for (int n = 0; n < 831; ++n)
-            WriteLE32(index.data() + 8 * n + 4, std::uint32_t(clip->size()));
-    }
-    WriteFile("data.dat", header);
-    WriteFile("data.idx", index);
+    if (const auto& clip = TestClip())   // every phrase the one clip
+        WriteSoundArchive({*clip}, std::vector<ArchiveEntry>(831, {0, std::uint32_t(clip->size())}));
+    else
+        WriteSoundArchive({});
 }
 
 void WindowFixture::OpenWindow(bool shown)

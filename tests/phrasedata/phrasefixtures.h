@@ -24,9 +24,12 @@ void WriteRelated(const std::vector<std::vector<int>>& related, int rows = 831);
 // The search's data files, "Synonyms.dat" and "Keywords.dat", one line each.
 void WriteSearchData(const std::vector<std::string>& synonyms = {}, const std::vector<std::string>& keywords = {});
 
-// A sound archive with a valid header and its index, clip n-1 for phrase n. Without clips every lookup is refused
-// silently, so showing a phrase says nothing about sound.
-void WriteSoundArchive(const std::vector<Bytes>& clips);
+// A sound archive with a valid header (or that of `version`) and its index, clip n-1 for phrase n; a non-empty
+// entry of `entries` (offset, length) stands in the index instead, which has as many entries as the longer list.
+// Without clips every lookup is refused silently, so showing a phrase says nothing about sound.
+using ArchiveEntry = std::pair<std::uint32_t, std::uint32_t>;
+void WriteSoundArchive(const std::vector<Bytes>& clips, std::vector<ArchiveEntry> entries = {},
+                       std::int32_t version = 2102);
 inline void WriteEmptySoundArchive() { WriteSoundArchive({}); }
 
 // The whole records a file holds.
