@@ -18,12 +18,12 @@ const std::optional<Bytes>& TestClip()
 
 void WriteWindowBook()
 {
-    std::vector<std::u16string> english, french;
+    WriteNumberedBook(831);
+    std::vector<std::u16string> english;
     std::vector<MapEntry> map;
     for (int n = 1; n <= 831; ++n) {
         english.push_back(NumberedText(n));
-        map.push_back({"Phrase " + std::to_string(n), 1});
-        french.push_back(NumberedText(n) + u" fr\r");
+        map.push_back({"Phrase " + std::to_string(n)});
     }
     english[1] = u"Phrase [two]";
     english[2] = u"Phrase [three]";
@@ -33,8 +33,6 @@ void WriteWindowBook()
     map[3] = {"Phrase [four]", 1};
     WriteEnglishTexts(english);
     WriteMap(map);
-    WriteFrench(french);
-    WriteNumberedGuide(831);
     std::vector<std::vector<int>> related = {{5, 9}, {1}};
     related.resize(831);
     WriteRelated(related);
