@@ -3,25 +3,13 @@
 #include "processes.h"
 
 #include <QCoreApplication>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <sstream>
 #include <thread>
 #include <sys/wait.h>
 
 namespace {
-
-std::string Output(const std::string& command)
-{
-    std::unique_ptr<FILE, decltype(&pclose)> pipe(popen((command + " 2>/dev/null").c_str(), "r"), &pclose);
-    std::string text;
-    char buffer[4096];
-    for (std::size_t got; pipe && (got = std::fread(buffer, 1, sizeof buffer, pipe.get())) > 0;)
-        text.append(buffer, got);
-    return text;
-}
 
 std::vector<WindowId> Ids(const std::string& text)
 {
@@ -44,7 +32,7 @@ void WaitBriefly()
 
 std::optional<QRect> ScreenGeometry(WindowId window)
 {
-    const std::string text = Output("xwininfo -id " + std::to_string(window));
+    const std::string text = RunShell("xwininfo -id " + std::to_string(window)).out;
     const auto field = [&text](const char* name) -> std::optional<int> {
         const std::size_t at = text.find(name);
         if (at == std::string::npos)
@@ -60,12 +48,12 @@ std::optional<QRect> ScreenGeometry(WindowId window)
 
 std::vector<WindowId> VisibleWindowsOf(pid_t process)
 {
-    return Ids(Output("xdotool search --onlyvisible --pid " + std::to_string(process)));
+    return Ids(RunShell("xdotool search --onlyvisible --pid " + std::to_string(process)).out);
 }
 
 std::optional<WindowId> ActiveWindow()
 {
-    const std::vector<WindowId> ids = Ids(Output("xdotool getactivewindow"));
+    const std::vector<WindowId> ids = Ids(RunShell("xdotool getactivewindow").out);
     return ids.empty() ? std::nullopt : std::optional(ids.front());
 }
 

@@ -5,6 +5,7 @@
 #include "phraseactions.h"
 #include "phrasefixtures.h"
 #include "platform/printdialog.h"
+#include "processes.h"
 #include "programs.h"
 #include "windowfixture.h"
 
@@ -12,7 +13,6 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QPrinter>
-#include <QProcess>
 #include <QTest>
 #include <functional>
 
@@ -43,12 +43,9 @@ QMenu* OpenMenu()
 }
 
 // The text of a PDF, its pages apart by form feeds.
-QString PdfText(const QString& file)
+QString PdfText(const std::string& file)
 {
-    QProcess reader;
-    reader.start("pdftotext", {"-layout", file, "-"});
-    reader.waitForFinished(60000);
-    return QString::fromUtf8(reader.readAllStandardOutput());
+    return QString::fromStdString(RunShell("pdftotext -layout '" + file + "' -").out);
 }
 
 } // namespace

@@ -2,10 +2,10 @@
 // what it holds, where its pages break, its paper and its refusals.
 
 #include "phrasefixtures.h"
+#include "processes.h"
 #include "programs.h"
 #include "windowfixture.h"
 
-#include <QProcess>
 #include <QRegularExpression>
 
 namespace {
@@ -15,15 +15,11 @@ struct Ran {
     QString output;
 };
 
+// `program` run with `arguments` (none empty) under `locale`: its exit status and what it said on both streams.
 Ran RunProgram(const QString& program, const QStringList& arguments, const QString& locale = "C.UTF-8")
 {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("LC_ALL", locale);
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    process.waitForFinished(120000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError())};
+    const CommandRun run = RunShell(("LC_ALL=" + locale + " '" + program + "' '" + arguments.join("' '") + "'").toStdString());
+    return {run.status, QString::fromStdString(run.out + run.errors)};
 }
 
 Ran Sheet(const QStringList& arguments, const QString& locale = "C.UTF-8")

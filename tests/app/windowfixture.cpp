@@ -5,14 +5,6 @@
 #include <QTest>
 #include <cstdlib>
 
-QApplication& TestApp()
-{
-    static int argc = 1;
-    static char name[] = "app_tests", *argv[] = {name, nullptr};
-    static auto* app = new QApplication(argc, argv);
-    return *app;
-}
-
 const std::optional<Bytes>& TestClip()
 {
     static const std::optional<Bytes> clip = []() -> std::optional<Bytes> {
@@ -26,12 +18,12 @@ const std::optional<Bytes>& TestClip()
 
 void WriteWindowBook()
 {
-    std::vector<std::u16string> english, french;
+    WriteNumberedBook(831);
+    std::vector<std::u16string> english;
     std::vector<MapEntry> map;
     for (int n = 1; n <= 831; ++n) {
         english.push_back(NumberedText(n));
-        map.push_back({"Phrase " + std::to_string(n), 1});
-        french.push_back(NumberedText(n) + u" fr\r");
+        map.push_back({"Phrase " + std::to_string(n)});
     }
     english[1] = u"Phrase [two]";
     english[2] = u"Phrase [three]";
@@ -41,24 +33,14 @@ void WriteWindowBook()
     map[3] = {"Phrase [four]", 1};
     WriteEnglishTexts(english);
     WriteMap(map);
-    WriteFrench(french);
-    WriteNumberedGuide(831);
     std::vector<std::vector<int>> related = {{5, 9}, {1}};
     related.resize(831);
     WriteRelated(related);
     WriteSearchData();
-
-    Bytes header{'q', 'o', 'r', 'v', 'a', 'm', 'u', 'l', 0, 0, 0, 0};
-    WriteLE32(header.data() + 8, 2102);
-    Bytes index;
-    if (const auto& clip = TestClip()) {
-        Append(header, *clip);
-        index.resize(831 * 8);
-        for (int n = 0; n < 831; ++n)
-            WriteLE32(index.data() + 8 * n + 4, std::uint32_t(clip->size()));
-    }
-    WriteFile("data.dat", header);
-    WriteFile("data.idx", index);
+    if (const auto& clip = TestClip())   // every phrase the one clip
+        WriteSoundArchive({*clip}, std::vector<ArchiveEntry>(831, {0, std::uint32_t(clip->size())}));
+    else
+        WriteSoundArchive({});
 }
 
 void WindowFixture::OpenWindow(bool shown)

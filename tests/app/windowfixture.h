@@ -9,6 +9,7 @@
 #include "recordingwaveout.h"
 #include "resources/controlids.h"
 #include "tempdir.h"
+#include "testapp.h"
 #include "tessalydlg.h"
 
 #include <QApplication>
@@ -17,8 +18,6 @@
 #include <QLineEdit>
 #include <gtest/gtest.h>
 #include <optional>
-
-QApplication& TestApp();
 
 // A one-second MPEG-2 Layer III clip made once per run with sox and lame; nothing without them.
 const std::optional<Bytes>& TestClip();

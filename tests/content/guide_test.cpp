@@ -7,6 +7,7 @@
 #include "guidefile.h"
 #include "make_phrasebook_clips.h"
 #include "make_phrasebook_guide.h"
+#include "processes.h"
 #include "programs.h"
 #include "text.h"
 
@@ -38,18 +39,6 @@ std::vector<BookPhrase> SourceBook()
     const std::vector<BookPhrase> book = MakeBook(ReadSourceLines(text.str(), faults), faults);
     EXPECT_TRUE(faults.empty());
     return book;
-}
-
-std::string Output(const std::string& command)
-{
-    std::string output;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char block[4096];
-        for (std::size_t got; (got = std::fread(block, 1, sizeof block, pipe)) > 0;)
-            output.append(block, got);
-        pclose(pipe);
-    }
-    return output;
 }
 
 } // namespace
@@ -147,7 +136,7 @@ TEST(Guide, SchemeHasEverySoundTheBookIsReadWithAndTheReadmeShowsIt)
     std::string command;
     for (const std::string& word : SpeechVoice())
         command += word + " ";
-    const std::string reading = Output(command + "-q -x --sep=z -f book.txt");
+    const std::string reading = RunShell(command + "-q -x --sep=z -f book.txt").out;
     ASSERT_GT(reading.size(), 10000u);
     PhraseGuideText guide;
     std::string unknown;

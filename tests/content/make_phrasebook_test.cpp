@@ -2,10 +2,10 @@
 // refuses a broken source, naming each fault's line and writing nothing.
 
 #include "contentdata.h"
+#include "processes.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -30,17 +30,14 @@ void WriteLines(const std::string& name, const std::vector<std::string>& lines)
 }
 
 // Runs the tool in the current directory on `lines` as "book.txt", beside the
-// bundled search sources, writing into "out"; its exit status and its error stream.
-std::pair<int, std::string> MakePhrasebook(const std::vector<std::string>& lines)
+// bundled search sources, writing into "out".
+CommandRun MakePhrasebook(const std::vector<std::string>& lines)
 {
     WriteLines("book.txt", lines);
     for (const char* source : {"synonyms.txt", "keywords.txt"})
         if (!FileExists(source))
             WriteFile(source, ReadFile(DataPath(std::string("source/") + source)));
-    const std::string tool = TESSALY_TOOL;
-    const int status = std::system((tool + " make-phrasebook book.txt out --no-clips >/dev/null 2>errors").c_str());
-    const Bytes errors = ReadFile("errors");
-    return {status, std::string(errors.begin(), errors.end())};
+    return RunShell(std::string(TESSALY_TOOL) + " make-phrasebook book.txt out --no-clips");
 }
 
 // Replaces phrase `number`'s line; returns its 1-based line number.
@@ -61,7 +58,7 @@ int ReplacePhrase(std::vector<std::string>& lines, int number, const std::string
 TEST(MakePhrasebook, RebuildsTheCommittedFilesFromTheSource)
 {
     const ScopedTempDir dir;
-    const auto [status, errors] = MakePhrasebook(SourceLines());
+    const auto [status, out, errors] = MakePhrasebook(SourceLines());
     ASSERT_EQ(status, 0) << errors;
     for (std::string name :
          {"English.txt", "Orlenic.txt", "English.dat", "French.dat", "MapEngSpec.data", "Relate.dat", "Synonyms.dat",
@@ -96,7 +93,7 @@ TEST(MakePhrasebook, ReportsEveryFaultOfABrokenSourceWithItsLineAndWritesNothing
         {0, "the book ends at phrase 830; it needs all 831"},
     };
     lines.erase(std::find_if(lines.begin(), lines.end(), [](const auto& l) { return l.starts_with("831 |"); }));
-    const auto [status, errors] = MakePhrasebook(lines);
+    const auto [status, out, errors] = MakePhrasebook(lines);
     EXPECT_NE(status, 0);
     for (const auto& [line, message] : expected) {
         const std::string prefix = "book.txt:" + (line > 0 ? std::to_string(line) + ":" : "") + " ";
@@ -122,15 +119,10 @@ TEST(MakePhrasebook, RefusesAGuideWithASoundTheSchemeLacksNamingTheSoundAndThePh
     std::filesystem::permissions("bin/espeak-ng", std::filesystem::perms(0755));
     std::vector<std::string> lines = SourceLines();
     const int line = ReplacePhrase(lines, 2, "2 | Good evening. | Bonsoir.");
-    std::string text;
-    for (const std::string& l : lines)
-        text += l + "\n";
-    WriteFile("book.txt", Bytes(text.begin(), text.end()));
-    const std::string command = "PATH=\"$PWD/bin:$PATH\" " + std::string(TESSALY_TOOL) +
-                                " make-phrasebook book.txt out >/dev/null 2>errors";
-    EXPECT_NE(std::system(command.c_str()), 0);
-    const Bytes errors = ReadFile("errors");
-    const std::string reported(errors.begin(), errors.end());
+    WriteLines("book.txt", lines);
+    const CommandRun run = RunShell("PATH=\"$PWD/bin:$PATH\" " + std::string(TESSALY_TOOL) + " make-phrasebook book.txt out");
+    EXPECT_NE(run.status, 0);
+    const std::string& reported = run.errors;
     EXPECT_NE(reported.find("book.txt:" + std::to_string(line) +
                             ": phrase 2: espeak-ng reads \"Bonsoir.\" with the sound X9 (fr)"),
               std::string::npos)
@@ -147,7 +139,7 @@ TEST(MakePhrasebook, RefusesSearchSourcesWithMalformedLinesOrKeywordsForAnotherP
                                 "532 | There is no hot water. | shower", "13 | I speak [English]. | language",
                                 "14 | I speak [German]. | deutsch", "531 | There is no hot water. | again",
                                 "900 | Nothing. | x", "50 | Toilets"});
-    const auto [status, errors] = MakePhrasebook(SourceLines());
+    const auto [status, out, errors] = MakePhrasebook(SourceLines());
     EXPECT_NE(status, 0);
     for (const std::string expected :
          {"synonyms.txt:3: expected two or more terms", "synonyms.txt:5: expected \"term > target, target\"",

@@ -6,12 +6,12 @@
 #include "contentdata.h"
 
 #include "guidefile.h"
+#include "processes.h"
 #include "searchdata.h"
 #include "text.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -178,20 +178,7 @@ TEST(SearchContent, ExactMatchOnlyFindsWholeListTextsOrWholeFrenchAsBefore)
 
 namespace {
 
-struct ToolRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-ToolRun RunTool(const std::string& arguments)
-{
-    const std::string command = std::string(TESSALY_TOOL) + " search " + arguments + " >out 2>err";
-    const int status = std::system(command.c_str());
-    const Bytes out = ReadFile("out"), err = ReadFile("err");
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, std::string(out.begin(), out.end()),
-            std::string(err.begin(), err.end())};
-}
+CommandRun RunTool(const std::string& arguments) { return RunShell(std::string(TESSALY_TOOL) + " search " + arguments); }
 
 } // namespace
 
@@ -205,8 +192,8 @@ TEST(SearchContent, TheToolListsTheWindowsRowsAndSaysWhenThereAreNone)
             expected += std::to_string(number) + "\t" + Utf16ToUtf8(EnglishKey(number)) + "\t" +
                         Utf16ToUtf8(FrenchShown(number)) + "\t" +
                         Utf16ToUtf8(ReadPhraseGuide(TESSALY_DATA_DIR, number).value().respelling) + "\n";
-        const ToolRun run = RunTool(data + " '" + keyword + "'");
-        EXPECT_EQ(std::pair(run.status, run.out), std::pair(0, expected)) << keyword << "\n" << run.err;
+        const CommandRun run = RunTool(data + " '" + keyword + "'");
+        EXPECT_EQ(std::pair(run.status, run.out), std::pair(0, expected)) << keyword << "\n" << run.errors;
     }
     EXPECT_EQ(RunTool(data + " --exact toilets").out, "50\tToilets\tToilettes\ttwah-LET\n");
     std::filesystem::create_directory("empty");
@@ -219,9 +206,9 @@ TEST(SearchContent, TheToolListsTheWindowsRowsAndSaysWhenThereAreNone)
         {"--data empty bus", 2, "English.dat is missing"},
     };
     for (const auto& f : failures) {
-        const ToolRun run = RunTool(f.arguments);
+        const CommandRun run = RunTool(f.arguments);
         EXPECT_EQ(run.status, f.status) << f.arguments;
-        EXPECT_NE(run.err.find(f.error), std::string::npos) << f.arguments << ": " << run.err;
+        EXPECT_NE(run.errors.find(f.error), std::string::npos) << f.arguments << ": " << run.errors;
         EXPECT_EQ(run.out, "") << f.arguments;
     }
 }

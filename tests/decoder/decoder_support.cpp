@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <random>
-#include <sys/wait.h>
 
 MpaFrameJob FrameJob(const uint8_t* frame, int32_t length, uint8_t* output, int32_t outputSize)
 {
@@ -64,12 +63,6 @@ std::vector<int16_t> AsSamples16(const std::vector<uint8_t>& pcm)
 std::vector<uint8_t> VectorStream(const std::string& name)
 {
     return std::filesystem::exists(kVectorDir + name + ".pcm") ? ReadFile(kVectorDir + name + ".bit") : Bytes{};
-}
-
-int RunCommand(const std::string& command)
-{
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 void WriteTestSignal(const std::string& path, int rate, int channels, double seconds)

@@ -32,6 +32,5 @@ std::vector<uint8_t> VectorStream(const std::string& name);
     if ((stream).empty())                                                                                              \
     GTEST_SKIP() << "no conformance streams in " << kVectorDir
 
-int RunCommand(const std::string& command); // exit status
 // A sweep, a tone and bursts of noise: long, short and mixed blocks.
 void WriteTestSignal(const std::string& path, int rate, int channels, double seconds);

@@ -2,6 +2,7 @@
 // builds, lame and twolame streams against mpg123, the reduced outputs.
 
 #include "decoder_support.h"
+#include "processes.h"
 #include "vector_builds.h"
 
 #include <gtest/gtest.h>
@@ -215,8 +216,8 @@ TEST_P(Oracle, MatchesMpg123)
     // lame would pick a lower rate for a low bitrate: keep the signal's.
     const std::string keepRate =
         std::string(e.encoder) == "lame" ? " --resample " + std::to_string(e.rate / 1000.0) : std::string();
-    ASSERT_EQ(RunCommand(std::string(e.encoder) + " --quiet " + e.options + keepRate + " in.wav stream.mpa"), 0);
-    ASSERT_EQ(RunCommand("mpg123 --no-gapless -q -s stream.mpa > oracle.raw 2>/dev/null"), 0);
+    ASSERT_EQ(RunShell(std::string(e.encoder) + " --quiet " + e.options + keepRate + " in.wav stream.mpa").status, 0);
+    ASSERT_EQ(RunShell("mpg123 --no-gapless -q -s stream.mpa > oracle.raw 2>/dev/null").status, 0);
 
     const DecodedStream decoded = DecodeStream(ReadFile("stream.mpa"));
     ASSERT_GT(decoded.framesDecoded, 0);

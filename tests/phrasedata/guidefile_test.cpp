@@ -13,14 +13,6 @@
 
 namespace {
 
-std::vector<GuideRecord> NumberedGuides()
-{
-    std::vector<GuideRecord> guides;
-    for (int n = 1; n <= kPhraseCount; ++n)
-        guides.push_back({u"frahz " + DecimalText(n), u"fʁɑz " + DecimalText(n)});
-    return guides;
-}
-
 std::u16string RespellingOf(int number)
 {
     const std::optional<GuideRecord> guide = ReadPhraseGuide(".", number);
@@ -57,13 +49,13 @@ TEST(GuideFile, RecordsHoldTheirTextsAtFixedPlacesAndRefuseToBeCut)
 TEST(GuideFile, AMissingTornOrForeignFileGivesNoGuideAndIsNamedAtStart)
 {
     const ScopedTempDir dir;
-    WriteGuide(NumberedGuides());
+    WriteNumberedGuide(kPhraseCount);
     EXPECT_EQ((std::vector{RespellingOf(1), RespellingOf(831), RespellingOf(0), RespellingOf(832), RespellingOf(-5)}),
               (std::vector<std::u16string>{u"frahz 1", u"frahz 831", u"<none>", u"<none>", u"<none>"}));
     EXPECT_EQ(GuideProblem(), "");
 
     // An empty record is no guide.
-    std::vector<GuideRecord> guides = NumberedGuides();
+    std::vector<GuideRecord> guides = NumberedGuides(kPhraseCount);
     guides[9] = {};
     WriteGuide(guides);
     EXPECT_EQ(std::pair(RespellingOf(10), RespellingOf(11)), std::pair(std::u16string(u"<none>"), std::u16string(u"frahz 11")));
@@ -71,7 +63,7 @@ TEST(GuideFile, AMissingTornOrForeignFileGivesNoGuideAndIsNamedAtStart)
     // Torn, short by a record, or a record too many: no phrase gets a guide
     // that may be another's.
     for (const std::uintmax_t size : {831u * 448u - 1u, 830u * 448u, 832u * 448u}) {
-        WriteGuide(NumberedGuides());
+        WriteNumberedGuide(kPhraseCount);
         if (size > 831u * 448u)
             WriteGuide(std::vector<GuideRecord>(832, GuideRecord{u"x", u"x"}));
         else

@@ -4,6 +4,8 @@
 #include "search.h"
 #include "text.h"
 
+#include <algorithm>
+
 namespace {
 
 // Writes one record per entry, made by `toRecord`, as the file `name`.
@@ -69,30 +71,30 @@ void WriteNumberedBook(int count)
 
 void WriteGuide(const std::vector<GuideRecord>& records)
 {
-    Bytes bytes;
-    for (const GuideRecord& record : records) {
-        const auto encoded = record.Encode();
-        bytes.insert(bytes.end(), encoded.begin(), encoded.end());
-    }
-    WriteFile(kGuideFileName, bytes);
+    WriteRecords(kGuideFileName, records, [](const GuideRecord& record) { return record; });
 }
 
-void WriteNumberedGuide(int count)
+std::vector<GuideRecord> NumberedGuides(int count)
 {
     std::vector<GuideRecord> guides;
     for (int n = 1; n <= count; ++n)
         guides.push_back({u"frahz " + DecimalText(n), u"fʁɑz " + DecimalText(n)});
-    WriteGuide(guides);
+    return guides;
 }
 
-void WriteSoundArchive(const std::vector<Bytes>& clips)
+void WriteSoundArchive(const std::vector<Bytes>& clips, std::vector<ArchiveEntry> entries, std::int32_t version)
 {
-    Bytes archive{'q', 'o', 'r', 'v', 'a', 'm', 'u', 'l', 0, 0, 0, 0}, index(clips.size() * 8);
-    WriteLE32(archive.data() + 8, 2102);
-    for (std::size_t i = 0; i < clips.size(); ++i) {
-        WriteLE32(index.data() + 8 * i, std::uint32_t(archive.size() - 12));
-        WriteLE32(index.data() + 8 * i + 4, std::uint32_t(clips[i].size()));
-        Append(archive, clips[i]);
+    Bytes archive{'q', 'o', 'r', 'v', 'a', 'm', 'u', 'l', 0, 0, 0, 0};
+    WriteLE32(archive.data() + 8, std::uint32_t(version));
+    entries.resize(std::max(entries.size(), clips.size()));
+    Bytes index(entries.size() * 8);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const ArchiveEntry made{std::uint32_t(archive.size() - 12), std::uint32_t(i < clips.size() ? clips[i].size() : 0)};
+        if (i < clips.size())
+            Append(archive, clips[i]);
+        const ArchiveEntry entry = entries[i] == ArchiveEntry{} ? made : entries[i];
+        WriteLE32(index.data() + 8 * i, entry.first);
+        WriteLE32(index.data() + 8 * i + 4, entry.second);
     }
     WriteFile("data.dat", archive);
     WriteFile("data.idx", index);

@@ -24,9 +24,12 @@ void WriteRelated(const std::vector<std::vector<int>>& related, int rows = 831);
 // The search's data files, "Synonyms.dat" and "Keywords.dat", one line each.
 void WriteSearchData(const std::vector<std::string>& synonyms = {}, const std::vector<std::string>& keywords = {});
 
-// A sound archive with a valid header and its index, clip n-1 for phrase n. Without clips every lookup is refused
-// silently, so showing a phrase says nothing about sound.
-void WriteSoundArchive(const std::vector<Bytes>& clips);
+// A sound archive with a valid header (or that of `version`) and its index, clip n-1 for phrase n; a non-empty
+// entry of `entries` (offset, length) stands in the index instead, which has as many entries as the longer list.
+// Without clips every lookup is refused silently, so showing a phrase says nothing about sound.
+using ArchiveEntry = std::pair<std::uint32_t, std::uint32_t>;
+void WriteSoundArchive(const std::vector<Bytes>& clips, std::vector<ArchiveEntry> entries = {},
+                       std::int32_t version = 2102);
 inline void WriteEmptySoundArchive() { WriteSoundArchive({}); }
 
 // The whole records a file holds.
@@ -43,7 +46,8 @@ std::vector<Record> ReadRecords(const std::string& name)
 // "Guide.dat" with these records, one per phrase.
 void WriteGuide(const std::vector<GuideRecord>& records);
 // Guides "frahz n" with the IPA "fʁɑz n" for phrases 1 to count.
-void WriteNumberedGuide(int count);
+std::vector<GuideRecord> NumberedGuides(int count);
+inline void WriteNumberedGuide(int count) { WriteGuide(NumberedGuides(count)); }
 
 // Records of a text file of n phrases: "Phrase 1", "Phrase 2", ... (English, map and French "Phrase n fr\r"),
 // and their guides.

@@ -3,46 +3,18 @@
 
 #include "clipfactory.h"
 #include "files.h"
+#include "phrasefixtures.h"
+#include "processes.h"
 #include "tempdir.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <functional>
-#include <sys/wait.h>
 
 namespace {
 
-using Entry = std::pair<std::uint32_t, std::uint32_t>; // offset, length
-
-// "data.dat" with the clips and "data.idx" with one entry each, or the
-// entries given in `raw` where they are not empty.
-void WriteArchive(const std::vector<Bytes>& clips, std::vector<Entry> raw = {}, std::int32_t version = 2102)
-{
-    Bytes dat = {'q', 'o', 'r', 'v', 'a', 'm', 'u', 'l'}, idx;
-    for (int i = 0; i < 4; ++i)
-        dat.push_back(std::uint8_t(std::uint32_t(version) >> (8 * i)));
-    raw.resize(clips.size());
-    for (std::size_t c = 0; c < clips.size(); ++c) {
-        const Entry computed{std::uint32_t(dat.size() - 12), std::uint32_t(clips[c].size())};
-        Append(dat, clips[c]);
-        const Entry entry = raw[c] == Entry{} ? computed : raw[c];
-        for (std::uint32_t value : {entry.first, entry.second})
-            for (int i = 0; i < 4; ++i)
-                idx.push_back(std::uint8_t(value >> (8 * i)));
-    }
-    WriteFile("data.dat", dat);
-    WriteFile("data.idx", idx);
-}
-
-// tessaly-tool's exit status and what it said on standard error.
-std::pair<int, std::string> RunTool(const std::string& arguments)
-{
-    const int status = std::system((std::string(TESSALY_TOOL) + " " + arguments + " 2> errors.txt").c_str());
-    const Bytes errors = ReadFile("errors.txt");
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, std::string(errors.begin(), errors.end())};
-}
+CommandRun RunTool(const std::string& arguments) { return RunShell(std::string(TESSALY_TOOL) + " " + arguments); }
 
 TEST(ClipTool, SaysWhyWhereTheProgramWouldStaySilent)
 {
@@ -52,8 +24,8 @@ TEST(ClipTool, SaysWhyWhereTheProgramWouldStaySilent)
     const std::tuple<std::function<void()>, const char*, int, const char*> cases[] = {
         {[] {}, "clip 1 out.wav", 1, "Can't find sound file!"},
         {[] { WriteFile("data.dat", Bytes(12, 0)); }, "clip 1 out.wav", 1, "no data.idx"},
-        {[&] { WriteArchive(clips, {}, 2101); }, "clip 1 out.wav", 1, "This file is not in right format!"},
-        {[&] { WriteArchive(clips, {{}, {0, 0}, {0, 1000000}}); }, "clip 2 out.wav", 1, "phrase 2 has no clip"},
+        {[&] { WriteSoundArchive(clips, {}, 2101); }, "clip 1 out.wav", 1, "This file is not in right format!"},
+        {[&] { WriteSoundArchive(clips, {{}, {0, 0}, {0, 1000000}}); }, "clip 2 out.wav", 1, "phrase 2 has no clip"},
         {[] {}, "clip 3 out.wav", 1, "phrase 3 has no clip"},
         {[] {}, "clip 6 out.wav", 1, "phrase 6 has no clip"},
         {[] {}, "clip 4 out.wav", 1, "refused"},
@@ -66,7 +38,7 @@ TEST(ClipTool, SaysWhyWhereTheProgramWouldStaySilent)
     };
     for (const auto& [prepare, arguments, status, said] : cases) {
         prepare();
-        const auto [gotStatus, errors] = RunTool(arguments);
+        const auto [gotStatus, out, errors] = RunTool(arguments);
         EXPECT_EQ(gotStatus, status) << arguments << ": " << errors;
         EXPECT_NE(errors.find(said), std::string::npos) << arguments << ": " << errors;
         EXPECT_EQ(FileExists("out.wav"), status == 0) << arguments;
@@ -96,10 +68,10 @@ TEST(ClipTool, PlaysTheFramesOfClipsOfEveryLayer)
     if (std::ranges::any_of(clips, &Bytes::empty))
         GTEST_SKIP() << "no conformance streams in " << vectors;
     ScopedTempDir dir;
-    WriteArchive(clips);
+    WriteSoundArchive(clips);
     for (std::size_t n = 0; n < std::size(streams); ++n) {
         const auto& [name, samples] = streams[n];
-        ASSERT_EQ(RunTool("clip " + std::to_string(n + 1) + " out.wav").first, 0) << name;
+        ASSERT_EQ(RunTool("clip " + std::to_string(n + 1) + " out.wav").status, 0) << name;
         const Bytes wave = ReadFile("out.wav");
         const Bytes reference = ReadFile(vectors + name + ".pcm");
         const int channels = wave[22];

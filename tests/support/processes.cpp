@@ -1,5 +1,9 @@
 #include "processes.h"
 
+#include "files.h"
+
+#include <filesystem>
+
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
@@ -39,4 +43,20 @@ void EndProcess(pid_t pid, int signal)
 bool Quietly(const std::string& command)
 {
     return std::system((command + " > /dev/null 2>&1").c_str()) == 0;
+}
+
+CommandRun RunShell(const std::string& command)
+{
+    const auto capture = [] {
+        std::string path = (std::filesystem::temp_directory_path() / "tessaly-run-XXXXXX").string();
+        close(mkstemp(path.data()));
+        return path;
+    };
+    const std::string out = capture(), errors = capture();
+    const int status = std::system(("{ " + command + "\n} >'" + out + "' 2>'" + errors + "'").c_str());
+    const Bytes outBytes = ReadFile(out), errorBytes = ReadFile(errors);
+    std::filesystem::remove(out);
+    std::filesystem::remove(errors);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, std::string(outBytes.begin(), outBytes.end()),
+            std::string(errorBytes.begin(), errorBytes.end())};
 }

@@ -16,3 +16,11 @@ void EndProcess(pid_t pid, int signal);
 
 // Runs a shell command with its output thrown away; whether it succeeded.
 bool Quietly(const std::string& command);
+
+// What a shell command did: its exit status (-1 when it did not exit) and what it wrote on each stream.
+struct CommandRun {
+    int status;
+    std::string out, errors;
+};
+// Runs `command` through the shell, its own redirections kept, the rest of its output captured.
+CommandRun RunShell(const std::string& command);

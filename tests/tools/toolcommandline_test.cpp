@@ -3,32 +3,18 @@
 // before the command does anything.
 
 #include "files.h"
+#include "processes.h"
 #include "tempdir.h"
 #include "tessalyversion.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <sys/wait.h>
-
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out, errors;
-};
-
-// Runs tessaly-tool in `folder` with its standard streams in files of the
-// current directory.
-Outcome RunTool(const std::string& arguments, const std::string& folder = ".")
+// Runs tessaly-tool in `folder`.
+CommandRun RunTool(const std::string& arguments, const std::string& folder = ".")
 {
-    const std::string here = std::filesystem::current_path().string();
-    const std::string command = "cd '" + folder + "' && '" + TESSALY_TOOL + "' " + arguments + " >'" + here +
-                                "/out.txt' 2>'" + here + "/errors.txt'";
-    const int status = std::system(command.c_str());
-    const Bytes out = ReadFile("out.txt"), errors = ReadFile("errors.txt");
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, std::string(out.begin(), out.end()),
-            std::string(errors.begin(), errors.end())};
+    return RunShell("cd '" + folder + "' && '" + TESSALY_TOOL + "' " + arguments);
 }
 
 bool Holds(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
@@ -59,7 +45,7 @@ TEST(ToolCommandLine, RefusesABadArgumentBeforeDoingAnything)
         {"build-french --force", "Unknown option 'force'"},
     };
     for (const auto& [arguments, said] : refused) {
-        const Outcome outcome = RunTool(arguments);
+        const CommandRun outcome = RunTool(arguments);
         EXPECT_EQ(outcome.status, 2) << arguments << ": " << outcome.errors;
         EXPECT_TRUE(Holds(outcome.errors, said)) << arguments << ": " << outcome.errors;
         EXPECT_TRUE(Holds(outcome.errors, "sage: tessaly-tool")) << arguments << ": no usage in " << outcome.errors;
@@ -83,7 +69,7 @@ TEST(ToolCommandLine, HelpsWithEveryCommandAndGivesTheVersion)
         {"--version", {"tessaly-tool " TESSALY_VERSION "\n"}},
     };
     for (const auto& [arguments, parts] : helped) {
-        const Outcome outcome = RunTool(arguments);
+        const CommandRun outcome = RunTool(arguments);
         EXPECT_EQ(outcome.status, 0) << arguments << ": " << outcome.errors;
         for (const char* part : parts)
             EXPECT_TRUE(Holds(outcome.out, part)) << arguments << " lacks " << part << ": " << outcome.out;
@@ -103,7 +89,7 @@ TEST(ToolCommandLine, TakesOptionsInAnyOrder)
                                   "clip 1 '" + here + "/slow.wav' --tempo 0.8"};
     std::vector<Bytes> slow;
     for (const std::string& arguments : orders) {
-        const Outcome outcome = RunTool(arguments, data);
+        const CommandRun outcome = RunTool(arguments, data);
         EXPECT_EQ(outcome.status, 0) << arguments << ": " << outcome.errors;
         slow.push_back(ReadFile("slow.wav"));
         std::filesystem::remove("slow.wav");
@@ -114,7 +100,7 @@ TEST(ToolCommandLine, TakesOptionsInAnyOrder)
 
     for (const char* arguments : {"decode --rate half --bits 8 gone.mp3 a.wav", "decode gone.mp3 --channels=mix a.wav",
                                   "decode gone.mp3 a.wav --bits 8 --rate quarter"}) {
-        const Outcome outcome = RunTool(arguments);
+        const CommandRun outcome = RunTool(arguments);
         EXPECT_EQ(outcome.status, 1) << arguments;
         EXPECT_TRUE(Holds(outcome.errors, "cannot read gone.mp3")) << arguments << ": " << outcome.errors;
     }
