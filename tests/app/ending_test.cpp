@@ -77,8 +77,9 @@ protected:
     // The favourites are whole records, and no work file is left.
     static void ExpectFavouritesWhole(const fs::path& folder, const std::string& when)
     {
-        if (fs::exists(folder / "favorite.dat"))
+        if (fs::exists(folder / "favorite.dat")) {
             EXPECT_EQ(fs::file_size(folder / "favorite.dat") % 124, 0u) << when;
+        }
         for (const auto& entry : fs::directory_iterator(folder))
             EXPECT_FALSE(entry.path().filename().string().starts_with("temp")) << when;
     }

@@ -38,8 +38,9 @@ TEST(Shell, AWebAddressNoBrowserOpensIsShownInAMessageToCopy)
             RunEventsFor(20);
         RunEventsFor(100);   // the opener's end, after its file
         ASSERT_EQ(boxes.Boxes().size(), std::size_t(c.said)) << (c.opener ? c.opener : "no opener");
-        if (c.said)
+        if (c.said) {
             EXPECT_TRUE(boxes.Boxes().front().text.contains("\n" + address + "\n"));
+        }
         EXPECT_EQ(QFile::exists(handed), c.opener != nullptr);
     }
 }
