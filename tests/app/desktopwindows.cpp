@@ -72,6 +72,12 @@ bool AskManagerToClose(WindowId window)
 {
     // As a user asks: the manager's close key on the window it made active,
     // so that the manager itself sends the window its close request.
+    // On a busy machine the manager may take a while to make it active.
     const std::string id = std::to_string(window);
-    return Xdotool("windowactivate --sync " + id) && Xdotool("key --clearmodifiers alt+F4");
+    for (int tries = 0; tries < 10; ++tries) {
+        if (Xdotool("windowactivate --sync " + id))
+            return Xdotool("key --clearmodifiers alt+F4");
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    }
+    return false;
 }
