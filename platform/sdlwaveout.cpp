@@ -102,26 +102,26 @@ bool SdlWaveOut::OpenDevice(const WaveFormat& wanted)
         Unavailable();
         return false;
     }
-    SDL_AudioSpec spec{};
-    spec.freq = int(wanted.samplesPerSecond);
-    spec.format = SampleFormatFor(wanted);
-    spec.channels = std::uint8_t(wanted.channels);
-    spec.samples = BufferFramesFor(wanted.samplesPerSecond);
-    spec.callback = nullptr; // queued audio: SDL_QueueAudio feeds the device
+    SDL_AudioSpec request{};
+    request.freq = int(wanted.samplesPerSecond);
+    request.format = SampleFormatFor(wanted);
+    request.channels = std::uint8_t(wanted.channels);
+    request.samples = BufferFramesFor(wanted.samplesPerSecond);
+    request.callback = nullptr; // queued audio: SDL_QueueAudio feeds the device
     // No changes allowed: SDL converts to whatever the hardware wants, so the
     // block is always given in the clip's own format.
-    device = SDL_OpenAudioDevice(nullptr, 0, &spec, nullptr, 0);
+    device = SDL_OpenAudioDevice(nullptr, 0, &request, nullptr, 0);
     // Drivers with one device only (SDL's dummy and disk drivers) refuse a
     // second while another is open; their close is quick.
     if (device == 0 && !setAside.empty()) {
         CloseSetAside(true);
-        device = SDL_OpenAudioDevice(nullptr, 0, &spec, nullptr, 0);
+        device = SDL_OpenAudioDevice(nullptr, 0, &request, nullptr, 0);
     }
     if (device == 0) {
         Unavailable();
         return false;
     }
-    bufferFrames = spec.samples;
+    bufferFrames = request.samples;
     return true;
 }
 

@@ -23,12 +23,10 @@ int Fail(const QString& message)
     return 1;
 }
 
-// Fonts need a GUI application; the tool draws on no screen. Nothing is
-// made when the caller has made one already.
+// The sheet is drawn with fonts, which need a GUI application, on no screen;
+// main makes no application object, so this command makes its own.
 std::unique_ptr<QGuiApplication> StartGui()
 {
-    if (QCoreApplication::instance())
-        return nullptr;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
@@ -51,9 +49,6 @@ void DeclareSheet(QCommandLineParser& parser)
 int RunSheet(const QCommandLineParser& parser)
 {
     const std::unique_ptr<QGuiApplication> gui = StartGui();
-    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        return Fail(QStringLiteral("the sheet is drawn with fonts, which need a GUI application; tessaly-tool made "
-                                   "a console one before this command"));
     const std::filesystem::path data = parser.value("data").toStdString();
     if (!std::filesystem::is_regular_file(data / "English.dat"))
         return Fail(QStringLiteral("no phrase book in \"%1\" (English.dat is missing)").arg(parser.value("data")));
