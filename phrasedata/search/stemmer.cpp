@@ -2,16 +2,24 @@
 
 #include <libstemmer.h>
 
-Stemmer::Stemmer(const char* language) : stemmer(sb_stemmer_new(language, "UTF_8")) {}
+#include <algorithm>
+
+Stemmer::Stemmer(const char* language)
+    : asciiStemmer(sb_stemmer_new(language, "ISO_8859_1")), utf8Stemmer(sb_stemmer_new(language, "UTF_8"))
+{
+}
 
 Stemmer::~Stemmer()
 {
-    if (stemmer)
-        sb_stemmer_delete(stemmer);
+    for (sb_stemmer* stemmer : {asciiStemmer, utf8Stemmer})
+        if (stemmer)
+            sb_stemmer_delete(stemmer);
 }
 
 std::string Stemmer::Stem(std::string_view word) const
 {
+    const bool ascii = std::all_of(word.begin(), word.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    sb_stemmer* const stemmer = ascii && asciiStemmer ? asciiStemmer : utf8Stemmer;
     if (!stemmer || word.empty())
         return std::string(word);
     const sb_symbol* stem =

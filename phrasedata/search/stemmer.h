@@ -19,5 +19,10 @@ public:
     std::string Stem(std::string_view word) const;
 
 private:
-    sb_stemmer* stemmer;
+    // The same algorithm built for two encodings. Folded words are nearly
+    // all plain ASCII, which reads the same in both, and the Latin-1 build
+    // stems them up to twice as fast as the UTF-8 one, which decodes every
+    // letter it looks at.
+    sb_stemmer* asciiStemmer;
+    sb_stemmer* utf8Stemmer;
 };
