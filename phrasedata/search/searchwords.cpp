@@ -2,6 +2,9 @@
 
 #include "text.h"
 
+#include <algorithm>
+#include <type_traits>
+
 namespace {
 
 // Letters beyond Latin-1 that folding leaves (Greek, Cyrillic ...) count as
@@ -12,11 +15,11 @@ bool IsWordUnit(char16_t c)
     return (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') || (c >= 0x100 && !typographic && c != 0xFEFF);
 }
 
-// The runs of `text` whose units pass `inWord`.
+// The runs of `text` whose units pass `inWord`, as views into it.
 template <typename InWord>
-std::vector<std::u16string> Runs(const std::u16string& text, InWord inWord)
+std::vector<std::u16string_view> Runs(std::u16string_view text, InWord inWord)
 {
-    std::vector<std::u16string> words;
+    std::vector<std::u16string_view> words;
     std::size_t start = 0;
     for (std::size_t i = 0; i <= text.size(); ++i) {
         if (i < text.size() && inWord(text[i]))
@@ -28,26 +31,61 @@ std::vector<std::u16string> Runs(const std::u16string& text, InWord inWord)
     return words;
 }
 
+template <typename Char>
+bool IsPlainAscii(std::basic_string_view<Char> text)
+{
+    return std::all_of(text.begin(), text.end(), [](Char c) { return std::make_unsigned_t<Char>(c) < 0x80; });
+}
+
+// The words of a plain ASCII text, which folding only lowers and UTF-8
+// leaves as it is. Most of the book's English, keywords and synonyms are
+// plain ASCII, and splitting them without the round trip through folded
+// UTF-16 keeps building the index quick.
+template <typename Char>
+std::vector<std::string> SplitAsciiWords(std::basic_string_view<Char> text)
+{
+    const auto lowered = [](Char unit) { return unit >= 'A' && unit <= 'Z' ? char(unit + 0x20) : char(unit); };
+    const auto inWord = [&lowered](Char unit) { return IsWordUnit(char16_t(lowered(unit))); };
+    std::vector<std::string> words;
+    for (auto at = text.begin(); at != text.end();) {
+        const auto start = std::find_if(at, text.end(), inWord);
+        at = std::find_if_not(start, text.end(), inWord);
+        if (start != at) {
+            std::string& word = words.emplace_back(std::size_t(at - start), '\0');
+            std::transform(start, at, word.begin(), lowered);
+        }
+    }
+    return words;
+}
+
 } // namespace
 
 std::vector<std::string> SplitWords(std::u16string_view text)
 {
+    if (IsPlainAscii(text))
+        return SplitAsciiWords(text);
     std::vector<std::string> words;
-    for (const std::u16string& word : Runs(FoldForSearch(text), IsWordUnit))
+    const std::u16string folded = FoldForSearch(text);
+    for (std::u16string_view word : Runs(folded, IsWordUnit))
         words.push_back(Utf16ToUtf8(word));
     return words;
 }
 
 std::vector<std::string> SplitWords(std::string_view utf8Text)
 {
+    if (IsPlainAscii(utf8Text))
+        return SplitAsciiWords(utf8Text);
     return SplitWords(Utf8ToUtf16(utf8Text));
 }
 
 std::vector<std::u16string> SplitShownWords(std::u16string_view text)
 {
     // The accented letters of Latin-1 are letters too, before folding.
-    return Runs(ToLower(std::u16string(text)),
-                [](char16_t c) { return IsWordUnit(c) || (c >= 0xC0 && c <= 0xFF && c != 0xD7 && c != 0xF7); });
+    const std::u16string lowered = ToLower(std::u16string(text));
+    const auto words = Runs(lowered, [](char16_t c) {
+        return IsWordUnit(c) || (c >= 0xC0 && c <= 0xFF && c != 0xD7 && c != 0xF7);
+    });
+    return {words.begin(), words.end()};
 }
 
 bool EndsInsideWord(std::u16string_view text)

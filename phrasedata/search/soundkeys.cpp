@@ -211,14 +211,17 @@ std::string FrenchSoundKey(std::string_view foldedWord)
     std::size_t i = 0;
     while (i < w.size()) {
         const FrenchSpelling* found = nullptr;
+        const std::string_view rest = std::string_view(w).substr(i);
         for (const FrenchSpelling& spelling : kFrenchSpellings) {
-            if (std::string_view(w).substr(i).starts_with(spelling.letters)) {
-                const char after = at(i + spelling.letters.size());
-                if (spelling.nasal && (IsVowel(after) || after == 'y' || after == 'n' || after == 'm'))
-                    continue;
-                found = &spelling;
-                break;
-            }
+            // Most rows begin with another letter: looking at that one first
+            // keeps the key cheap enough to take for every word of the book.
+            if (spelling.letters[0] != rest[0] || !rest.starts_with(spelling.letters))
+                continue;
+            const char after = at(i + spelling.letters.size());
+            if (spelling.nasal && (IsVowel(after) || after == 'y' || after == 'n' || after == 'm'))
+                continue;
+            found = &spelling;
+            break;
         }
         if (found) {
             key += found->sound;

@@ -9,6 +9,7 @@
 #include <limits>
 #include <map>
 #include <set>
+#include <unordered_set>
 
 namespace {
 
@@ -50,7 +51,7 @@ std::string JoinWords(const std::vector<std::string>& words, std::size_t first, 
 
 WordIndex::WordIndex(const std::vector<IndexedPhrase>& book, const std::vector<SynonymLine>& synonymLines)
 {
-    std::set<std::u16string> shown;
+    std::unordered_set<std::u16string> shown;
     phrases.reserve(book.size());
     for (const IndexedPhrase& phrase : book) {
         if (familyFirst.empty() || familyFirst.back() != phrase.family)
@@ -75,13 +76,14 @@ WordIndex::WordIndex(const std::vector<IndexedPhrase>& book, const std::vector<S
                     shown.insert(std::move(word));
     }
     bookWords.assign(shown.begin(), shown.end());
+    std::sort(bookWords.begin(), bookWords.end());
     IndexWordShapes();
     AddSynonyms(synonymLines);
 }
 
 int WordIndex::Intern(const std::string& word)
 {
-    const auto [it, added] = wordIds.emplace(word, int(words.size()));
+    const auto [it, added] = wordIds.try_emplace(word, int(words.size()));
     if (added)
         words.push_back({word, {}});
     return it->second;
@@ -113,21 +115,24 @@ void WordIndex::AddText(int phrase, const std::vector<std::string>& textWords, F
 
 void WordIndex::IndexWordShapes()
 {
+    for (auto* shapes : {&englishStems, &frenchStems, &englishSounds, &frenchSounds})
+        shapes->reserve(words.size());
     for (int id = 0; id < int(words.size()); ++id) {
         const Word& word = words[std::size_t(id)];
         // Keywords mix both languages, so they get both kinds of stem and sound.
         const bool english = word.inEnglishText || !word.inFrench;
         const bool french = word.inFrench || !word.inEnglishText;
         const bool sounded = word.text.size() >= kShortestSoundWord;
+        // Each word comes once, in the order of its id, so no list gets it twice.
         if (english) {
-            AddUnique(englishStems, englishStemmer.Stem(word.text), id);
-            if (const std::string key = EnglishSoundKey(word.text); sounded && key.size() > 1)
-                AddUnique(englishSounds, key, id);
+            englishStems[englishStemmer.Stem(word.text)].push_back(id);
+            if (const std::string key = sounded ? EnglishSoundKey(word.text) : ""; key.size() > 1)
+                englishSounds[key].push_back(id);
         }
         if (french) {
-            AddUnique(frenchStems, frenchStemmer.Stem(word.text), id);
-            if (const std::string key = FrenchSoundKey(word.text); sounded && key.size() > 1)
-                AddUnique(frenchSounds, key, id);
+            frenchStems[frenchStemmer.Stem(word.text)].push_back(id);
+            if (const std::string key = sounded ? FrenchSoundKey(word.text) : ""; key.size() > 1)
+                frenchSounds[key].push_back(id);
         }
     }
     wordsInOrder.resize(words.size());
@@ -140,18 +145,23 @@ void WordIndex::IndexWordShapes()
 void WordIndex::AddSynonyms(const std::vector<SynonymLine>& lines)
 {
     for (const SynonymLine& line : lines) {
-        std::vector<std::vector<std::string>> terms;
+        // The line's terms are kept once, from `first` to `end`, and found by their place.
+        const std::size_t first = synonymTerms.size();
         for (const std::string& term : line.terms)
             if (std::vector<std::string> termWords = SplitWords(std::string_view(term)); !termWords.empty())
-                terms.push_back(std::move(termWords));
-        for (std::size_t from = 0; from < terms.size(); ++from) {
-            if (line.oneWay && from > 0)
+                synonymTerms.push_back(std::move(termWords));
+        const std::size_t end = synonymTerms.size();
+        for (std::size_t from = first; from < end; ++from) {
+            if (line.oneWay && from > first)
                 break;
-            const std::string key = JoinWords(terms[from], 0, terms[from].size(), " ");
-            for (std::size_t to = 0; to < terms.size(); ++to)
-                if (to != from)
-                    AddUnique(synonyms, key, terms[to]);
-            if (terms[from].size() == 1) {
+            const std::string key = JoinWords(synonymTerms[from], 0, synonymTerms[from].size(), " ");
+            std::vector<int>& targets = synonyms[key];
+            for (std::size_t to = first; to < end; ++to) {
+                const auto sameTerm = [&](int target) { return synonymTerms[std::size_t(target)] == synonymTerms[to]; };
+                if (to != from && std::none_of(targets.begin(), targets.end(), sameTerm))
+                    targets.push_back(int(to));
+            }
+            if (synonymTerms[from].size() == 1) {
                 AddUnique(synonymStems, englishStemmer.Stem(key), key);
                 AddUnique(synonymStems, frenchStemmer.Stem(key), key);
             }
@@ -272,8 +282,8 @@ bool WordIndex::Query::Expand(std::size_t slot, const std::string& word, std::ui
         const std::uint8_t synonymKind = corrected ? std::uint8_t(kCorrectedSynonym) : std::max<std::uint8_t>(floor, kSynonym);
         for (const std::string& term : terms) {
             if (const auto found = index.synonyms.find(term); found != index.synonyms.end()) {
-                for (const std::vector<std::string>& target : found->second)
-                    MarkTerm(slot, target, synonymKind);
+                for (int target : found->second)
+                    MarkTerm(slot, index.synonymTerms[std::size_t(target)], synonymKind);
                 known = true;
             }
         }
@@ -360,8 +370,8 @@ void WordIndex::Query::MatchAcrossWords()
             if (found == index.synonyms.end())
                 continue;
             for (std::size_t slot = i; slot < i + count; ++slot)
-                for (const std::vector<std::string>& target : found->second)
-                    MarkTerm(slot, target, kSynonym);
+                for (int target : found->second)
+                    MarkTerm(slot, index.synonymTerms[std::size_t(target)], kSynonym);
         }
     }
 }

@@ -80,8 +80,10 @@ private:
     std::unordered_map<std::string, std::vector<Posting>> joinedPairs;
     // A keyword of several words (joined by single spaces) to the phrases it belongs to.
     std::unordered_map<std::string, std::vector<Posting>> wholeKeywords;
-    // A term (its words joined by single spaces) to the terms it finds, as word lists.
-    std::unordered_map<std::string, std::vector<std::vector<std::string>>> synonyms;
+    // Every term of the synonym lines, as word lists.
+    std::vector<std::vector<std::string>> synonymTerms;
+    // A term (its words joined by single spaces) to the terms it finds, by their place in `synonymTerms`.
+    std::unordered_map<std::string, std::vector<int>> synonyms;
     // The stem of a one-word synonym term to the term.
     std::unordered_map<std::string, std::vector<std::string>> synonymStems;
     std::vector<std::u16string> bookWords;
