@@ -57,7 +57,7 @@ std::vector<IndexedPhrase> ReadIndexedPhrases(const std::vector<MapFamily>& fami
             if (record < french.size())
                 phrase.french = DropLineEnd(DropByteOrderMark(french[record].text));
             if (std::size_t(number) < keywords.size())
-                phrase.keywords = keywords[std::size_t(number)];
+                phrase.keywords = std::move(keywords[std::size_t(number)]);
             phrases.push_back(std::move(phrase));
         }
     }

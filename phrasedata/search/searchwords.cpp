@@ -64,8 +64,11 @@ std::vector<std::string> SplitWords(std::u16string_view text)
 {
     if (IsPlainAscii(text))
         return SplitAsciiWords(text);
-    std::vector<std::string> words;
+    // Folding leaves most French plain ASCII too.
     const std::u16string folded = FoldForSearch(text);
+    if (IsPlainAscii(std::u16string_view(folded)))
+        return SplitAsciiWords(std::u16string_view(folded));
+    std::vector<std::string> words;
     for (std::u16string_view word : Runs(folded, IsWordUnit))
         words.push_back(Utf16ToUtf8(word));
     return words;

@@ -1,6 +1,8 @@
 #include "soundkeys.h"
 
 #include <array>
+#include <span>
+#include <vector>
 
 namespace {
 
@@ -195,6 +197,22 @@ constexpr std::array kFrenchSpellings = {
     FrenchSpelling{"ss", "s"},   FrenchSpelling{"ll", "l"},
 };
 
+// The rows above that begin with `letter`, in the same order: a word is only
+// compared with the rows that can match where it stands, which keeps the key
+// cheap enough to take for every word of the book.
+std::span<const FrenchSpelling* const> FrenchSpellingsFrom(char letter)
+{
+    static const auto byLetter = [] {
+        std::array<std::vector<const FrenchSpelling*>, 26> rows;
+        for (const FrenchSpelling& spelling : kFrenchSpellings)
+            rows[std::size_t(spelling.letters[0] - 'a')].push_back(&spelling);
+        return rows;
+    }();
+    if (letter < 'a' || letter > 'z')
+        return {};
+    return byLetter[std::size_t(letter - 'a')];
+}
+
 } // namespace
 
 std::string FrenchSoundKey(std::string_view foldedWord)
@@ -212,15 +230,13 @@ std::string FrenchSoundKey(std::string_view foldedWord)
     while (i < w.size()) {
         const FrenchSpelling* found = nullptr;
         const std::string_view rest = std::string_view(w).substr(i);
-        for (const FrenchSpelling& spelling : kFrenchSpellings) {
-            // Most rows begin with another letter: looking at that one first
-            // keeps the key cheap enough to take for every word of the book.
-            if (spelling.letters[0] != rest[0] || !rest.starts_with(spelling.letters))
+        for (const FrenchSpelling* spelling : FrenchSpellingsFrom(w[i])) {
+            if (!rest.starts_with(spelling->letters))
                 continue;
-            const char after = at(i + spelling.letters.size());
-            if (spelling.nasal && (IsVowel(after) || after == 'y' || after == 'n' || after == 'm'))
+            const char after = at(i + spelling->letters.size());
+            if (spelling->nasal && (IsVowel(after) || after == 'y' || after == 'n' || after == 'm'))
                 continue;
-            found = &spelling;
+            found = spelling;
             break;
         }
         if (found) {

@@ -75,10 +75,12 @@ WordIndex::WordIndex(const std::vector<IndexedPhrase>& book, const std::vector<S
                 if (word.size() > 1)
                     shown.insert(std::move(word));
     }
-    bookWords.assign(shown.begin(), shown.end());
+    // The set's words move into the list rather than being copied.
+    bookWords.reserve(shown.size());
+    while (!shown.empty())
+        bookWords.push_back(std::move(shown.extract(shown.begin()).value()));
     std::sort(bookWords.begin(), bookWords.end());
-    IndexWordShapes();
-    AddSynonyms(synonymLines);
+    AddSynonyms(synonymLines, IndexWordShapes());
 }
 
 int WordIndex::Intern(const std::string& word)
@@ -113,8 +115,9 @@ void WordIndex::AddText(int phrase, const std::vector<std::string>& textWords, F
     }
 }
 
-void WordIndex::IndexWordShapes()
+WordIndex::WordStems WordIndex::IndexWordShapes()
 {
+    WordStems stems{std::vector<std::string>(words.size()), std::vector<std::string>(words.size())};
     for (auto* shapes : {&englishStems, &frenchStems, &englishSounds, &frenchSounds})
         shapes->reserve(words.size());
     for (int id = 0; id < int(words.size()); ++id) {
@@ -125,12 +128,14 @@ void WordIndex::IndexWordShapes()
         const bool sounded = word.text.size() >= kShortestSoundWord;
         // Each word comes once, in the order of its id, so no list gets it twice.
         if (english) {
-            englishStems[englishStemmer.Stem(word.text)].push_back(id);
+            std::string& stem = stems.english[std::size_t(id)] = englishStemmer.Stem(word.text);
+            englishStems[stem].push_back(id);
             if (const std::string key = sounded ? EnglishSoundKey(word.text) : ""; key.size() > 1)
                 englishSounds[key].push_back(id);
         }
         if (french) {
-            frenchStems[frenchStemmer.Stem(word.text)].push_back(id);
+            std::string& stem = stems.french[std::size_t(id)] = frenchStemmer.Stem(word.text);
+            frenchStems[stem].push_back(id);
             if (const std::string key = sounded ? FrenchSoundKey(word.text) : ""; key.size() > 1)
                 frenchSounds[key].push_back(id);
         }
@@ -140,10 +145,16 @@ void WordIndex::IndexWordShapes()
         wordsInOrder[std::size_t(id)] = id;
     std::sort(wordsInOrder.begin(), wordsInOrder.end(),
               [this](int a, int b) { return words[std::size_t(a)].text < words[std::size_t(b)].text; });
+    return stems;
 }
 
-void WordIndex::AddSynonyms(const std::vector<SynonymLine>& lines)
+void WordIndex::AddSynonyms(const std::vector<SynonymLine>& lines, const WordStems& bookStems)
 {
+    const auto stem = [this](const std::string& term, const Stemmer& stemmer, const std::vector<std::string>& known) {
+        const auto found = wordIds.find(term);
+        const bool isKnown = found != wordIds.end() && !known[std::size_t(found->second)].empty();
+        return isKnown ? known[std::size_t(found->second)] : stemmer.Stem(term);
+    };
     for (const SynonymLine& line : lines) {
         // The line's terms are kept once, from `first` to `end`, and found by their place.
         const std::size_t first = synonymTerms.size();
@@ -162,8 +173,8 @@ void WordIndex::AddSynonyms(const std::vector<SynonymLine>& lines)
                     targets.push_back(int(to));
             }
             if (synonymTerms[from].size() == 1) {
-                AddUnique(synonymStems, englishStemmer.Stem(key), key);
-                AddUnique(synonymStems, frenchStemmer.Stem(key), key);
+                AddUnique(synonymStems, stem(key, englishStemmer, bookStems.english), key);
+                AddUnique(synonymStems, stem(key, frenchStemmer, bookStems.french), key);
             }
         }
     }

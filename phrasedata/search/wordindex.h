@@ -68,8 +68,13 @@ private:
     void AddText(int phrase, const std::vector<std::string>& words, Field field,
                  const std::vector<std::string>& frenchWords);
     int Intern(const std::string& word);
-    void AddSynonyms(const std::vector<SynonymLine>& lines);
-    void IndexWordShapes();
+    // Each word's stems by its id, empty where a language does not apply;
+    // kept while building, since most one-word synonym terms are the book's words.
+    struct WordStems {
+        std::vector<std::string> english, french;
+    };
+    WordStems IndexWordShapes();
+    void AddSynonyms(const std::vector<SynonymLine>& lines, const WordStems& bookStems);
 
     std::vector<IndexedSlot> phrases;
     std::vector<int> familyFirst;   // per family, its first phrase number
