@@ -55,7 +55,8 @@ TEST(WordSearchPieces, SoundKeysJoinSpellingsByEarAndKeepOtherWordsApart)
         {FrenchSoundKey, "bocou", "beaucoup", true}, {FrenchSoundKey, "toilete", "toilettes", true},
         {FrenchSoundKey, "gato", "gateau", true}, {FrenchSoundKey, "frommage", "fromage", true},
         {FrenchSoundKey, "pharmassi", "pharmacie", true}, {FrenchSoundKey, "gare", "garer", false},
-        {FrenchSoundKey, "pain", "peine", false},
+        {FrenchSoundKey, "pain", "peine", false}, {FrenchSoundKey, "bocoo", "beaucoup", true},
+        {FrenchSoundKey, "anglay", "anglais", true},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.key(c.a) == c.key(c.b), c.same) << c.a << " " << c.key(c.a) << " / " << c.b << " " << c.key(c.b);
