@@ -94,7 +94,7 @@ int RunSearch(const QCommandLineParser& parser)
     HeadlessWindow window;
     HeadlessPlayer player;
     PhraseBook book({rows, subcategories, messages, window, player});
-    book.OpenDataFiles();
+    book.OpenPhraseFiles();
     book.LoadAllPhrases();
     book.keywordText = keyword.toStdU16String();
     book.exactMatch = parser.isSet(kExactOption);
