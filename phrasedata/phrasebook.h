@@ -47,8 +47,11 @@ public:
     PhraseBook(const PhraseBook&) = delete;
     PhraseBook& operator=(const PhraseBook&) = delete;
 
-    // Phrase text files.
+    // The phrase text files and the favourites store, made when missing.
     void OpenDataFiles();
+    // The phrase text files alone, for a reader of the book that keeps no
+    // favourites and must not make a store beside it.
+    void OpenPhraseFiles();
     // Closes the streams this object opened, and only those.
     void CloseDataFiles();
     bool LoadPhraseRange(int first, int last);

@@ -28,12 +28,17 @@ void PhraseBook::MarkFailureShown(std::u16string_view text)
 
 void PhraseBook::OpenDataFiles()
 {
+    OpenPhraseFiles();
+    favoriteFile = OpenFavourites();
+    favoriteFileOpen = favoriteFile != nullptr;
+}
+
+void PhraseBook::OpenPhraseFiles()
+{
     CloseDataFiles();
     englishFile = OpenFile("English.dat", "rb");
     frenchFile = OpenFile("French.dat", "rb");
-    favoriteFile = OpenFavourites();
     frenchOpenedFirst = true;
-    favoriteFileOpen = favoriteFile != nullptr;
     if (!englishFile)
         englishFile = OpenFile("English.dat", "rb");
     if (!frenchFile) {

@@ -41,14 +41,14 @@ std::vector<IndexedPhrase> ReadIndexedPhrases(const std::vector<MapFamily>& fami
 {
     const std::vector<PhraseRecord> english = ReadRecords<PhraseRecord>("English.dat");
     const std::vector<TranslationRecord> french = ReadRecords<TranslationRecord>("French.dat");
-    std::vector<std::vector<std::string>> keywords(std::size_t(kPhraseCount) + 1);
+    std::vector<PhraseKeywords> keywords(std::size_t(kPhraseCount) + 1);
     for (PhraseKeywords& entry : ReadKeywords(kPhraseCount))
-        keywords[std::size_t(entry.phrase)] = std::move(entry.keywords);
+        keywords[std::size_t(entry.phrase)] = std::move(entry);
 
     std::vector<IndexedPhrase> phrases;
     for (const MapFamily& family : families) {
         for (int number = family.first; number < family.first + family.members; ++number) {
-            IndexedPhrase phrase{number, family.first, {}, {}, {}};
+            IndexedPhrase phrase{number, family.first, {}, {}, {}, 0};
             const std::size_t record = std::size_t(number - 1);
             if (record < english.size())
                 phrase.english = PhraseKey(english[record].text);
@@ -56,8 +56,10 @@ std::vector<IndexedPhrase> ReadIndexedPhrases(const std::vector<MapFamily>& fami
                 phrase.english = CItem(WidenMapText(family.mapText)).displayText;
             if (record < french.size())
                 phrase.french = DropLineEnd(DropByteOrderMark(french[record].text));
-            if (std::size_t(number) < keywords.size())
-                phrase.keywords = std::move(keywords[std::size_t(number)]);
+            if (std::size_t(number) < keywords.size()) {
+                phrase.keywords = std::move(keywords[std::size_t(number)].keywords);
+                phrase.need = keywords[std::size_t(number)].need;
+            }
             phrases.push_back(std::move(phrase));
         }
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -11,6 +12,9 @@ constexpr int kCommonShare = 20;
 constexpr int kFewestCommonFamilies = 3;
 // What a common word counts for, beside the rarity of the others.
 constexpr double kCommonWeight = 0.05;
+// The length of a row matched by more than its own words: such rows are not
+// told apart by length.
+constexpr int kUnmeasured = 1 << 20;
 
 } // namespace
 
@@ -41,17 +45,17 @@ std::vector<int> RankPhrases(const std::vector<std::uint8_t>& kinds, std::size_t
         int family;
         double coverage;
         double cost;
+        int length;
+        int need;
     };
-    const auto better = [](const Candidate& a, const Candidate& b) {
-        if (a.coverage != b.coverage)
-            return a.coverage > b.coverage;
-        if (a.cost != b.cost)
-            return a.cost < b.cost;
-        return a.number < b.number;
+    // What orders rows, best first; rows equal in it keep the book's order.
+    const auto order = [](const Candidate& c) { return std::tuple(-c.coverage, c.cost, c.length, -c.need); };
+    const auto better = [&](const Candidate& a, const Candidate& b) {
+        return order(a) != order(b) ? order(a) < order(b) : a.number < b.number;
     };
-    std::vector<Candidate> bestOfFamily(familyCount, Candidate{0, -1, 0, 0});
+    std::vector<Candidate> bestOfFamily(familyCount, Candidate{0, -1, 0, 0, 0, 0});
     for (std::size_t p = 0; p < phrases.size(); ++p) {
-        Candidate candidate{phrases[p].number, phrases[p].family, 0, 0};
+        Candidate candidate{phrases[p].number, phrases[p].family, 0, 0, phrases[p].length, phrases[p].need};
         bool rare = false;
         for (std::size_t i = 0; i < n; ++i) {
             const std::uint8_t kind = kinds[p * n + i];
@@ -59,6 +63,8 @@ std::vector<int> RankPhrases(const std::vector<std::uint8_t>& kinds, std::size_t
                 continue;
             candidate.coverage += weight[i];
             candidate.cost += weight[i] * kind;
+            if (kind > kWordForm)
+                candidate.length = kUnmeasured;
             rare = rare || !common[i];
         }
         if (candidate.coverage == 0 || !(rare || allCommon))
@@ -73,9 +79,7 @@ std::vector<int> RankPhrases(const std::vector<std::uint8_t>& kinds, std::size_t
             rows.push_back(candidate);
     // Equal matches keep the book's order, that of the families' first phrases.
     std::sort(rows.begin(), rows.end(), [&](const Candidate& a, const Candidate& b) {
-        if (a.coverage != b.coverage || a.cost != b.cost)
-            return better(a, b);
-        return a.family < b.family;
+        return order(a) != order(b) ? order(a) < order(b) : a.family < b.family;
     });
     std::vector<int> numbers;
     for (const Candidate& row : rows)

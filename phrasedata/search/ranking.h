@@ -4,7 +4,10 @@
 // keyword come first, a word counting for more the rarer it is in the book
 // (a common word, one that many families hold, counts for little and never
 // brings a row on its own unless every word is common); among rows that
-// match the same words, better kinds of match first; then the book's order.
+// match the same words, better kinds of match first; then, among rows that
+// match by their own words alone, the shorter first (the keyword covers more
+// of it: "fermé" finds the sign "Closed" before a sentence that holds it);
+// then the phrases a traveller needs most; then the book's order.
 // A family is one row: its member that matched best, the first on a tie.
 
 #include <cstdint>
@@ -28,6 +31,8 @@ enum MatchKind : std::uint8_t {
 struct IndexedSlot {
     int number;   // the phrase number
     int family;   // index of its family, in book order
+    int length;   // the words of its English
+    int need;     // how much a traveller needs it, 0 to 3
 };
 
 // `kinds[p * words + i]` is how phrase p matched word i. The phrase numbers

@@ -87,7 +87,17 @@ std::optional<PhraseKeywords> ParseKeywordsLine(std::string_view line, int phras
         error = "expected \"NUMBER|keyword,keyword\" with a phrase number from 1 to " + std::to_string(phraseCount);
         return std::nullopt;
     }
-    parsed.keywords = SplitTermList(line.substr(bar + 1));
+    std::string_view keywords = line.substr(bar + 1);
+    if (const std::size_t needBar = keywords.rfind('|'); needBar != std::string_view::npos) {
+        const std::string_view need = TrimBlanks(keywords.substr(needBar + 1));
+        if (need.size() != 1 || need[0] < '0' || need[0] > '0' + kMostNeeded) {
+            error = "expected a need from 0 to " + std::to_string(kMostNeeded) + " after the last \"|\"";
+            return std::nullopt;
+        }
+        parsed.need = need[0] - '0';
+        keywords = keywords.substr(0, needBar);
+    }
+    parsed.keywords = SplitTermList(keywords);
     if (parsed.keywords.empty()) {
         error = "a keyword is blank";
         return std::nullopt;
@@ -97,7 +107,8 @@ std::optional<PhraseKeywords> ParseKeywordsLine(std::string_view line, int phras
 
 std::string FormatKeywordsLine(const PhraseKeywords& keywords)
 {
-    return std::to_string(keywords.phrase) + "|" + Joined(keywords.keywords);
+    const std::string need = keywords.need > 0 ? "|" + std::to_string(keywords.need) : "";
+    return std::to_string(keywords.phrase) + "|" + Joined(keywords.keywords) + need;
 }
 
 std::vector<TextLine> ContentLines(std::string_view text)

@@ -7,7 +7,9 @@
 //                   finding every other; or a one-way line "cab>taxi", whose
 //                   term finds its targets but not the reverse.
 //   "Keywords.dat"  "NUMBER|keyword,keyword": the words a traveller would use
-//                   for the situation phrase NUMBER serves.
+//                   for the situation phrase NUMBER serves; "|NEED" after them
+//                   says how much a traveller needs the phrase (1 useful,
+//                   2 important, 3 essential; none: 0).
 //
 // A term or keyword is one or more words. Either file may be missing: the
 // search then works with the book's own words.
@@ -30,7 +32,9 @@ struct SynonymLine {
 struct PhraseKeywords {
     int phrase = 0;
     std::vector<std::string> keywords;
+    int need = 0;   // 0 to kMostNeeded: how much a traveller needs the phrase
 };
+inline constexpr int kMostNeeded = 3;
 
 // A text without its leading and trailing spaces and tabs.
 std::string_view TrimBlanks(std::string_view text);

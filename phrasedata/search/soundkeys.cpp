@@ -175,7 +175,8 @@ namespace {
 
 // French spellings and the sound each stands for, longest first. `nasal`
 // rows apply only before a consonant or at the end of the word (so "ami" and
-// "une" keep their vowel).
+// "une" keep their vowel). "oo" and "ay" are how an English reader spells
+// French heard by ear ("voo" for "vous", "anglay" for "anglais").
 struct FrenchSpelling {
     std::string_view letters;
     std::string_view sound;
@@ -194,7 +195,8 @@ constexpr std::array kFrenchSpellings = {
     FrenchSpelling{"im", "I", true}, FrenchSpelling{"un", "I", true}, FrenchSpelling{"um", "I", true},
     FrenchSpelling{"ch", "x"},   FrenchSpelling{"ph", "f"},     FrenchSpelling{"th", "t"},
     FrenchSpelling{"gn", "n"},   FrenchSpelling{"qu", "k"},     FrenchSpelling{"ck", "k"},
-    FrenchSpelling{"ss", "s"},   FrenchSpelling{"ll", "l"},
+    FrenchSpelling{"ss", "s"},   FrenchSpelling{"ll", "l"},     FrenchSpelling{"oo", "u"},
+    FrenchSpelling{"ay", "e"},
 };
 
 // The rows above that begin with `letter`, in the same order: a word is only

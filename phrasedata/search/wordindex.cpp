@@ -57,13 +57,14 @@ WordIndex::WordIndex(const std::vector<IndexedPhrase>& book, const std::vector<S
         if (familyFirst.empty() || familyFirst.back() != phrase.family)
             familyFirst.push_back(phrase.family);
         const int index = int(phrases.size());
-        phrases.push_back({phrase.number, int(familyFirst.size()) - 1});
+        const std::vector<std::string> english = SplitWords(phrase.english);
+        phrases.push_back({phrase.number, int(familyFirst.size()) - 1, int(english.size()), phrase.need});
         const std::vector<std::string> french = SplitWords(phrase.french);
-        AddText(index, SplitWords(phrase.english), Field::English, french);
+        AddText(index, english, Field::English, french);
         AddText(index, french, Field::French, french);
         for (const std::string& keyword : phrase.keywords) {
             const std::vector<std::string> keywordWords = SplitWords(std::string_view(keyword));
-            AddText(index, keywordWords, Field::Keyword, french);
+            AddText(index, keywordWords, keywordWords.size() > 1 ? Field::KeywordPart : Field::Keyword, french);
             if (keywordWords.size() > 1) {
                 std::vector<Posting>& postings = wholeKeywords[JoinWords(keywordWords, 0, keywordWords.size(), " ")];
                 if (postings.empty() || postings.back().phrase != index)
@@ -100,7 +101,7 @@ void WordIndex::AddText(int phrase, const std::vector<std::string>& textWords, F
     };
     const auto frenchSense = [&](const std::string& word) {
         return field == Field::French ||
-               (field == Field::Keyword && std::find(frenchWords.begin(), frenchWords.end(), word) != frenchWords.end());
+               (field != Field::English && std::find(frenchWords.begin(), frenchWords.end(), word) != frenchWords.end());
     };
     for (std::size_t k = 0; k < textWords.size(); ++k) {
         Word& word = words[std::size_t(Intern(textWords[k]))];
@@ -244,9 +245,14 @@ void WordIndex::Query::ChooseLanguages()
 
 void WordIndex::Query::Mark(std::size_t slot, const Posting& posting, std::uint8_t kind)
 {
-    // A keyword comes after the phrase's own words, for a corrected word too.
-    if (posting.field == Field::Keyword)
-        kind = std::max<std::uint8_t>(kind, kind >= kSoundOrTypo ? kCorrectedForm : kKeyword);
+    // A keyword comes after the phrase's own words, for a corrected word too;
+    // another form of a keyword ("department" for "departs"), or a word of a
+    // longer keyword ("pain" in "chest pain"), is no nearer than a synonym.
+    if (posting.field == Field::Keyword || posting.field == Field::KeywordPart) {
+        const bool whole = posting.field == Field::Keyword && kind == kSameWord;
+        kind = kind >= kSoundOrTypo ? std::max<std::uint8_t>(kind, kCorrectedForm)
+                                    : whole ? std::uint8_t(kKeyword) : std::max<std::uint8_t>(kind, kSynonym);
+    }
     // The other language's sense of a word both write comes after every match in the sense it is read in.
     if (ambiguous[slot] && kind <= kWordForm && posting.frenchSense != (readAs[slot] == Language::French))
         kind = kSoundOrTypo;

@@ -29,6 +29,7 @@ struct IndexedPhrase {
     std::u16string english;
     std::u16string french;
     std::vector<std::string> keywords;  // UTF-8
+    int need = 0;                       // how much a traveller needs it, 0 to 3
 };
 
 class WordIndex {
@@ -49,7 +50,8 @@ public:
 private:
     // A keyword typed whole, its words side by side ("car hire"), is a closer
     // match than its words found apart.
-    enum class Field : std::uint8_t { English, French, Keyword, WholeKeyword };
+    // KeywordPart: a word of a keyword of several words.
+    enum class Field : std::uint8_t { English, French, Keyword, KeywordPart, WholeKeyword };
     struct Posting {
         std::int32_t phrase;   // index into `phrases`
         Field field;

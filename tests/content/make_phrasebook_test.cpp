@@ -34,7 +34,7 @@ void WriteLines(const std::string& name, const std::vector<std::string>& lines)
 CommandRun MakePhrasebook(const std::vector<std::string>& lines)
 {
     WriteLines("book.txt", lines);
-    for (const char* source : {"synonyms.txt", "keywords.txt"})
+    for (const char* source : {"synonyms.txt", "keywords.txt", "traveller-needs.txt"})
         if (!FileExists(source))
             WriteFile(source, ReadFile(DataPath(std::string("source/") + source)));
     return RunShell(std::string(TESSALY_TOOL) + " make-phrasebook book.txt out --no-clips");
@@ -139,6 +139,7 @@ TEST(MakePhrasebook, RefusesSearchSourcesWithMalformedLinesOrKeywordsForAnotherP
                                 "532 | There is no hot water. | shower", "13 | I speak [English]. | language",
                                 "14 | I speak [German]. | deutsch", "531 | There is no hot water. | again",
                                 "900 | Nothing. | x", "50 | Toilets"});
+    WriteLines("traveller-needs.txt", {"essential | find a toilet | 765 50", "vital | x | 1", "useful | y | 1 0 832"});
     const auto [status, out, errors] = MakePhrasebook(SourceLines());
     EXPECT_NE(status, 0);
     for (const std::string expected :
@@ -147,9 +148,13 @@ TEST(MakePhrasebook, RefusesSearchSourcesWithMalformedLinesOrKeywordsForAnotherP
           "keywords.txt:4: the English \"I speak [English].\" is not that of phrase 13, \"I speak "
           "[English|German|Spanish|Italian].\"",
           "keywords.txt:6: phrase 531 already has keywords on line 2", "keywords.txt:7: expected \"NUMBER|keyword",
-          "keywords.txt:8: expected \"NUMBER | English | keyword, keyword\""})
+          "keywords.txt:8: expected \"NUMBER | English | keyword, keyword\"",
+          "traveller-needs.txt:2: expected \"useful|important|essential | need | NUMBER NUMBER\"",
+          "traveller-needs.txt:3: \"0\" is not a phrase number from 1 to 831",
+          "traveller-needs.txt:3: \"832\" is not a phrase number"})
         EXPECT_NE(errors.find(expected), std::string::npos) << expected << " in:\n" << errors;
-    for (const std::string unexpected : {"synonyms.txt:2", "synonyms.txt:4", "keywords.txt:2", "keywords.txt:5"})
+    for (const std::string unexpected :
+         {"synonyms.txt:2", "synonyms.txt:4", "keywords.txt:2", "keywords.txt:5", "traveller-needs.txt:1"})
         EXPECT_EQ(errors.find(unexpected), std::string::npos) << unexpected << " in:\n" << errors;
     EXPECT_FALSE(std::filesystem::exists("out"));
 }

@@ -119,6 +119,10 @@ favourites=$home/xdg-data/tessaly/favorite.dat
 sound=$home/sound.raw
 elsewhere=$scratch/elsewhere
 mkdir -p "$home" "$elsewhere" "$scratch/runtime"
+found=$(cd "$elsewhere" && "$root/usr/bin/tessaly-tool" search toilets) || true
+[[ $found == *$'50\tToilets\tToilettes'* ]] ||
+  fail "tessaly-tool search, started outside a phrase book, does not read the installed one"
+[[ -z $(ls -A "$elsewhere") && ! -e $data/favorite.dat ]] || fail "tessaly-tool search wrote beside a phrase book"
 chmod 700 "$scratch/runtime"
 as_user=()
 if [[ $(id -u) -eq 0 ]]; then

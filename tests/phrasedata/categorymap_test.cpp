@@ -90,7 +90,7 @@ TEST_F(Search, FindsWhatTheMapsFirstRecordsHoldUpToALineFeed)
               {"CAF\xC9"}, {"Middle\nhidden words"}, {std::string(170, 'a')}, {"The very last"}});
     // A family is examined once, by its first record and its group.
     const struct { std::u16string keyword; bool exact; Texts rows; } cases[] = {
-        {u"HELLO", false, {"Hello, how are you?", "Hello again"}}, {u"HELLO", true, {}},
+        {u"HELLO", false, {"Hello again", "Hello, how are you?"}}, {u"HELLO", true, {}},
         {u"hello, how are you?", true, {"Hello, how are you?"}}, {u"tea", false, {"I would like [coffee]"}},
         {u"juice", false, {}}, {u"i would like [coffee|tea]", true, {"I would like [coffee]"}},
         {u"cr\u00E8me", false, {"Cr\u00E8me br\u00FBl\u00E9"}}, {u"caf\u00E9", false, {"CAF\u00C9"}},

@@ -55,7 +55,8 @@ TEST(WordSearchPieces, SoundKeysJoinSpellingsByEarAndKeepOtherWordsApart)
         {FrenchSoundKey, "bocou", "beaucoup", true}, {FrenchSoundKey, "toilete", "toilettes", true},
         {FrenchSoundKey, "gato", "gateau", true}, {FrenchSoundKey, "frommage", "fromage", true},
         {FrenchSoundKey, "pharmassi", "pharmacie", true}, {FrenchSoundKey, "gare", "garer", false},
-        {FrenchSoundKey, "pain", "peine", false},
+        {FrenchSoundKey, "pain", "peine", false}, {FrenchSoundKey, "bocoo", "beaucoup", true},
+        {FrenchSoundKey, "anglay", "anglais", true},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.key(c.a) == c.key(c.b), c.same) << c.a << " " << c.key(c.a) << " / " << c.b << " " << c.key(c.b);
@@ -89,7 +90,10 @@ TEST(WordSearchPieces, SearchDataLinesAreReadOrRefusedWithTheirReason)
     const auto keywords = ParseKeywordsLine("531| shower, douche froide", 831, error);
     ASSERT_TRUE(keywords);
     EXPECT_EQ(FormatKeywordsLine(*keywords), "531|shower,douche froide");
-    for (const char* bad : {"0|a", "832|a", "x|a", "531 shower", "531|", "99999999999|a"})
+    const auto needed = ParseKeywordsLine("716|doctor, ill | 3", 831, error);
+    ASSERT_TRUE(needed);
+    EXPECT_EQ(std::pair(needed->need, FormatKeywordsLine(*needed)), std::pair(3, std::string("716|doctor,ill|3")));
+    for (const char* bad : {"0|a", "832|a", "x|a", "531 shower", "531|", "99999999999|a", "531|a|4", "531|a|", "531||2"})
         EXPECT_FALSE(ParseKeywordsLine(bad, 831, error)) << bad;
     EXPECT_EQ(SearchDataFault(kKeywordsFile, "# made\n\n531|shower\n7\n", 831),
               "line 4: expected \"NUMBER|keyword,keyword\" with a phrase number from 1 to 831");
@@ -97,11 +101,20 @@ TEST(WordSearchPieces, SearchDataLinesAreReadOrRefusedWithTheirReason)
     EXPECT_EQ(SearchDataFault(kSynonymsFile, "\xEF\xBB\xBFloo, wc\r\ncab>taxi\r\n", 831), std::nullopt);
 }
 
+TEST(WordSearchPieces, EqualMatchesGoShorterFirstWhenMatchedByTheirOwnWordsThenMostNeededThenInBookOrder)
+{
+    // number, family, words of its English, need; all match the one word typed.
+    const std::vector<IndexedSlot> phrases{{1, 0, 6, 0}, {2, 1, 3, 0}, {3, 2, 3, 2}, {4, 3, 2, 3}, {5, 4, 1, 0},
+                                           {6, 5, 6, 0}};
+    const std::vector<std::uint8_t> kinds{kSameWord, kSameWord, kSameWord, kKeyword, kKeyword, kSameWord};
+    EXPECT_EQ(RankPhrases(kinds, 1, phrases, phrases.size()), (std::vector<int>{3, 2, 1, 6, 4, 5}));
+}
+
 namespace {
 
 IndexedPhrase Phrase(int number, std::u16string english, std::u16string french, Words keywords = {}, int family = 0)
 {
-    return {number, family ? family : number, std::move(english), std::move(french), std::move(keywords)};
+    return {number, family ? family : number, std::move(english), std::move(french), std::move(keywords), 0};
 }
 
 class SmallBook : public ::testing::Test {
@@ -140,14 +153,14 @@ TEST_F(SmallBook, WholeWordsComeBeforeLongerWordsAndAWordOfBothLanguagesFollowsT
 {
     const struct { const char16_t* keyword; std::vector<int> top; } cases[] = {
         {u"bus", {1, 2}},                 // "business" only after the bus
-        {u"car", {4, 5, 3}},              // "careful" last
+        {u"car", {5, 4, 3}},              // the shorter phrase first; "careful" last
         {u"gare", {6, 5}},                // the station before "garer"
         {u"coffee", {8}},                 // the member that matched, not the family's first
         {u"pain", {11, 17, 10}},          // alone, in English first, its keyword sense too
         {u"du pain", {10, 17, 11}},       // with French, the bread first
         {u"shower cold", {14, 7}},        // the phrase whose keywords cover both words first
-        {u"where toilet", {15, 12, 16}},  // the rare word decides; "where" alone brings the rest
-        {u"the", {1, 6, 9}},              // a common word alone still finds, in book order
+        {u"where toilet", {15, 16, 12}},  // the rare word decides; "where" alone brings the rest
+        {u"the", {9, 15, 6}},             // a common word alone still finds, shortest first
         {u"the zebra", {}},               // but never brings a row beside a word that finds nothing
     };
     for (const auto& c : cases)
@@ -167,7 +180,8 @@ TEST_F(SmallBook, EachWayOfMatchingHasItsKind)
         {u"cab", 16, {kSynonym}},
         {u"pay", 9, {kKeyword}},
         {u"resturant", 12, {kSoundOrTypo}},
-        {u"douche", 14, {kKeyword}},
+        {u"douche", 14, {kSynonym}},      // a word of a longer keyword
+        {u"cold", 14, {kKeyword}},
         {u"rest", 12, {kInsideLongerWord}},
         {u"rest ", 12, {kNoMatch}},       // a finished word is no prefix
         {u"taxi", 16, {kSameWord}},

@@ -2,9 +2,12 @@
 
 #include "cfile.h"
 #include "make_phrasebook_files.h"
+#include "text.h"
 #include "workfile.h"
 
+#include <algorithm>
 #include <map>
+#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -73,6 +76,34 @@ std::vector<PhraseKeywords> ReadKeywordSource(std::string_view text, const std::
     return entries;
 }
 
+// How much a traveller needs each phrase the needs list names: the greatest
+// importance of the needs it answers.
+std::map<int, int> ReadNeedSource(std::string_view text, int phraseCount, SourceFaults& faults)
+{
+    static const std::map<std::string_view, int> kImportance{{"useful", 1}, {"important", 2}, {"essential", kMostNeeded}};
+    std::map<int, int> needOf;
+    for (const TextLine& line : ContentLines(text)) {
+        const std::size_t first = line.text.find('|');
+        const std::size_t last = line.text.rfind('|');
+        const auto importance = kImportance.find(TrimBlanks(line.text.substr(0, first)));
+        if (first == last || importance == kImportance.end()) {
+            faults.push_back({line.number, "expected \"useful|important|essential | need | NUMBER NUMBER\""});
+            continue;
+        }
+        std::istringstream numbers{std::string(line.text.substr(last + 1))};
+        for (std::string word; numbers >> word;) {
+            const int number = ParseDecimal(Utf8ToUtf16(word)).value_or(0);
+            if (number < 1 || number > phraseCount) {
+                faults.push_back({line.number, "\"" + word + "\" is not a phrase number from 1 to " +
+                                                   std::to_string(phraseCount)});
+                continue;
+            }
+            needOf[number] = std::max(needOf[number], importance->second);
+        }
+    }
+    return needOf;
+}
+
 std::string DataFileText(const char* source, const std::vector<std::string>& lines)
 {
     std::string text = std::string("# Made by tessaly-tool make-phrasebook from source/") + source + "; edit that.\n";
@@ -89,11 +120,18 @@ SearchSources ReadSearchSources(const fs::path& folder, const std::vector<Source
     SearchSources sources;
     SearchSourceFaults synonymFaults{folder / "synonyms.txt", {}};
     SearchSourceFaults keywordFaults{folder / "keywords.txt", {}};
+    SearchSourceFaults needFaults{folder / "traveller-needs.txt", {}};
     if (const auto text = ReadSource(synonymFaults.file))
         sources.synonyms = ReadSynonymSource(*text, synonymFaults.faults);
     if (const auto text = ReadSource(keywordFaults.file))
         sources.keywords = ReadKeywordSource(*text, book, keywordFaults.faults);
-    for (SearchSourceFaults* found : {&synonymFaults, &keywordFaults})
+    if (const auto text = ReadSource(needFaults.file)) {
+        const std::map<int, int> needOf = ReadNeedSource(*text, int(book.size()), needFaults.faults);
+        for (PhraseKeywords& entry : sources.keywords)
+            if (const auto need = needOf.find(entry.phrase); need != needOf.end())
+                entry.need = need->second;
+    }
+    for (SearchSourceFaults* found : {&synonymFaults, &keywordFaults, &needFaults})
         if (!found->faults.empty())
             faults.push_back(std::move(*found));
     return sources;

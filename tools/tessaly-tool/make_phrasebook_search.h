@@ -2,8 +2,12 @@
 // The search's sources beside the phrase book: synonyms.txt (groups of
 // equivalent terms, or "term > target, target") and keywords.txt ("NUMBER |
 // English | keyword, keyword", the English exactly as the phrase book writes
-// it, so that keywords never drift onto another phrase when phrases change).
-// Either may be missing: its data file is then written empty.
+// it, so that keywords never drift onto another phrase when phrases change),
+// and traveller-needs.txt ("IMPORTANCE | need | NUMBER NUMBER", what a
+// traveller most needs to say and the phrases that say it), whose importance
+// goes into "Keywords.dat" so that search lists those phrases first among
+// equals. Each may be missing: its data file is then written empty, or
+// without needs.
 
 #include "make_phrasebook_source.h"
 #include "searchdata.h"

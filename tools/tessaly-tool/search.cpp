@@ -3,6 +3,7 @@
 // how to say each row's French when the book has its pronunciation guide.
 
 #include "datafilecheck.h"
+#include "datalocation.h"
 #include "guidefile.h"
 #include "headlessviews.h"
 #include "phrasebook.h"
@@ -10,6 +11,7 @@
 #include "text.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <cstdio>
 #include <filesystem>
 
@@ -20,7 +22,7 @@ const QCommandLineOption kExactOption(QStringLiteral("exact"),
                                                      "is the keyword."));
 const QCommandLineOption kDataOption(QStringLiteral("data"),
                                      QStringLiteral("Read the phrase book from <folder> (default: the current "
-                                                    "folder)."),
+                                                    "folder, or the installed phrase book when it holds none)."),
                                      QStringLiteral("folder"));
 
 // The rows as the list would show them.
@@ -70,16 +72,21 @@ int RunSearch(const QCommandLineParser& parser)
     const QString keyword = parser.positionalArguments().join(u' ');
     if (keyword.trimmed().isEmpty())
         return Refuse("no keyword given");
-    if (parser.isSet(kDataOption)) {
-        std::error_code error;
-        std::filesystem::current_path(parser.value(kDataOption).toStdString(), error);
-        if (error)
-            return Refuse("cannot enter " + parser.value(kDataOption).toStdString() + ": " + error.message());
-    }
+    // The window's rule: the folder asked for, else the current one when it
+    // holds a phrase book, else the installed one.
+    std::error_code error;
+    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    const LocationSearch search{parser.value(kDataOption), QDir::currentPath(),
+                                QString::fromStdString(executable.parent_path().string()), QString()};
+    const QString folder = FindDataLocation(search).dataFolder;
+    std::filesystem::current_path(folder.toStdString(), error);
+    if (error)
+        return Refuse("cannot enter " + folder.toStdString() + ": " + error.message());
     for (const DataFileProblem& problem : CheckDataFiles(std::filesystem::current_path()))
         for (const char* needed : kNeededFiles)
             if (problem.fileName == needed)
-                return Refuse(problem.fileName + " " + Utf16ToUtf8(problem.fault));
+                return Refuse(problem.fileName + " " + Utf16ToUtf8(problem.fault) + " in " + folder.toStdString() +
+                              " (--data names the phrase book's folder)");
 
     CollectedRows rows;
     HeadlessSubcategories subcategories;
@@ -87,7 +94,7 @@ int RunSearch(const QCommandLineParser& parser)
     HeadlessWindow window;
     HeadlessPlayer player;
     PhraseBook book({rows, subcategories, messages, window, player});
-    book.OpenDataFiles();
+    book.OpenPhraseFiles();
     book.LoadAllPhrases();
     book.keywordText = keyword.toStdU16String();
     book.exactMatch = parser.isSet(kExactOption);
