@@ -107,8 +107,10 @@ std::optional<PhraseKeywords> ParseKeywordsLine(std::string_view line, int phras
 
 std::string FormatKeywordsLine(const PhraseKeywords& keywords)
 {
-    const std::string need = keywords.need > 0 ? "|" + std::to_string(keywords.need) : "";
-    return std::to_string(keywords.phrase) + "|" + Joined(keywords.keywords) + need;
+    std::string line = std::to_string(keywords.phrase) + "|" + Joined(keywords.keywords);
+    if (keywords.need > 0)
+        line.append("|").append(std::to_string(keywords.need));
+    return line;
 }
 
 std::vector<TextLine> ContentLines(std::string_view text)
