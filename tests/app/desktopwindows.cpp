@@ -70,24 +70,12 @@ bool Xdotool(const std::string& arguments)
     return tool > 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-bool PressManagersCloseKey(WindowId window)
-{
-    // The manager's close key on the window it made active, so that the
-    // manager itself sends the window its close request.
-    // On a busy machine the manager may take a while to make it active.
-    const std::string id = std::to_string(window);
-    for (int tries = 0; tries < 10; ++tries) {
-        if (Xdotool("windowactivate --sync " + id))
-            return Xdotool("key --clearmodifiers alt+F4");
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    }
-    return false;
-}
-
 bool AskManagerToClose(WindowId window)
 {
     // What a taskbar or a window list sends the manager, which then sends the
-    // window itself its close request, whichever window has the keyboard.
+    // window itself its close request, as its close key does to the active
+    // window. (Under openbox a modal box takes the keyboard, so the key would
+    // reach the box.)
     const std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> connection(xcb_connect(nullptr, nullptr),
                                                                                    &xcb_disconnect);
     if (xcb_connection_has_error(connection.get()))

@@ -20,8 +20,6 @@ std::vector<WindowId> VisibleWindowsOf(pid_t process);
 std::optional<WindowId> ActiveWindow();
 // Runs an xdotool command line; whether it succeeded.
 bool Xdotool(const std::string& arguments);
-// Presses the window manager's close key (Alt+F4) on the window, made active.
-bool PressManagersCloseKey(WindowId window);
 // Asks the window manager to close the window, as a taskbar does.
 bool AskManagerToClose(WindowId window);
 

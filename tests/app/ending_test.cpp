@@ -22,7 +22,7 @@ namespace {
 constexpr int kAboutButton[] = {52, 35};
 constexpr int kFavouriteButton[] = {472, 115};
 
-enum class Way { Term, Interrupt, CloseKey, ManagerClose };
+enum class Way { Term, Interrupt, ManagerClose };
 
 struct State {
     const char* name;
@@ -62,10 +62,8 @@ const State kStates[] = {
     {"the chooser", {}, OpenChooser},
 };
 
-const struct { Way way; const char* name; } kWays[] = {{Way::Term, "SIGTERM"},
-                                                       {Way::Interrupt, "SIGINT"},
-                                                       {Way::CloseKey, "the manager's close key"},
-                                                       {Way::ManagerClose, "a taskbar's close"}};
+const struct { Way way; const char* name; } kWays[] = {
+    {Way::Term, "SIGTERM"}, {Way::Interrupt, "SIGINT"}, {Way::ManagerClose, "the manager's close"}};
 
 class Ending : public ::testing::Test {
 protected:
@@ -97,11 +95,6 @@ TEST_F(Ending, EachWayEndsTheProgramWithinASecondWhateverIsOpen)
     int folders = 0;
     for (const State& state : kStates)
         for (const auto& way : kWays) {
-            // The close key reaches the window that has the keyboard: an open
-            // box, which it closes as its OK does, or none while the chooser
-            // holds the keyboard. A taskbar's close reaches the main window.
-            if (way.way == Way::CloseKey && &state != &kStates[0])
-                continue;
             const std::string when = std::string(way.name) + " with " + state.name;
             const fs::path folder = PhraseBookFolder(dir.path(), "book" + std::to_string(++folders), state.leftOut);
             RunningProgram program(folder, runtime);
@@ -109,8 +102,8 @@ TEST_F(Ending, EachWayEndsTheProgramWithinASecondWhateverIsOpen)
                 << when << ": " << program.Windows().size() << " windows, ended: " << program.WaitForEnd(0ms).has_value();
             ASSERT_TRUE(state.reach(program)) << "could not reach " << state.name;
             const auto asked = std::chrono::steady_clock::now();
-            if (way.way == Way::CloseKey || way.way == Way::ManagerClose)
-                ASSERT_TRUE((way.way == Way::CloseKey ? PressManagersCloseKey : AskManagerToClose)(*program.MainWindow()));
+            if (way.way == Way::ManagerClose)
+                ASSERT_TRUE(AskManagerToClose(*program.MainWindow()));
             else
                 kill(program.Pid(), way.way == Way::Term ? SIGTERM : SIGINT);
             const std::optional<int> status = program.WaitForEnd(5s);
