@@ -148,6 +148,7 @@ bool CTessalyDlg::OnInitDialog()
     ApplyShape();
     SetupButtons();
     OpenDataFiles();
+    book->RemoveLeftoverWorkFiles();
     platform::FontFiles::Add(platform::kArialFontFile);
     CreatePhraseFont();
     book->loadedPhrase = -1;

@@ -18,6 +18,7 @@
 #include <cstring>
 #include <filesystem>
 #include <optional>
+#include <regex>
 #include <unordered_map>
 #include <vector>
 
@@ -310,6 +311,20 @@ bool PhraseBook::RemoveFavourite()
     // system later.
     FlushFolderToDisk(favouritesFolder);
     return true;
+}
+
+void PhraseBook::RemoveLeftoverWorkFiles()
+{
+    // Under the lock no change is under way, so any work file is a leftover.
+    const FolderLock lock(favouritesFolder);
+    if (!lock.Held())
+        return;
+    const std::regex leftover(std::string(kWorkStem) + "(-[A-Za-z0-9]{6})?\\" + kWorkExtension);
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(FavouritesFolderName(), error))
+        if (entry.is_regular_file(error) && !entry.is_symlink(error) &&
+            std::regex_match(entry.path().filename().string(), leftover))
+            std::filesystem::remove(entry.path(), error);
 }
 
 void PhraseBook::ListFavourites()

@@ -85,6 +85,10 @@ public:
     bool AddFavourite();
     bool RemoveFavourite();
     void ListFavourites();
+    // At start: removes the work files a crash or an older copy of the program
+    // left in the favourites folder ("temp.dat", "temp-k3J9aQ.dat"), once no
+    // copy is changing the favourites; every other file stays.
+    void RemoveLeftoverWorkFiles();
 
     // Sound archive.
     void LoadPhraseClip(int number);

@@ -6,27 +6,16 @@
 #include <QAbstractNativeEventFilter>
 #include <QPointer>
 #include <QWidget>
-#include <cstdlib>
-#include <cstring>
-#include <memory>
 
 namespace platform {
 
 namespace {
 
-xcb_atom_t Atom(xcb_connection_t* connection, const char* name)
-{
-    const xcb_intern_atom_cookie_t cookie = xcb_intern_atom(connection, 0, std::uint16_t(std::strlen(name)), name);
-    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
-        xcb_intern_atom_reply(connection, cookie, nullptr), &std::free);
-    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-}
-
 class CloseRequestWatcher : public QObject, public QAbstractNativeEventFilter {
 public:
     CloseRequestWatcher(QWidget& window, xcb_connection_t* connection)
-        : QObject(&window), window(&window), protocols(Atom(connection, "WM_PROTOCOLS")),
-          deleteWindow(Atom(connection, "WM_DELETE_WINDOW"))
+        : QObject(&window), window(&window), protocols(InternAtom(connection, "WM_PROTOCOLS")),
+          deleteWindow(InternAtom(connection, "WM_DELETE_WINDOW"))
     {
         qApp->installNativeEventFilter(this);
     }

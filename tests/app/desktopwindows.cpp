@@ -1,10 +1,12 @@
 #include "desktopwindows.h"
 
+#include "platform/x11connection.h"
 #include "processes.h"
 
 #include <QCoreApplication>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <sstream>
 #include <thread>
 #include <sys/wait.h>
@@ -70,14 +72,25 @@ bool Xdotool(const std::string& arguments)
 
 bool AskManagerToClose(WindowId window)
 {
-    // As a user asks: the manager's close key on the window it made active,
-    // so that the manager itself sends the window its close request.
-    // On a busy machine the manager may take a while to make it active.
-    const std::string id = std::to_string(window);
-    for (int tries = 0; tries < 10; ++tries) {
-        if (Xdotool("windowactivate --sync " + id))
-            return Xdotool("key --clearmodifiers alt+F4");
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    }
-    return false;
+    // What a taskbar or a window list sends the manager, which then sends the
+    // window itself its close request, as its close key does to the active
+    // window. (Under openbox a modal box takes the keyboard, so the key would
+    // reach the box.)
+    const std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> connection(xcb_connect(nullptr, nullptr),
+                                                                                   &xcb_disconnect);
+    if (xcb_connection_has_error(connection.get()))
+        return false;
+    xcb_client_message_event_t request{};
+    request.response_type = XCB_CLIENT_MESSAGE;
+    request.format = 32;
+    request.window = xcb_window_t(window);
+    request.type = platform::InternAtom(connection.get(), "_NET_CLOSE_WINDOW");
+    request.data.data32[1] = 2;   // asked for by the user through a pager, which the manager obeys
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection.get())).data->root;
+    xcb_send_event(connection.get(), 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&request));
+    // A connection closed at once may lose what it sent: a round trip first.
+    const std::unique_ptr<xcb_get_input_focus_reply_t, decltype(&std::free)> answer(
+        xcb_get_input_focus_reply(connection.get(), xcb_get_input_focus(connection.get()), nullptr), &std::free);
+    return answer != nullptr;
 }

@@ -20,7 +20,7 @@ std::vector<WindowId> VisibleWindowsOf(pid_t process);
 std::optional<WindowId> ActiveWindow();
 // Runs an xdotool command line; whether it succeeded.
 bool Xdotool(const std::string& arguments);
-// Asks the window to close as the window manager does when the user closes it.
+// Asks the window manager to close the window, as a taskbar does.
 bool AskManagerToClose(WindowId window);
 
 // Handles this process's events for a moment, or sleeps when it has none.

@@ -102,6 +102,19 @@ TEST_F(Favourites, RemoveTakesOutTheFirstMatchOnlyAndKeepsTheOthersBytes)
     ASSERT_TRUE(Add(u"A", 1) && Add(u"B", 2) && Remove(u"A"));
     EXPECT_EQ(Stored(), Texts{"B #2"});
     EXPECT_EQ(ReadFile("temp.dat"), Bytes(124, 0x41));
+    // At the next start such leftovers go, and no other file does (a link is not a work file).
+    const Texts leftovers{"temp.dat", "temp-k3J9aQ.dat", "temp-000000.dat"};
+    const Texts others{"temp-k3J9a.dat", "temp-k3J9aQ.dat.bak", "temp-k3J9aQ.txt", "temp.data", "xtemp.dat"};
+    for (const Texts& names : {leftovers, others})
+        for (const std::string& name : names)
+            WriteFile(name, Bytes{1});
+    std::filesystem::create_symlink("favorite.dat", "temp-linked.dat");
+    book.RemoveLeftoverWorkFiles();
+    for (const std::string& name : leftovers)
+        EXPECT_FALSE(FileExists(name)) << name;
+    for (const std::string& name : others)
+        EXPECT_TRUE(FileExists(name)) << name;
+    EXPECT_TRUE(std::filesystem::is_symlink("temp-linked.dat") && Stored() == Texts{"B #2"});
 }
 
 TEST_F(Favourites, AStoreThatCannotBeWrittenIsListedAndNeverChanged)
