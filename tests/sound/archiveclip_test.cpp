@@ -30,10 +30,6 @@ TEST(ClipTool, SaysWhyWhereTheProgramWouldStaySilent)
         {[] {}, "clip 6 out.wav", 1, "phrase 6 has no clip"},
         {[] {}, "clip 4 out.wav", 1, "refused"},
         {[] {}, "clip 5 out.wav", 1, "no bitrate"},
-        {[] {}, "clip one out.wav", 2, ""}, {[] {}, "clip 1", 2, ""},
-        {[] {}, "clip 1 out.wav --tempo 0.2", 2, ""}, {[] {}, "clip 1 out.wav --tempo 4.5", 2, ""},
-        {[] {}, "clip 1 out.wav --tempo fast", 2, ""}, {[] {}, "clip 1 out.wav --tempo nan", 2, ""},
-        {[] {}, "clip 1 out.wav --tempo", 2, ""}, {[] {}, "clip 1 out.wav --speed 0.7", 2, ""},
         {[] {}, "clip 1 out.wav", 0, ""},
     };
     for (const auto& [prepare, arguments, status, said] : cases) {

@@ -33,6 +33,7 @@ TEST(ToolCommandLine, RefusesABadArgumentBeforeDoingAnything)
         {"clip 1 a.wav --tempo", "tessaly-tool clip: Missing value after '--tempo'"},
         {"clip one a.wav", "the phrase number must be a whole number, not 'one'"},
         {"clip 1 a.wav --tempo 0.2", "the tempo must be a number from 0.25 to 4, not '0.2'"},
+        {"clip 1 a.wav --tempo 4.5", "not '4.5'"},
         {"clip --tempo fast 1 a.wav", "not 'fast'"},
         {"clip --tempo nan 1 a.wav", "not 'nan'"},
         {"decode in.mp3 a.wav --rate double", "tessaly-tool decode: --rate takes full|half|quarter, not 'double'"},
