@@ -140,23 +140,18 @@ TEST_F(PhraseActionsTest, TheRowMenuOffersThePhraseCommandsWithTheirKeysAndRunsT
         EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
 }
 
-TEST_F(PhraseActionsTest, KeysAndTheRightButtonCopyAndOpenTheMenuOnTheirRow)
+// Ctrl+C, Ctrl+Shift+C and the Menu key are pressed on a real X server by
+// clipboard_x11_test.sh; the other ways to the menu open it on their row.
+TEST_F(PhraseActionsTest, ShiftF10AndTheRightButtonOpenTheMenuOnTheirRow)
 {
     OpenWindow(true);
     CMyListBox* list = window->PhraseList();
     list->setCurrentRow(1);
-    QGuiApplication::clipboard()->clear();
-    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(ClipboardText(), "Phrase 2 fr");
-    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(ClipboardText(), "Phrase two\nPhrase 2 fr\nfrahz 2  /fʁɑz 2/");
-
     const struct {
         const char* how;
         std::function<void()> open;
         int row;
     } openings[] = {
-        {"Menu key", [&] { QTest::keyClick(list, Qt::Key_Menu); }, 1},
         {"Shift+F10", [&] { QTest::keyClick(list, Qt::Key_F10, Qt::ShiftModifier); }, 1},
         {"right button", [&] {
              const QPoint at = list->visualItemRect(list->item(3)).center();
