@@ -20,14 +20,6 @@ namespace {
 
 using Samples = std::vector<std::int16_t>;
 
-Samples SamplesOf(const std::vector<std::uint8_t>& pcm)
-{
-    Samples samples(pcm.size() / 2);
-    for (std::size_t i = 0; i < samples.size(); ++i)
-        samples[i] = std::int16_t(pcm[2 * i] | pcm[2 * i + 1] << 8);
-    return samples;
-}
-
 // Pitch by normalised autocorrelation over a 40 ms frame, 60 to 400 Hz; the shortest lag within 90 % of the best
 // match wins, so a frame is not heard an octave low. 0 for a frame quieter than `floor` (RMS) or not periodic.
 constexpr int kRate = 22050, kFrame = kRate * 40 / 1000, kMinLag = kRate / 400, kMaxLag = kRate / 60;
@@ -130,7 +122,7 @@ TEST(ContentPlayer, EveryClipIsTakenWholeAndPlaysAsSpeechAndSlowlyInTheSameVoice
         const auto& written = device.Written();
         ASSERT_EQ(written.size(), 4u);
         EXPECT_TRUE(written[1] == written[2] && written[3] == written[0]);
-        const Samples normal = SamplesOf(written[0]), slowed = SamplesOf(written[1]);
+        const Samples normal = AsSamples16(written[0]), slowed = AsSamples16(written[1]);
         EXPECT_NEAR(double(slowed.size()) * tempo / double(normal.size()), 1.0, 0.03);
         EXPECT_NEAR(PitchRatio(normal, slowed, tempo), 1.0, 0.03);
         // A splice that does not line up is a jump no speech sound makes; pauses stretch with the phrase by

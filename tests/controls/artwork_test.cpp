@@ -1,3 +1,4 @@
+#include "files.h"
 #include "platform/bitmaps.h"
 #include "platform/dialogunits.h"
 #include "regionfrombitmap.h"
@@ -8,7 +9,6 @@
 #include "testapp.h"
 
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -18,12 +18,6 @@
 namespace {
 
 QImage Bitmap(int id) { return QImage(QStringLiteral("%1/%2.png").arg(TESSALY_BITMAPS_DIR).arg(id)); }
-
-QByteArray Contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("missing");
-}
 
 } // namespace
 
@@ -52,7 +46,7 @@ TEST(Artwork, TheGeneratorReproducesTheCommittedBitmapsAndIcons)
     }
     EXPECT_EQ(fine, 26);
     for (const char* name : {"48x48.png", "128x128.png", "256x256.png", "scalable.svg"})
-        EXPECT_EQ(Contents(icons.path() + "/" + name), Contents(QString(TESSALY_ICONS_DIR "/") + name)) << name;
+        EXPECT_EQ(ReadFile(icons.filePath(name).toStdString()), ReadFile(std::string(TESSALY_ICONS_DIR "/") + name)) << name;
 }
 
 TEST(Artwork, TheProgramTakesThePlainBitmapsAtScaleOneAndTheFinerOnesAbove)

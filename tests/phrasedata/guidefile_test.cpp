@@ -101,11 +101,6 @@ TEST(SheetPhrases, GroupsChosenPhrasesByCategoryOnceEachInTheGivenOrder)
 
     // Favourites are read in the order they were added; no store, no phrases.
     EXPECT_TRUE(FavouritePhraseNumbers("favorite.dat").empty());
-    Bytes store;
-    for (int number : {42, 7}) {
-        const auto record = PhraseRecord{NumberedText(number), number}.Encode();
-        store.insert(store.end(), record.begin(), record.end());
-    }
-    WriteFile("favorite.dat", store);
+    WriteFavourites("favorite.dat", {42, 7});
     EXPECT_EQ(FavouritePhraseNumbers("favorite.dat"), (std::vector{42, 7}));
 }

@@ -5,6 +5,7 @@
 #include "files.h"
 #include "phrasefixtures.h"
 #include "processes.h"
+#include "records.h"
 #include "tempdir.h"
 
 #include <gtest/gtest.h>
@@ -41,9 +42,8 @@ TEST(ClipTool, SaysWhyWhereTheProgramWouldStaySilent)
     }
     // Ten silent frames: the block the device was given, in its format.
     const Bytes wave = ReadFile("out.wav");
-    const auto le32 = [&](std::size_t at) { return wave[at] | wave[at + 1] << 8 | wave[at + 2] << 16 | wave[at + 3] << 24; };
     ASSERT_EQ(wave.size(), 44u + 10 * 4608);
-    EXPECT_EQ(std::tuple(int(wave[22]), le32(24), le32(40)), std::tuple(2, 44100, 10 * 4608));
+    EXPECT_EQ(std::tuple(int(wave[22]), ReadLE32(&wave[24]), ReadLE32(&wave[40])), std::tuple(2, 44100u, 10u * 4608));
     EXPECT_EQ(Bytes(wave.begin() + 44, wave.end()), Bytes(10 * 4608, 0));
 }
 
