@@ -107,16 +107,13 @@ TEST(ContentPlayer, EveryClipIsTakenWholeAndPlaysAsSpeechAndSlowlyInTheSameVoice
         EXPECT_GT(Peak(block), kSpeechPeak);
         if (n % 40 != 1 && n != 500 && n != 831)   // slowly: every fortieth, the longest clip and the last
             continue;
-        // Slowly, slowly again, normally again, each stopped first as the window does: a replay restarts the
-        // same sound, and slow play leaves normal play as it was.
-        device.ClearCalls();
+        // Slowly, slowly again, normally again, each stopped first as the window does: a replay gives the
+        // same sound, and slow play leaves normal play as it was. (The device calls of a stop and a play are
+        // the state table's, checked with the player.)
         for (int slowly = 0; slowly < 2; ++slowly) {
             player.Stop();
             player.PlaySlowly();
         }
-        using platform::WaveCall;
-        const WaveCall restarted[] = {WaveCall::Reset, WaveCall::Unprepare, WaveCall::Prepare, WaveCall::Write};
-        EXPECT_TRUE(std::equal(std::begin(restarted), std::end(restarted), device.Calls().end() - 4));
         player.Stop();
         player.Play();
         const auto& written = device.Written();
