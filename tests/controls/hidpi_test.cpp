@@ -8,7 +8,6 @@
 #include "skinneddialog.h"
 #include "testapp.h"
 
-#include <QPainter>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
