@@ -15,7 +15,6 @@ using namespace resources;
 
 class Keyboard : public WindowFixture {
 protected:
-    static QWidget* Focused() { return QApplication::focusWidget(); }
     // The ids of the controls Tab visits from the About button until it comes back there.
     std::vector<int> Cycle()
     {
