@@ -20,11 +20,6 @@ using namespace resources;
 
 namespace {
 
-QString ClipboardText()
-{
-    return QGuiApplication::clipboard()->text();
-}
-
 // The commands of a menu as shown: text and the keys after a tab.
 QStringList Commands(QMenu* menu)
 {
@@ -118,9 +113,9 @@ TEST_F(PhraseActionsTest, TheRowMenuOffersThePhraseCommandsWithTheirKeysAndRunsT
     TriggerCommand("&Play\t");
     EXPECT_EQ(Plays(), 1u);
     TriggerCommand("&Copy French");
-    EXPECT_EQ(ClipboardText(), "Phrase 5 fr");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "Phrase 5 fr");
     TriggerCommand("Copy &English");
-    EXPECT_EQ(ClipboardText(), "Phrase 5\nPhrase 5 fr\nfrahz 5  /fʁɑz 5/");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "Phrase 5\nPhrase 5 fr\nfrahz 5  /fʁɑz 5/");
     TriggerCommand("Add to");
     EXPECT_EQ(ReadRecords<PhraseRecord>("favorite.dat").size(), 1u);
     Click(kFavouritesViewButton);
