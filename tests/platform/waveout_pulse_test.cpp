@@ -138,8 +138,7 @@ TEST_F(SdlWaveOutOnPulseAudio, TheServerPlaysTheDecodedBlockOfEachClip)
         ASSERT_FALSE(sink.empty());
 
         player.Close();
-        auto data = OwnedCopy(*stream);
-        ASSERT_EQ(player.Open(data, std::uint32_t(stream->size())), CSoundPlayer::kOpened);
+        ASSERT_EQ(OpenClip(player, *stream), CSoundPlayer::kOpened);
         ASSERT_EQ(player.FirstFrameValues().version, version);
         player.Prepare(0, 400000);
         ExpectHeardWhole(player, device, sink, rate, channels);
@@ -172,8 +171,7 @@ TEST_F(SdlWaveOutOnPulseAudio, ChangesTheFormatWhileTheLastDeviceIsStillClosing)
         ASSERT_EQ(std::system(("pactl set-default-sink " + sinks[change % 2]).c_str()), 0);
         const auto start = std::chrono::steady_clock::now();
         player.Close();
-        auto data = OwnedCopy(streams[change % 2]);
-        ASSERT_EQ(player.Open(data, std::uint32_t(streams[change % 2].size())), CSoundPlayer::kOpened);
+        ASSERT_EQ(OpenClip(player, streams[change % 2]), CSoundPlayer::kOpened);
         player.Prepare(0, 400000);
         player.Play();
         EXPECT_LT(std::chrono::steady_clock::now() - start, 1s) << "change " << change << " waited for the server";
