@@ -2,27 +2,26 @@
 // accessibility interfaces a screen reader uses.
 
 #include "controlid.h"
+#include "resources/buttonstrips.h"
 #include "resources/dialogtemplate.h"
 #include "slotchooser.h"
 #include "windowfixture.h"
 
 #include <QAccessible>
 #include <QTest>
-#include <array>
 #include <map>
 
 using namespace resources;
 
 class Keyboard : public WindowFixture {
 protected:
-    static QWidget* Focused() { return QApplication::focusWidget(); }
-    // The ids of the controls `key` visits from the About button until it comes back there.
-    std::vector<int> Cycle(Qt::Key key = Qt::Key_Tab)
+    // The ids of the controls Tab visits from the About button until it comes back there.
+    std::vector<int> Cycle()
     {
         window->Control(kAboutButton)->setFocus(Qt::TabFocusReason);
         std::vector<int> ids;
         do {
-            QTest::keyClick(Focused(), key);
+            QTest::keyClick(Focused(), Qt::Key_Tab);
             ids.push_back(ControlId(Focused()));
         } while (ids.back() != kAboutButton && ids.size() < 60);
         return ids;
@@ -86,11 +85,7 @@ TEST_F(Keyboard, TabWalksTheControlsInScreenOrderAndKeysPressTheFocusedButton)
                                kBugReportButton, kAboutButton});
         return ids;
     };
-    const std::vector<int> forward = Cycle();
-    EXPECT_EQ(forward, walk({kFavouriteToggleButton, kSubcategoryBox}));
-    std::vector<int> backward(forward.rbegin() + 1, forward.rend());
-    backward.push_back(kAboutButton);
-    EXPECT_EQ(Cycle(Qt::Key_Backtab), backward);
+    EXPECT_EQ(Cycle(), walk({kFavouriteToggleButton, kSubcategoryBox}));
 
     // A focused picture button shows a mark; Space and Enter press it, and the new view's list takes the keyboard,
     // or in search mode the keyword box.
@@ -111,10 +106,8 @@ TEST_F(Keyboard, TabWalksTheControlsInScreenOrderAndKeysPressTheFocusedButton)
     EXPECT_EQ(pressed, (std::vector<std::pair<int, int>>{{200, kPhraseList}, {300, kPhraseList}, {100, kPhraseList},
                                                          {0, kKeywordBox}}));
 
-    // The search mode's controls join the walk; a disabled box is passed over.
+    // The search mode's controls join the walk.
     EXPECT_EQ(Cycle(), walk({kRunSearchButton, kFavouriteToggleButton, kKeywordBox, kExactMatchBox}));
-    Keyword()->setEnabled(false);
-    EXPECT_EQ(Cycle(), walk({kRunSearchButton, kFavouriteToggleButton, kExactMatchBox}));
 }
 
 class Reading : public WindowFixture {
@@ -163,42 +156,16 @@ TEST_F(Reading, TheAccessibilityTreeNamesAndDescribesEveryControl)
     OpenWindow(true);
     EXPECT_EQ(Read({kPlayButton, kFavouriteToggleButton, kTranslationText}, {kSubcategoryBox}),
               (QStringList{"Play sound", "Add to Favorite", "Phrase 1 fr", "Sub category:"}));
-    // A button is named by the words on its picture, its tip describes it.
-    std::vector<std::array<QString, 3>> buttons;
-    for (int id : {kBasicButton, kTravelButton, kQuestionButton, kSearchModeButton, kRunSearchButton, kAboutButton,
-                   kExitButton}) {
-        QAccessibleInterface* button = QAccessible::queryAccessibleInterface(window->Control(id));
-        buttons.push_back({button->text(QAccessible::Name), button->text(QAccessible::Description), TipOf(id)});
+    // A picture button is named by the words on it (a glyph by its tip), and its tip describes it. (The rows, the
+    // open word chooser and the category and search buttons are read from outside the program, as a screen reader
+    // reads them, by accessibility_bus_test.)
+    for (const ButtonStrip& strip : kButtonStrips) {
+        QAccessibleInterface* button = QAccessible::queryAccessibleInterface(window->Control(strip.controlId));
+        const QString tip = QString::fromUtf16(strip.tip), shows = QString::fromUtf16(strip.shows);
+        EXPECT_EQ((QStringList{button->text(QAccessible::Name), button->text(QAccessible::Description),
+                               TipOf(strip.controlId)}),
+                  (QStringList{shows.isEmpty() ? tip : shows, tip, tip})) << strip.controlId;
     }
-    EXPECT_EQ(buttons, (std::vector<std::array<QString, 3>>{
-                           {"Basic", "General Category", "General Category"},
-                           {"Travel", "Transportation Category", "Transportation Category"},
-                           {"Question", "FAQ Category", "FAQ Category"},
-                           {"Search", "Search", "Search"},
-                           {"Go", "Search OK", "Search OK"},
-                           {"About", "about", "about"},
-                           {"Exit", "Exit", "Exit"}}));
-    // The rows are read as they are shown.
-    EXPECT_EQ(FirstRows(QAccessible::Name), (QStringList{"Phrase 1", "Phrase [two]", "Phrase 5"}));
-    // The word chooser, once open, says what it offers, word by word.
-    window->PhraseList()->setCurrentRow(1);
-    QTest::keyClick(window->PhraseList(), Qt::Key_F4);
-    SlotChooser* chooser = window->PhraseList()->Chooser();
-    ASSERT_TRUE(chooser && chooser->isVisible());
-    // It stands on the window, where a screen reader finds it, over its word in the list.
-    const SlotHit& hit = *window->PhraseList()->LastHit();
-    const QPoint inList = window->PhraseList()->viewport()->mapFrom(window.get(), chooser->pos());
-    EXPECT_EQ(std::pair(chooser->parentWidget(), inList),
-              std::pair(static_cast<QWidget*>(window.get()), QPoint(hit.chooserRect.left(), hit.slotRect.top())));
-    QAccessibleInterface* offered = QAccessible::queryAccessibleInterface(chooser);
-    EXPECT_FALSE(offered->text(QAccessible::Name).isEmpty() || offered->text(QAccessible::Description).isEmpty());
-    QStringList words;
-    for (int i = 0; i < offered->childCount(); ++i)
-        for (QAccessibleInterface* entries = offered->child(i); entries && words.isEmpty();)
-            for (int j = 0; j < entries->childCount(); ++j)
-                if (entries->child(j)->role() == QAccessible::ListItem)
-                    words << entries->child(j)->text(QAccessible::Name);
-    EXPECT_EQ(words, (QStringList{"two", "three", "four"}));
     // The names follow the captions and the tips as the mode changes; the two search buttons stay apart.
     Click(kSearchModeButton);
     EXPECT_EQ(Read({kKeywordBox, kPhraseList, kRunSearchButton, kSearchModeButton}, {kKeywordBox}),

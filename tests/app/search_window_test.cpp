@@ -13,7 +13,6 @@ using namespace resources;
 
 class SearchWindow : public WindowFixture {
 protected:
-    QWidget* Focused() const { return QApplication::focusWidget(); }
     void Search(const QString& keyword)
     {
         Keyword()->setText(keyword);

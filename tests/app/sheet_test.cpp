@@ -77,12 +77,7 @@ TEST_F(SheetTool, EveryPhraseKeepsItsEnglishFrenchAndGuideOnOnePage)
 
 TEST_F(SheetTool, TheFavouritesArePrintedOnThePaperOfTheUsersCountryTheFrenchLargest)
 {
-    Bytes store;
-    for (int number : {700, 3, 12}) {
-        const auto record = PhraseRecord{NumberedText(number), number}.Encode();
-        store.insert(store.end(), record.begin(), record.end());
-    }
-    WriteFile("mine.dat", store);
+    WriteFavourites("mine.dat", {700, 3, 12});
     ASSERT_EQ(Sheet({"--favourites", "mine.dat", "mine.pdf"}, "en_US.UTF-8").status, 0);
     EXPECT_TRUE(RunProgram("pdfinfo", {"mine.pdf"}).output.contains(QRegularExpression("Page size: +612 x 792 .*letter")));
     EXPECT_EQ(RunProgram("pdftotext", {"mine.pdf", "-"}).output.simplified(),

@@ -65,6 +65,7 @@ protected:
     QLineEdit* Keyword() const { return qobject_cast<QLineEdit*>(window->Control(resources::kKeywordBox)); }
     QComboBox* Subcategory() const { return qobject_cast<QComboBox*>(window->Control(resources::kSubcategoryBox)); }
     std::size_t Plays() const { return device->Written().size(); }
+    static QWidget* Focused() { return QApplication::focusWidget(); }
 
     ScopedTempDir dir;
     platform::MessageBoxRecorder boxes;

@@ -61,8 +61,8 @@ std::optional<GroupedText> GroupOf(const std::u16string& text)
 int Peak(const std::vector<std::uint8_t>& pcm)
 {
     int peak = 0;
-    for (std::size_t i = 0; i + 1 < pcm.size(); i += 2)
-        peak = std::max(peak, std::abs(int(std::int16_t(pcm[i] | pcm[i + 1] << 8))));
+    for (const int sample : AsSamples16(pcm))
+        peak = std::max(peak, std::abs(sample));
     return peak;
 }
 

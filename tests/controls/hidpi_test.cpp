@@ -8,7 +8,6 @@
 #include "skinneddialog.h"
 #include "testapp.h"
 
-#include <QPainter>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -22,11 +21,6 @@ QApplication& ScaledApp()
 
 QImage Rgb(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
 
-QImage Doubled(const QImage& plain)
-{
-    return Rgb(plain).scaled(plain.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-}
-
 // How the fine picture compares with the plain one: the share of its pixels
 // that differ from the plain one doubled, and the mean difference of each
 // channel from the plain one once it is halved (each pixel the mean of the
@@ -38,7 +32,8 @@ struct Comparison {
 
 Comparison Compare(const QImage& fine, const QImage& plain, const QRegion& area)
 {
-    const QImage finePixels = Rgb(fine), plainPixels = Rgb(plain), doubled = Doubled(plain),
+    const QImage finePixels = Rgb(fine), plainPixels = Rgb(plain),
+                 doubled = plainPixels.scaled(plain.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation),
                  halved = finePixels.scaled(plain.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     long differing = 0, counted = 0, difference = 0;
     for (int y = 0; y < plain.height(); ++y)

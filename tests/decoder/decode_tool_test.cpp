@@ -3,6 +3,7 @@
 
 #include "decoder_support.h"
 #include "processes.h"
+#include "records.h"
 #include "wavefile.h"
 
 #include <gtest/gtest.h>
@@ -15,14 +16,6 @@ namespace {
 int RunDecodeTool(const std::string& arguments)
 {
     return RunShell("'" + std::string(TESSALY_TOOL) + "' decode " + arguments).status;
-}
-
-uint32_t LittleEndian(const std::vector<uint8_t>& bytes, size_t at, int count)
-{
-    uint32_t value = 0;
-    for (int i = count - 1; i >= 0; --i)
-        value = value << 8 | bytes[at + size_t(i)];
-    return value;
 }
 
 } // namespace
@@ -43,8 +36,8 @@ TEST(DecodeTool, WritesTheSameSoundAsTheLibraryWithTheLengthsItWrote)
     const std::vector<uint8_t> written = ReadFile("out.wav");
     ASSERT_GT(written.size(), 44u);
     EXPECT_EQ(std::string(written.begin(), written.begin() + 4), "RIFF");
-    EXPECT_EQ(std::tuple(LittleEndian(written, 4, 4), LittleEndian(written, 22, 2), LittleEndian(written, 24, 4),
-                         LittleEndian(written, 34, 2), LittleEndian(written, 40, 4)),
+    EXPECT_EQ(std::tuple(ReadLE32(&written[4]), ReadLE16(&written[22]), ReadLE32(&written[24]), ReadLE16(&written[34]),
+                         ReadLE32(&written[40])),
               std::tuple(written.size() - 8, 1u, 22050u, 16u, written.size() - 44));
     EXPECT_EQ(std::vector<uint8_t>(written.begin() + 44, written.end()), DecodeStream(stream).pcm);
 
@@ -52,7 +45,7 @@ TEST(DecodeTool, WritesTheSameSoundAsTheLibraryWithTheLengthsItWrote)
     ASSERT_EQ(RunDecodeTool("padded.mp3 /dev/stdout | cat > piped.wav"), 0);
     const std::vector<uint8_t> piped = ReadFile("piped.wav");
     ASSERT_EQ(piped.size(), written.size());
-    EXPECT_EQ(LittleEndian(piped, 40, 4), kMostWaveDataBytes);
+    EXPECT_EQ(ReadLE32(&piped[40]), kMostWaveDataBytes);
     EXPECT_TRUE(std::equal(piped.begin() + 44, piped.end(), written.begin() + 44));
 }
 

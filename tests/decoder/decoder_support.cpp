@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
 #include <random>
 
@@ -50,14 +49,6 @@ DecodedStream DecodeStream(const std::vector<uint8_t>& stream, const MpaOptions&
         at += MpaFrameLength(&info);
     }
     return result;
-}
-
-std::vector<int16_t> AsSamples16(const std::vector<uint8_t>& pcm)
-{
-    std::vector<int16_t> samples(pcm.size() / 2);
-    for (size_t i = 0; i < samples.size(); ++i)
-        samples[i] = int16_t(pcm[2 * i] | pcm[2 * i + 1] << 8);
-    return samples;
 }
 
 std::vector<uint8_t> VectorStream(const std::string& name)

@@ -24,8 +24,6 @@ MpaFrameJob FrameJob(const uint8_t* frame, int32_t length, uint8_t* output, int3
 // The way a client steps through a stream; a refused frame adds no PCM.
 DecodedStream DecodeStream(const std::vector<uint8_t>& stream, const MpaOptions& options = {0, 0, 24000});
 
-std::vector<int16_t> AsSamples16(const std::vector<uint8_t>& pcm);
-
 // A conformance stream, or nothing when it or its reference PCM is missing.
 std::vector<uint8_t> VectorStream(const std::string& name);
 #define SKIP_WITHOUT(stream)                                                                                           \

@@ -51,7 +51,6 @@ TEST(FrameHeader, VbrHeadersGiveCountsAndFrameLengthRange)
     ASSERT_EQ(MpaGetStreamInfo(xing.data(), int32_t(xing.size()), &i, 1), 1);
     EXPECT_EQ(std::tuple(i.vbrFrames, i.vbrBytes, i.bitrate, i.headerFrameSize, MpaFrameLength(&i)),
               std::tuple(256, 0x100000, 0, 418, 418)); // its own 128 kbit/s, padded
-    EXPECT_EQ(std::tuple(i.frameSize, i.frameSizePadded), std::tuple(32000 * 144 / 44100, 320000 * 144 / 44100 + 1));
     ASSERT_EQ(MpaGetStreamInfo(xing.data(), 40, &i, 1), 1);
     EXPECT_EQ(i.vbrFrames, 0); // cut off by the end of the data: not read past it
     xing[36 + 7] = 0x0C;       // neither count flag: refused

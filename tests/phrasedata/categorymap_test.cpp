@@ -125,8 +125,13 @@ TEST_F(Search, FrenchMatchesFollowTheEnglishOnesWithoutCaseOrAccents)
     EXPECT_EQ(w.messages.shown, Shown{{"This item can't be found"}});
 }
 
-TEST_F(Search, KeywordIsHeldToItsBufferAndATornMapEndsTheScan)
+TEST_F(Search, AnEmptyKeywordOrMissingMapLeavesTheListAKeywordIsHeldToItsBufferAndATornMapEndsTheScan)
 {
+    w.list.AddPlainRow(u"kept");
+    Find(u"");
+    Find(u"anything");
+    EXPECT_EQ(w.list.Texts(), Texts{"kept"});
+    EXPECT_EQ(w.messages.shown, Shown{{"Can't read data file"}});
     WriteMap({{"alpha"}, {"alpha beta"}});
     Find(std::u16string(2000, u'a'));
     EXPECT_EQ(book.keywordText.size(), 511u);
@@ -136,15 +141,6 @@ TEST_F(Search, KeywordIsHeldToItsBufferAndATornMapEndsTheScan)
     WriteFile("MapEngSpec.data", bytes);
     Find(u"alpha");
     EXPECT_EQ(w.list.Texts(), Texts{"alpha"});
-}
-
-TEST_F(Search, EmptyKeywordOrMissingMapLeavesTheList)
-{
-    w.list.AddPlainRow(u"kept");
-    Find(u"");
-    Find(u"anything");
-    EXPECT_EQ(w.list.Texts(), Texts{"kept"});
-    EXPECT_EQ(w.messages.shown, Shown{{"Can't read data file"}});
 }
 
 using Related = PhraseBookTest;

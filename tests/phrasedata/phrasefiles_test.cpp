@@ -133,8 +133,7 @@ TEST(DataFileCheck, NamesEveryDamagedOrUnreadableFileAndWhatWillNotWork)
     whole();
     std::filesystem::remove("English.dat");
     std::filesystem::create_directory("English.dat");
-    WriteFile("data.idx", {});
-    WriteFile("data.dat", {'q', 'o', 'r', 'v', 'a', 'm', 'u', 'l', 0x35, 0x08, 0, 0});   // version 2101, no clips
+    WriteSoundArchive({}, {}, 2101);   // no clips, and an older version's header
     EXPECT_EQ(ProblemLines(dir.path()),
               "English.dat is not a file: no phrase can be listed, translated or spoken\ndata.idx is damaged (0 bytes "
               "where 6648 are expected): phrases it does not hold cannot be spoken\ndata.dat is damaged (its header "

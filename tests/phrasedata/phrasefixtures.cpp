@@ -38,6 +38,11 @@ void WriteMap(const std::vector<MapEntry>& records)
     WriteRecords("MapEngSpec.data", records, [](const MapEntry& e) { return MapRecord{e.text, e.variantCount}; });
 }
 
+void WriteFavourites(const std::string& name, const std::vector<int>& numbers)
+{
+    WriteRecords(name, numbers, [](int n) { return PhraseRecord{NumberedText(n), n}; });
+}
+
 void WriteRelated(const std::vector<std::vector<int>>& related, int rows)
 {
     Bytes bytes(std::size_t(rows) * kRelateRowBytes, 0);

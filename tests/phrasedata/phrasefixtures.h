@@ -18,6 +18,9 @@ void WriteEnglishTexts(const std::vector<std::u16string>& texts);
 void WriteFrench(const std::vector<std::u16string>& texts);
 void WriteMap(const std::vector<MapEntry>& records);
 
+// A favourites store holding phrases `numbers`, in that order, as WriteNumberedBook names them.
+void WriteFavourites(const std::string& name, const std::vector<int>& numbers);
+
 // One related-table row per phrase; `related[n - 1]` lists the phrases marked for phrase n.
 void WriteRelated(const std::vector<std::vector<int>>& related, int rows = 831);
 

@@ -2,24 +2,10 @@
 
 #include "phrasebooktest.h"
 #include "phrasefixtures.h"
-#include "records.h"
 
+#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
-
-namespace {
-
-Bytes Index(const std::vector<std::pair<std::uint32_t, std::uint32_t>>& entries)
-{
-    Bytes bytes(entries.size() * 8);
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        WriteLE32(bytes.data() + 8 * i, entries[i].first);
-        WriteLE32(bytes.data() + 8 * i + 4, entries[i].second);
-    }
-    return bytes;
-}
-
-} // namespace
 
 class SoundArchive : public PhraseBookTest {
 protected:
@@ -36,7 +22,7 @@ protected:
 
 TEST_F(SoundArchive, OnlyEntriesInsideTheArchiveAreReadAndTheSamePhraseOnce)
 {
-    WriteFile("data.idx", Index({{0, 0}, {7990, 11}, {0xFFFFFFF0u, 100}, {5, 0xFFFFFFFFu}, {7990, 10}, {4096, 100}}));
+    WriteSoundArchive({clips}, {{5, 0}, {7990, 11}, {0xFFFFFFF0u, 100}, {5, 0xFFFFFFFFu}, {7990, 10}, {4096, 100}});
     for (int number : {1, 2, 3, 4, 7, 0, -1, 1000000})
         book.LoadPhraseClip(number);
     EXPECT_EQ(w.player.opens, 0);
@@ -47,9 +33,8 @@ TEST_F(SoundArchive, OnlyEntriesInsideTheArchiveAreReadAndTheSamePhraseOnce)
     book.LoadPhraseClip(6);
     EXPECT_EQ(w.player.opened, Clip(4096, 100));
     EXPECT_EQ(w.player.opens, 2);
-    Bytes index = Index({{0, 10}, {10, 10}});
-    index.resize(15);   // a torn last entry does not count
-    WriteFile("data.idx", index);
+    WriteSoundArchive({clips}, {{0, 10}, {10, 10}});
+    std::filesystem::resize_file("data.idx", 15);   // a torn last entry does not count
     book.LoadPhraseClip(1);
     book.LoadPhraseClip(2);
     EXPECT_EQ(book.loadedPhrase, -1);
@@ -63,8 +48,7 @@ TEST_F(SoundArchive, MissingFilesAndWrongHeadersSaySoOnceAndLeaveThePlayerSilent
         [] { WriteFile("data.dat", Bytes{'q', 'o', 'r'}); },
         [] { std::remove("data.dat"); }, [] { std::remove("data.dat"); }, [] { std::remove("data.idx"); }};
     for (const auto& fault : faults) {
-        SetUp();
-        WriteFile("data.idx", Index({{0, 10}, {10, 10}}));
+        WriteSoundArchive({clips}, {{0, 10}, {10, 10}});
         book.LoadPhraseClip(1);   // a clip loaded before must not be left to be played
         const int closes = w.player.closes;
         fault();

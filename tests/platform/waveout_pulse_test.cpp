@@ -3,6 +3,7 @@
 // monitor. What is heard must be the decoded block, whole and in order.
 
 #include "clipfactory.h"
+#include "files.h"
 #include "privatepulse.h"
 #include "sdlwaveout.h"
 #include "soundplayer.h"
@@ -21,18 +22,12 @@ namespace {
 using namespace std::chrono_literals;
 using platform::SdlWaveOut;
 
-std::vector<int> Samples(const std::uint8_t* bytes, std::size_t size)
-{
-    std::vector<int> samples;
-    for (std::size_t i = 0; i + 1 < size; i += 2)
-        samples.push_back(std::int16_t(bytes[i] | bytes[i + 1] << 8));
-    return samples;
-}
+using Samples = std::vector<std::int16_t>;
 
 // The first and last frames with a sample above a whisper; -1 for none.
-std::pair<std::ptrdiff_t, std::ptrdiff_t> Sounding(const std::vector<int>& samples, int channels)
+std::pair<std::ptrdiff_t, std::ptrdiff_t> Sounding(const Samples& samples, int channels)
 {
-    const auto loud = [](int s) { return std::abs(s) > 64; };
+    const auto loud = [](std::int16_t s) { return std::abs(s) > 64; };
     const auto first = std::find_if(samples.begin(), samples.end(), loud);
     if (first == samples.end())
         return {-1, -1};
@@ -42,7 +37,7 @@ std::pair<std::ptrdiff_t, std::ptrdiff_t> Sounding(const std::vector<int>& sampl
 
 // Pearson correlation of samples [from, to) of the decoded block with the
 // recording shifted by `lag` samples.
-double Correlation(const std::vector<int>& decoded, const std::vector<int>& heard, std::ptrdiff_t from,
+double Correlation(const Samples& decoded, const Samples& heard, std::ptrdiff_t from,
                    std::ptrdiff_t to, std::ptrdiff_t lag)
 {
     double sx = 0, sy = 0, sxx = 0, syy = 0, sxy = 0, n = double(to - from);
@@ -71,8 +66,8 @@ std::tuple<std::ptrdiff_t, std::ptrdiff_t, double> PlayAndListen(CSoundPlayer& p
            (!recorder.LastSound() || std::chrono::steady_clock::now() - *recorder.LastSound() < 300ms))
         std::this_thread::sleep_for(10ms);
     const Bytes heardBytes = recorder.Stop();
-    const auto decoded = Samples(player.Block(), std::size_t(player.FramesInBlock()) * player.FrameBytes());
-    const auto heard = Samples(heardBytes.data(), heardBytes.size());
+    const auto decoded = AsSamples16(Bytes(player.Block(), player.Block() + player.FramesInBlock() * player.FrameBytes()));
+    const auto heard = AsSamples16(heardBytes);
     const auto [d0, d1] = Sounding(decoded, channels);
     const auto [h0, h1] = Sounding(heard, channels);
     double best = 0;
@@ -143,8 +138,7 @@ TEST_F(SdlWaveOutOnPulseAudio, TheServerPlaysTheDecodedBlockOfEachClip)
         ASSERT_FALSE(sink.empty());
 
         player.Close();
-        auto data = OwnedCopy(*stream);
-        ASSERT_EQ(player.Open(data, std::uint32_t(stream->size())), CSoundPlayer::kOpened);
+        ASSERT_EQ(OpenClip(player, *stream), CSoundPlayer::kOpened);
         ASSERT_EQ(player.FirstFrameValues().version, version);
         player.Prepare(0, 400000);
         ExpectHeardWhole(player, device, sink, rate, channels);
@@ -177,8 +171,7 @@ TEST_F(SdlWaveOutOnPulseAudio, ChangesTheFormatWhileTheLastDeviceIsStillClosing)
         ASSERT_EQ(std::system(("pactl set-default-sink " + sinks[change % 2]).c_str()), 0);
         const auto start = std::chrono::steady_clock::now();
         player.Close();
-        auto data = OwnedCopy(streams[change % 2]);
-        ASSERT_EQ(player.Open(data, std::uint32_t(streams[change % 2].size())), CSoundPlayer::kOpened);
+        ASSERT_EQ(OpenClip(player, streams[change % 2]), CSoundPlayer::kOpened);
         player.Prepare(0, 400000);
         player.Play();
         EXPECT_LT(std::chrono::steady_clock::now() - start, 1s) << "change " << change << " waited for the server";

@@ -5,6 +5,7 @@
 #include "files.h"
 #include "phrasefixtures.h"
 #include "processes.h"
+#include "records.h"
 #include "tempdir.h"
 
 #include <gtest/gtest.h>
@@ -30,10 +31,6 @@ TEST(ClipTool, SaysWhyWhereTheProgramWouldStaySilent)
         {[] {}, "clip 6 out.wav", 1, "phrase 6 has no clip"},
         {[] {}, "clip 4 out.wav", 1, "refused"},
         {[] {}, "clip 5 out.wav", 1, "no bitrate"},
-        {[] {}, "clip one out.wav", 2, ""}, {[] {}, "clip 1", 2, ""},
-        {[] {}, "clip 1 out.wav --tempo 0.2", 2, ""}, {[] {}, "clip 1 out.wav --tempo 4.5", 2, ""},
-        {[] {}, "clip 1 out.wav --tempo fast", 2, ""}, {[] {}, "clip 1 out.wav --tempo nan", 2, ""},
-        {[] {}, "clip 1 out.wav --tempo", 2, ""}, {[] {}, "clip 1 out.wav --speed 0.7", 2, ""},
         {[] {}, "clip 1 out.wav", 0, ""},
     };
     for (const auto& [prepare, arguments, status, said] : cases) {
@@ -45,9 +42,8 @@ TEST(ClipTool, SaysWhyWhereTheProgramWouldStaySilent)
     }
     // Ten silent frames: the block the device was given, in its format.
     const Bytes wave = ReadFile("out.wav");
-    const auto le32 = [&](std::size_t at) { return wave[at] | wave[at + 1] << 8 | wave[at + 2] << 16 | wave[at + 3] << 24; };
     ASSERT_EQ(wave.size(), 44u + 10 * 4608);
-    EXPECT_EQ(std::tuple(int(wave[22]), le32(24), le32(40)), std::tuple(2, 44100, 10 * 4608));
+    EXPECT_EQ(std::tuple(int(wave[22]), ReadLE32(&wave[24]), ReadLE32(&wave[40])), std::tuple(2, 44100u, 10u * 4608));
     EXPECT_EQ(Bytes(wave.begin() + 44, wave.end()), Bytes(10 * 4608, 0));
 }
 

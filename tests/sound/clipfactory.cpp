@@ -1,6 +1,7 @@
 #include "clipfactory.h"
 
 #include "files.h"
+#include "soundplayer.h"
 #include "wavefile.h"
 
 #include <algorithm>
@@ -25,6 +26,12 @@ std::unique_ptr<std::uint8_t[]> OwnedCopy(const Bytes& bytes)
     auto buffer = std::make_unique<std::uint8_t[]>(bytes.size());
     std::copy(bytes.begin(), bytes.end(), buffer.get());
     return buffer;
+}
+
+int OpenClip(CSoundPlayer& player, const Bytes& clip)
+{
+    auto buffer = OwnedCopy(clip);
+    return player.Open(buffer, std::uint32_t(clip.size()));
 }
 
 namespace {

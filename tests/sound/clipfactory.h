@@ -12,12 +12,15 @@
 #include <vector>
 
 using Bytes = std::vector<std::uint8_t>;
+class CSoundPlayer;
 
 // `count` frames of the 4 header bytes and zeros up to `frameLength`.
 Bytes SilentFrames(std::initializer_list<std::uint8_t> header, std::uint32_t frameLength, std::uint32_t count);
 // MPEG-1 Layer III, 128 kbit/s, 44100 Hz, joint stereo: 417 bytes a frame.
 Bytes SilentMpeg1Frames(std::uint32_t count);
 std::unique_ptr<std::uint8_t[]> OwnedCopy(const Bytes& bytes);
+// Opens a copy of `clip` in `player`, handed over as the window hands clips over; the player's answer.
+int OpenClip(CSoundPlayer& player, const Bytes& clip);
 
 Bytes WaveFact30(const Bytes& audio);
 Bytes WaveFact32(const Bytes& audio);

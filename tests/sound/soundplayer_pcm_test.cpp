@@ -36,8 +36,7 @@ Played Play(const Bytes& clip)
 Played Listener::Play(const Bytes& clip)
 {
     player.Close();
-    auto buffer = OwnedCopy(clip);
-    const int result = player.Open(buffer, std::uint32_t(clip.size()));
+    const int result = OpenClip(player, clip);
     player.Prepare(0, 400000);
     player.Stop();
     player.Play();

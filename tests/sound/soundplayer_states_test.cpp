@@ -28,11 +28,6 @@ using P = CSoundPlayer;
 
 class Player : public ::testing::Test {
 protected:
-    int Open(const Bytes& clip)
-    {
-        auto buffer = OwnedCopy(clip);
-        return player.Open(buffer, std::uint32_t(clip.size()));
-    }
     RecordingWaveOut device;
     CSoundPlayer player{device};
 };
@@ -80,8 +75,7 @@ TEST_F(Player, EveryRowOfTheStateTableInOrder)
     RecordingWaveOut other;
     {
         CSoundPlayer doomed(other);
-        auto buffer = OwnedCopy(SilentMpeg1Frames(10));
-        ASSERT_EQ(doomed.Open(buffer, 4170), 0);
+        ASSERT_EQ(OpenClip(doomed, SilentMpeg1Frames(10)), 0);
         doomed.Play();
     }
     EXPECT_EQ(other.Calls().back(), W::Close) << "a destroyed player left its device open";
@@ -114,7 +108,7 @@ TEST_F(Player, RefusesClipsItCannotTimeOrSizeWithoutOpeningTheDevice)
         player.Play();
         EXPECT_TRUE(device.Calls().empty()) << what << ": the device was touched";
     }
-    EXPECT_EQ(Open(SilentMpeg1Frames(10)), 0) << "a refusal leaves the player ready for the next clip";
+    EXPECT_EQ(OpenClip(player, SilentMpeg1Frames(10)), 0) << "a refusal leaves the player ready for the next clip";
 }
 
 TEST_F(Player, PrepareDecodesAQuarterOfTheRangeAndTheFirstPlayTheRest)
@@ -132,7 +126,7 @@ TEST_F(Player, PrepareDecodesAQuarterOfTheRangeAndTheFirstPlayTheRest)
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c[0]) + " frames, " + std::to_string(c[1]) + ".." + std::to_string(c[2]));
         player.Close();
-        ASSERT_EQ(Open(SilentMpeg1Frames(c[0])), 0);
+        ASSERT_EQ(OpenClip(player, SilentMpeg1Frames(c[0])), 0);
         player.Prepare(c[1], c[2]);
         EXPECT_EQ(std::tuple(player.StartMs(), player.EndMs(), player.FramesInBlock(), player.FramesStepped()),
                   std::tuple(c[3], c[4], c[5], c[5] / 4));
@@ -157,7 +151,7 @@ TEST_F(Player, OpensTheDeviceInTheClipsFormatAndTimesItAtItsTrueRate)
     };
     for (const auto& [what, clip, format, frameBytes, endMs, frames] : cases) {
         player.Close();
-        ASSERT_EQ(Open(clip), 0) << what;
+        ASSERT_EQ(OpenClip(player, clip), 0) << what;
         player.Prepare(0, 400000);
         EXPECT_EQ(device.Format(), format) << what;
         EXPECT_EQ(std::tuple(player.FrameBytes(), player.EndMs(), player.FramesInBlock()),
@@ -165,8 +159,7 @@ TEST_F(Player, OpensTheDeviceInTheClipsFormatAndTimesItAtItsTrueRate)
     }
     RecordingWaveOut none(false);
     CSoundPlayer silent(none);
-    auto buffer = OwnedCopy(SilentMpeg1Frames(10));
-    EXPECT_EQ(silent.Open(buffer, 4170), 0) << "no sound device: the player runs on silently";
+    EXPECT_EQ(OpenClip(silent, SilentMpeg1Frames(10)), 0) << "no sound device: the player runs on silently";
     silent.Prepare(0, 400000);
     silent.Play();
     EXPECT_TRUE(none.Written().empty());

@@ -22,3 +22,11 @@ Bytes Utf16LE(const std::u16string& text)
         bytes.insert(bytes.end(), {std::uint8_t(unit), std::uint8_t(unit >> 8)});
     return bytes;
 }
+
+std::vector<std::int16_t> AsSamples16(const Bytes& pcm)
+{
+    std::vector<std::int16_t> samples(pcm.size() / 2);
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        samples[i] = std::int16_t(pcm[2 * i] | pcm[2 * i + 1] << 8);
+    return samples;
+}

@@ -1,5 +1,6 @@
 #pragma once
-// Writing and reading whole files byte for byte, for fixtures.
+// Writing and reading whole files byte for byte, for fixtures, and the 16-bit
+// little-endian samples that sound files and devices hold.
 
 #include <cstdint>
 #include <filesystem>
@@ -13,3 +14,4 @@ Bytes ReadFile(const std::string& name); // empty when the file cannot be read
 inline bool FileExists(const std::string& name) { return std::filesystem::exists(name); }
 inline void Append(Bytes& to, const Bytes& more) { to.insert(to.end(), more.begin(), more.end()); }
 Bytes Utf16LE(const std::u16string& text); // without terminator
+std::vector<std::int16_t> AsSamples16(const Bytes& pcm);
