@@ -122,7 +122,7 @@ TEST(MakePhrasebook, RefusesAGuideWithASoundTheSchemeLacksNamingTheSoundAndThePh
     WriteLines("book.txt", lines);
     const CommandRun run = RunShell("PATH=\"$PWD/bin:$PATH\" " + std::string(TESSALY_TOOL) + " make-phrasebook book.txt out");
     EXPECT_NE(run.status, 0);
-    for (const std::string said : {"book.txt:" + std::to_string(line) +
+    for (const std::string& said : {"book.txt:" + std::to_string(line) +
                                        ": phrase 2: espeak-ng reads \"Bonsoir.\" with the sound X9 (fr)",
                                    std::string("no pronunciation guide written")})
         EXPECT_NE(run.errors.find(said), std::string::npos) << said << " in:\n" << run.errors;

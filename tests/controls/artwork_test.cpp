@@ -62,8 +62,9 @@ TEST(Artwork, TheProgramTakesThePlainBitmapsAtScaleOneAndTheFinerOnesAbove)
         EXPECT_EQ(std::pair(fine.size(), fine.devicePixelRatio()),
                   hasFine ? std::pair(plain.size() * 2, 2.0) : std::pair(plain.size(), 1.0)) << bitmap.id;
         EXPECT_EQ(fine.deviceIndependentSize(), plain.deviceIndependentSize()) << bitmap.id;
-        if (bitmap.layout == Skin)   // pure black corners: outside the window's shape
+        if (bitmap.layout == Skin) {   // pure black corners: outside the window's shape
             EXPECT_EQ(plain.pixel(0, 0) & 0xFFFFFF, 0u) << bitmap.id;
+        }
     }
     for (const resources::ButtonStrip& strip : resources::kButtonStrips)   // the strip table agrees with its bitmap
         EXPECT_EQ(platform::LoadBitmap(strip.bitmapId).size(), QSize(strip.width, strip.height)) << strip.bitmapId;
