@@ -1,6 +1,7 @@
 // The SDL 2 wave output, driven through SDL's "dummy" driver, which plays
 // into nothing, and an unknown driver, which stands for a machine with no
-// sound device. The sound itself is checked through a private sound server.
+// sound device. The sound itself, its buffer size and that each block is
+// heard whole are checked through a private sound server.
 
 #include "sdlwaveout.h"
 
@@ -58,7 +59,6 @@ TEST(SdlWaveOut, KeepsOneDeviceAcrossClipsOfAFormatAndLeavesTheSignalsToTheProgr
         EXPECT_FALSE(device.Open({std::uint16_t(tag), 2, 22050, 88200, 4, std::uint16_t(bits), 0})) << tag << bits;
     ASSERT_TRUE(device.Open(kStereo));
     const std::uint32_t first = device.DeviceId();
-    EXPECT_LE(device.BufferFrames(), 1024u);
     for (const int signal : {SIGTERM, SIGINT}) {
         struct sigaction action {};
         sigaction(signal, nullptr, &action);
@@ -84,14 +84,10 @@ TEST(SdlWaveOut, KeepsOneDeviceAcrossClipsOfAFormatAndLeavesTheSignalsToTheProgr
     // Another format gets a device of its own (the dummy driver has room for
     // one only, so this also waits for the first one's close).
     ASSERT_TRUE(device.Open({1, 1, 11025, 22050, 2, 16, 0}));
-    EXPECT_LE(device.BufferFrames(), 1024u);
     WaveBlock monoBlock{pcm.data(), 22050};
     device.Prepare(monoBlock);
     device.Write(monoBlock);
-    // Playing: SDL may have taken its first buffer (at most 1,024 frames) already.
-    const std::uint32_t queued = device.QueuedBytes();
     EXPECT_TRUE(device.Playing());
-    EXPECT_TRUE(queued <= 22050u && queued + 2 * device.BufferFrames() >= 22050u) << queued;
 }
 
 } // namespace
