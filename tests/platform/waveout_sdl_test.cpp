@@ -28,13 +28,12 @@ Bytes Ramp(std::size_t size)
     return bytes;
 }
 
-TEST(SdlWaveOut, WithoutASoundDeviceOpenFailsEveryCallIsHarmlessAndItSaysSoOnce)
+TEST(SdlWaveOut, WithoutASoundDeviceOpenFailsAndEveryCallIsHarmless)
 {
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     SdlWaveOut device;
     Bytes pcm = Ramp(64);
     WaveBlock block{pcm.data(), std::uint32_t(pcm.size())};
-    testing::internal::CaptureStderr();
     for (int clip = 0; clip < 3; ++clip) {
         EXPECT_FALSE(device.Open(kStereo));
         device.Prepare(block);
@@ -46,9 +45,6 @@ TEST(SdlWaveOut, WithoutASoundDeviceOpenFailsEveryCallIsHarmlessAndItSaysSoOnce)
         device.Close();
         EXPECT_EQ(std::tuple(block.prepared, device.QueuedBytes()), std::tuple(false, 0u));
     }
-    const std::string said = testing::internal::GetCapturedStderr();
-    EXPECT_NE(said.find("No sound output"), std::string::npos) << said;
-    EXPECT_EQ(said.find("No sound output"), said.rfind("No sound output")) << said;
 }
 
 TEST(SdlWaveOut, KeepsOneDeviceAcrossClipsOfAFormatAndLeavesTheSignalsToTheProgram)
