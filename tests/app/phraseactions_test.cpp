@@ -29,14 +29,6 @@ QStringList Commands(QMenu* menu)
     return commands;
 }
 
-QMenu* OpenMenu()
-{
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* menu = qobject_cast<QMenu*>(widget); menu && menu->isVisible())
-            return menu;
-    return nullptr;
-}
-
 // The text of a PDF, its pages apart by form feeds.
 QString PdfText(const std::string& file)
 {
@@ -144,7 +136,7 @@ TEST_F(PhraseActionsTest, TheRightButtonOpensTheMenuOnItsRow)
     const QPoint at = list->visualItemRect(list->item(3)).center();
     QContextMenuEvent click(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
     QApplication::sendEvent(list->viewport(), &click);
-    QMenu* menu = OpenMenu();
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_TRUE(menu);
     EXPECT_EQ(std::pair(list->currentRow(), Commands(menu).value(2)), std::pair(3, QString("&Copy French\tCtrl+C")));
     menu->close();
