@@ -28,7 +28,6 @@ TEST(DataLocation, ChoosesThePhraseBookAndTheFavouritesFolder)
         {"a read-only folder keeps no favourites", {"current/"}, {"current"}, "", "current", "home/tessaly"},
         {"favourites already beside a read-only phrase book stay there", {"current/", "current/favorite.dat"},
          {"current"}, "", "current", "current"},
-        {"a read-only --data folder", {"chosen/"}, {"chosen"}, "../chosen", "chosen", "home/tessaly"},
         {"the installation is never written, even when it could be",
          {"prefix/share/tessaly/", "prefix/share/tessaly/favorite.dat"}, {}, "", "prefix/share/tessaly", "home/tessaly"},
     };

@@ -18,9 +18,8 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// Centres of controls in the main window, from their dialog units.
+// The centre of the About button in the main window, from its dialog units.
 constexpr int kAboutButton[] = {52, 35};
-constexpr int kFavouriteButton[] = {472, 115};
 
 enum class Way { Term, Interrupt, ManagerClose };
 
@@ -55,8 +54,6 @@ const State kStates[] = {
      [](const RunningProgram& p) { return p.WaitForWindows(2); }},
     {"\"This item can't be found\"", {},
      [](const RunningProgram& p) { return Keys("ctrl+f") && Xdotool("type zqxjw") && Keys("Return") && p.WaitForWindows(2); }},
-    {"the favourites message", {},
-     [](const RunningProgram& p) { return p.Click(kFavouriteButton[0], kFavouriteButton[1]) && p.WaitForWindows(2); }},
     {"the about box", {},
      [](const RunningProgram& p) { return p.Click(kAboutButton[0], kAboutButton[1]) && p.WaitForWindows(2); }},
     {"the chooser", {}, OpenChooser},

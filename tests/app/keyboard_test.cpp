@@ -2,7 +2,6 @@
 // accessibility interfaces a screen reader uses.
 
 #include "controlid.h"
-#include "resources/buttonstrips.h"
 #include "resources/dialogtemplate.h"
 #include "slotchooser.h"
 #include "windowfixture.h"
@@ -140,15 +139,6 @@ protected:
                 read << label->text(QAccessible::Name);
         return read;
     }
-    // What the first three rows of the list say.
-    QStringList FirstRows(QAccessible::Text which) const
-    {
-        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(window->PhraseList());
-        QStringList said;
-        for (int i = 0; i < 3; ++i)
-            said << list->child(i)->text(which);
-        return said;
-    }
 };
 
 TEST_F(Reading, TheAccessibilityTreeNamesAndDescribesEveryControl)
@@ -156,36 +146,28 @@ TEST_F(Reading, TheAccessibilityTreeNamesAndDescribesEveryControl)
     OpenWindow(true);
     EXPECT_EQ(Read({kPlayButton, kFavouriteToggleButton, kTranslationText}, {kSubcategoryBox}),
               (QStringList{"Play sound", "Add to Favorite", "Phrase 1 fr", "Sub category:"}));
-    // A picture button is named by the words on it (a glyph by its tip), and its tip describes it. (The rows, the
-    // open word chooser and the category and search buttons are read from outside the program, as a screen reader
-    // reads them, by accessibility_bus_test.)
-    for (const ButtonStrip& strip : kButtonStrips) {
-        QAccessibleInterface* button = QAccessible::queryAccessibleInterface(window->Control(strip.controlId));
-        const QString tip = QString::fromUtf16(strip.tip), shows = QString::fromUtf16(strip.shows);
-        EXPECT_EQ((QStringList{button->text(QAccessible::Name), button->text(QAccessible::Description),
-                               TipOf(strip.controlId)}),
-                  (QStringList{shows.isEmpty() ? tip : shows, tip, tip})) << strip.controlId;
-    }
+    // (The rows, the open word chooser and the buttons named by their words are read from outside the program,
+    // as a screen reader reads them, by accessibility_bus_test.)
     // The names follow the captions and the tips as the mode changes; the two search buttons stay apart.
     Click(kSearchModeButton);
     EXPECT_EQ(Read({kKeywordBox, kPhraseList, kRunSearchButton, kSearchModeButton}, {kKeywordBox}),
               (QStringList{"Your key word", "Your phrases", "Go", "Search", "Your key word:"}));
 }
 
-TEST_F(Reading, TheSelectedRowAloneCarriesItsFrench)
+// That only the selected row carries its French is heard through the
+// accessibility bus (accessibility_bus_test); here, that a rewritten row keeps
+// it and a new view starts with its first row described. (Read from the row
+// itself: without a screen reader the accessibility layer keeps its old rows.)
+TEST_F(Reading, ARewrittenRowAndANewViewsFirstRowCarryTheirFrench)
 {
     OpenWindow(true);
-    QTest::keyClick(window->PhraseList(), Qt::Key_Down);
-    QTest::keyClick(window->PhraseList(), Qt::Key_Down);
-    EXPECT_EQ(FirstRows(QAccessible::Description), (QStringList{"", "", "Phrase 5 fr"}));
-    // A rewritten row keeps it; a new view starts with its first row described.
-    window->PhraseList()->setCurrentRow(1);
-    ASSERT_TRUE(window->PhraseList()->OpenFirstSlot());
-    window->PhraseList()->Chooser()->setCurrentIndex(1);
-    emit window->PhraseList()->Chooser()->activated(1);
-    EXPECT_EQ(FirstRows(QAccessible::Name).value(1) + " / " + FirstRows(QAccessible::Description).value(1),
+    CMyListBox* list = window->PhraseList();
+    list->setCurrentRow(1);
+    ASSERT_TRUE(list->OpenFirstSlot());
+    list->Chooser()->setCurrentIndex(1);
+    emit list->Chooser()->activated(1);
+    EXPECT_EQ(list->item(1)->text() + " / " + list->item(1)->data(Qt::AccessibleDescriptionRole).toString(),
               "Phrase [three] / Phrase 3 fr");
-    // (Read from the row itself: without a screen reader the accessibility layer keeps its old rows.)
     Click(kTravelButton);
-    EXPECT_EQ(window->PhraseList()->item(0)->data(Qt::AccessibleDescriptionRole).toString(), Translation());
+    EXPECT_EQ(list->item(0)->data(Qt::AccessibleDescriptionRole).toString(), Translation());
 }

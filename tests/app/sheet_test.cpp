@@ -105,10 +105,8 @@ TEST_F(SheetTool, BadArgumentsAndMissingFilesAreRefusedWithAReason)
         QStringList arguments;
         int status;
         QString says;
-    } cases[] = {
-        {{}, 2, "missing arguments: it takes 1, was given 0"},
+    } cases[] = {   // (the command line's own refusals are those toolcommandline_test checks)
         {{"a.pdf", "b.pdf"}, 2, "unexpected argument 'b.pdf'"},
-        {{"--colour", "a.pdf"}, 2, "Unknown option 'colour'"},
         {{"--favourites", "none.dat", "a.pdf"}, 1, "cannot read \"none.dat\""},
         {{"--data", "nowhere", "a.pdf"}, 1, "no phrase book in \"nowhere\""},
         {{"--data", ".", "no/such/folder/a.pdf"}, 1, "cannot write \"no/such/folder/a.pdf\""},

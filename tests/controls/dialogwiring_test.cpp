@@ -2,27 +2,21 @@
 #include "dialogbuilder.h"
 #include "messagetable.h"
 #include "resources/controlids.h"
-#include "slotchooser.h"
 #include "tessalyversion.h"
 #include "testapp.h"
 #include "transparentstatic.h"
 
 #include <QAbstractButton>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct Window : QWidget {
-    std::vector<int> handled;   // rows of the table, by their place
-};
+struct Window : QWidget {};
 
-template <int Row>
-void Note(Window& window) { window.handled.push_back(Row); }
+void Handle(Window&) {}
 
 template <class T>
 T* Make(QWidget* parent, int id)
@@ -32,13 +26,11 @@ T* Make(QWidget* parent, int id)
     return control;
 }
 
+// Two rows that cannot be bound, besides two that can.
 const MessageRow<Window> kTable[] = {
-    {1101, Notification::Clicked, Note<0>},           {1111, Notification::SelectionChanged, Note<1>},
-    {1111, Notification::DoubleClicked, Note<2>},     {1117, Notification::SelectionMade, Note<3>},
-    {1020, Notification::TextChanged, Note<4>},       {1115, Notification::SelectionChanged, Note<5>},
-    {1115, Notification::SelectionCancelled, Note<6>}, {1020, Notification::FocusLost, Note<7>},
-    {9999, Notification::Clicked, Note<8>},   // no such control
-    {1020, Notification::Clicked, Note<9>},   // an edit box is not clicked
+    {1101, Notification::Clicked, Handle},   {1020, Notification::TextChanged, Handle},
+    {9999, Notification::Clicked, Handle},   // no such control
+    {1020, Notification::Clicked, Handle},   // an edit box is not clicked
 };
 
 } // namespace
@@ -62,33 +54,6 @@ TEST(DialogBuilder, TheMainTemplateMakesItsTextsAndStylesAndADropDownShowsOnlyIt
     EXPECT_EQ(FindControl(&window, 4242), nullptr);
 }
 
-TEST(MessageTable, EachRowRoutesItsControlsNotificationToItsHandlerAndTheRestAreReported)
-{
-    TestApp();
-    Window window;
-    auto* basic = Make<QPushButton>(&window, 1101);
-    auto* list = Make<QListWidget>(&window, 1111);
-    auto* box = Make<QComboBox>(&window, 1117);
-    auto* edit = Make<QLineEdit>(&window, 1020);
-    auto* chooser = Make<SlotChooser>(list, 1115);   // found below the window too
-    list->addItems({"a", "b"});
-    box->addItems({"All", "Greetings"});
-    window.show();
-    EXPECT_EQ(BindMessageTable<Window>(window, &window, kTable), std::vector<int>({9999, 1020}));
-    basic->click();
-    list->setCurrentRow(1);
-    emit list->itemDoubleClicked(list->item(1));
-    emit box->activated(1);
-    edit->setText("hotel");
-    emit chooser->activated(0);
-    chooser->showPopup();
-    chooser->hidePopup();
-    QCoreApplication::processEvents();
-    edit->setFocus();
-    basic->setFocus();
-    EXPECT_EQ(window.handled, std::vector<int>({0, 1, 2, 3, 4, 5, 6, 7}));   // in the order the controls fired
-}
-
 TEST(MessageTableDeathTest, AMistypedTableOrAMissingControlStopsTheWindowBeingBuilt)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
@@ -99,7 +64,7 @@ TEST(MessageTableDeathTest, AMistypedTableOrAMissingControlStopsTheWindowBeingBu
         Make<QLineEdit>(&window, 1020);
         BindWholeMessageTable<Window>(window, &window, kTable);
     };
-    EXPECT_DEATH(bindAll(), "cannot bind: 1111, 1111, 1117, 1115, 1115, 9999, 1020");
+    EXPECT_DEATH(bindAll(), "cannot bind: 9999, 1020");
     auto requireWrongKind = [] {
         TestApp();
         Window window;

@@ -120,9 +120,5 @@ TEST(HighDensity, AButtonShowsItsFinerPicturesAtItsPlainSize)
         button.setDown(true);
         const QImage pressed = Rgb(button.grab().toImage());
         EXPECT_EQ(pressed, Rgb(fine.copy(QRect(QPoint(picture.width() * 2, 0), picture * 2))));
-        const Comparison compared =
-            Compare(pressed, plain.copy(QRect(QPoint(picture.width(), 0), picture)), QRegion(QRect(QPoint(), picture)));
-        EXPECT_GT(compared.notDoubled, 0.1);
-        EXPECT_LT(compared.meanDifference, 4.0);
     }
 }

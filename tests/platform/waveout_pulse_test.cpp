@@ -142,7 +142,6 @@ TEST_F(SdlWaveOutOnPulseAudio, TheServerPlaysTheDecodedBlockOfEachClip)
         ASSERT_EQ(player.FirstFrameValues().version, version);
         player.Prepare(0, 400000);
         ExpectHeardWhole(player, device, sink, rate, channels);
-        ASSERT_NE(device.DeviceId(), 0u);
         EXPECT_LE(device.BufferFrames(), 1024u);
     }
 }

@@ -1,6 +1,7 @@
 // The SDL 2 wave output, driven through SDL's "dummy" driver, which plays
 // into nothing, and an unknown driver, which stands for a machine with no
-// sound device. The sound itself is checked through a private sound server.
+// sound device. The sound itself, its buffer size and that each block is
+// heard whole are checked through a private sound server.
 
 #include "sdlwaveout.h"
 
@@ -27,13 +28,12 @@ Bytes Ramp(std::size_t size)
     return bytes;
 }
 
-TEST(SdlWaveOut, WithoutASoundDeviceOpenFailsEveryCallIsHarmlessAndItSaysSoOnce)
+TEST(SdlWaveOut, WithoutASoundDeviceOpenFailsAndEveryCallIsHarmless)
 {
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     SdlWaveOut device;
     Bytes pcm = Ramp(64);
     WaveBlock block{pcm.data(), std::uint32_t(pcm.size())};
-    testing::internal::CaptureStderr();
     for (int clip = 0; clip < 3; ++clip) {
         EXPECT_FALSE(device.Open(kStereo));
         device.Prepare(block);
@@ -45,9 +45,6 @@ TEST(SdlWaveOut, WithoutASoundDeviceOpenFailsEveryCallIsHarmlessAndItSaysSoOnce)
         device.Close();
         EXPECT_EQ(std::tuple(block.prepared, device.QueuedBytes()), std::tuple(false, 0u));
     }
-    const std::string said = testing::internal::GetCapturedStderr();
-    EXPECT_NE(said.find("No sound output"), std::string::npos) << said;
-    EXPECT_EQ(said.find("No sound output"), said.rfind("No sound output")) << said;
 }
 
 TEST(SdlWaveOut, KeepsOneDeviceAcrossClipsOfAFormatAndLeavesTheSignalsToTheProgram)
@@ -58,7 +55,6 @@ TEST(SdlWaveOut, KeepsOneDeviceAcrossClipsOfAFormatAndLeavesTheSignalsToTheProgr
         EXPECT_FALSE(device.Open({std::uint16_t(tag), 2, 22050, 88200, 4, std::uint16_t(bits), 0})) << tag << bits;
     ASSERT_TRUE(device.Open(kStereo));
     const std::uint32_t first = device.DeviceId();
-    EXPECT_LE(device.BufferFrames(), 1024u);
     for (const int signal : {SIGTERM, SIGINT}) {
         struct sigaction action {};
         sigaction(signal, nullptr, &action);
@@ -84,14 +80,10 @@ TEST(SdlWaveOut, KeepsOneDeviceAcrossClipsOfAFormatAndLeavesTheSignalsToTheProgr
     // Another format gets a device of its own (the dummy driver has room for
     // one only, so this also waits for the first one's close).
     ASSERT_TRUE(device.Open({1, 1, 11025, 22050, 2, 16, 0}));
-    EXPECT_LE(device.BufferFrames(), 1024u);
     WaveBlock monoBlock{pcm.data(), 22050};
     device.Prepare(monoBlock);
     device.Write(monoBlock);
-    // Playing: SDL may have taken its first buffer (at most 1,024 frames) already.
-    const std::uint32_t queued = device.QueuedBytes();
     EXPECT_TRUE(device.Playing());
-    EXPECT_TRUE(queued <= 22050u && queued + 2 * device.BufferFrames() >= 22050u) << queued;
 }
 
 } // namespace
