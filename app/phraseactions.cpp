@@ -108,6 +108,10 @@ void PhraseActions::PopUpMenuAt(const QPoint& listPosition)
 
 bool PhraseActions::eventFilter(QObject* watched, QEvent* event)
 {
+    // The event's kind is looked at first: while the list is being taken down
+    // its other events still arrive here, and it is no longer a list to ask.
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ContextMenu)
+        return false;
     CMyListBox* list = window.PhraseList();
     if (watched != list && watched != list->viewport())
         return false;
@@ -118,8 +122,6 @@ bool PhraseActions::eventFilter(QObject* watched, QEvent* event)
         const bool menuKey = key->key() == Qt::Key_Menu && key->modifiers() == Qt::NoModifier;
         if (!menuKey && (key->key() != Qt::Key_F10 || key->modifiers() != Qt::ShiftModifier))
             return false;
-    } else if (event->type() != QEvent::ContextMenu) {
-        return false;
     }
     const auto* request = event->type() == QEvent::ContextMenu ? static_cast<QContextMenuEvent*>(event) : nullptr;
     if (request && request->reason() == QContextMenuEvent::Mouse) {

@@ -47,6 +47,9 @@ SdlWaveOut::~SdlWaveOut()
         CloseSetAside(true);
         if (audioStarted)
             SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        // SDL's own state (its hints and error texts) goes with the last user.
+        if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0)
+            SDL_Quit();
     });
 }
 
