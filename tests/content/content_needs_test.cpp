@@ -1,11 +1,12 @@
 // The list of what a traveller needs to say, held against the book: every
-// phrase it names exists, every essential and important need is answered, and
-// the answered needs weigh at least 95 % of all of them.
+// essential and important need is answered, and the answered needs weigh at
+// least 95 % of all of them.
 
 #include "contentdata.h"
 
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <gtest/gtest.h>
 #include <map>
 #include <sstream>
@@ -41,7 +42,7 @@ std::vector<Need> ReadNeeds()
 
 } // namespace
 
-TEST(ContentNeeds, EveryNamedPhraseExistsEveryEssentialAndImportantNeedIsAnsweredAndCoverageIsAtLeast95Percent)
+TEST(ContentNeeds, EveryEssentialAndImportantNeedIsAnsweredAndCoverageIsAtLeast95Percent)
 {
     const std::map<std::string, int> weights{{"essential", 3}, {"important", 2}, {"useful", 1}};
     const std::vector<Need> needs = ReadNeeds();
@@ -49,15 +50,10 @@ TEST(ContentNeeds, EveryNamedPhraseExistsEveryEssentialAndImportantNeedIsAnswere
     int total = 0, answered = 0;
     for (const Need& need : needs) {
         const std::string where = "line " + std::to_string(need.line) + ": " + need.text;
+        // make-phrasebook refuses an unknown importance or a number that names no phrase (make_phrasebook_test).
         ASSERT_TRUE(weights.contains(need.importance) && !need.text.empty()) << where;
         std::istringstream numbers(need.numbers);
-        int count = 0;
-        for (std::string word; numbers >> word; ++count) {
-            const int number = word.find_first_not_of("0123456789") == std::string::npos && word.size() < 4
-                                   ? std::stoi(word)
-                                   : 0;
-            EXPECT_TRUE(number >= 1 && number <= 831) << where << " names " << word;
-        }
+        const auto count = std::distance(std::istream_iterator<std::string>(numbers), {});
         const int weight = weights.at(need.importance);
         EXPECT_TRUE(count > 0 || weight == 1) << where << " is " << need.importance << " and unanswered";
         total += weight;

@@ -26,10 +26,6 @@ TEST(WordSearchPieces, WordsSplitAtHyphensApostrophesAndPunctuationWithoutCaseOr
     };
     for (const auto& c : cases)
         EXPECT_EQ(SplitWords(std::u16string_view(c.text)), c.words) << Utf16ToUtf8(c.text);
-    EXPECT_EQ(SplitShownWords(u"Un CAF\u00C9, s'il vous pla\u00EEt."),
-              (std::vector<std::u16string>{u"un", u"caf\u00E9", u"s", u"il", u"vous", u"pla\u00EEt"}));
-    EXPECT_TRUE(EndsInsideWord(u"where is the toi"));
-    EXPECT_FALSE(EndsInsideWord(u"where is the "));
 }
 
 TEST(WordSearchPieces, TypingSlipsCountInsertionsDeletionsSubstitutionsAndNeighbourSwaps)
