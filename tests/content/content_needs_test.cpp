@@ -4,7 +4,8 @@
 
 #include "contentdata.h"
 
-#include <fstream>
+#include "searchdata.h"
+
 #include <iostream>
 #include <iterator>
 #include <gtest/gtest.h>
@@ -18,24 +19,18 @@ struct Need {
     std::string importance, text, numbers;
 };
 
-std::string Trimmed(const std::string& text)
-{
-    const std::size_t first = text.find_first_not_of(' ');
-    return first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
+// Read as make-phrasebook reads it: blank lines and comments left out.
 std::vector<Need> ReadNeeds()
 {
-    std::ifstream file(DataPath("source/traveller-needs.txt"));
+    const Bytes bytes = ReadFile(DataPath("source/traveller-needs.txt"));
+    const std::string text(bytes.begin(), bytes.end());
     std::vector<Need> needs;
-    std::string text;
-    for (int line = 1; std::getline(file, text); ++line) {
-        if (Trimmed(text).empty() || text.front() == '#')
-            continue;
-        const std::size_t first = text.find('|'), last = text.rfind('|');
-        needs.push_back({line, Trimmed(text.substr(0, first)),
-                         first == last ? "" : Trimmed(text.substr(first + 1, last - first - 1)),
-                         first == last ? "" : text.substr(last + 1)});
+    for (const auto& [number, line] : ContentLines(text)) {
+        const std::size_t first = line.find('|'), last = line.rfind('|');
+        const bool split = first != last;
+        needs.push_back({number, std::string(TrimBlanks(line.substr(0, first))),
+                         split ? std::string(TrimBlanks(line.substr(first + 1, last - first - 1))) : "",
+                         split ? std::string(line.substr(last + 1)) : ""});
     }
     return needs;
 }
