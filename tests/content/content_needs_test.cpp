@@ -1,11 +1,13 @@
 // The list of what a traveller needs to say, held against the book: every
-// phrase it names exists, every essential and important need is answered, and
-// the answered needs weigh at least 95 % of all of them.
+// essential and important need is answered, and the answered needs weigh at
+// least 95 % of all of them.
 
 #include "contentdata.h"
 
-#include <fstream>
+#include "searchdata.h"
+
 #include <iostream>
+#include <iterator>
 #include <gtest/gtest.h>
 #include <map>
 #include <sstream>
@@ -17,31 +19,25 @@ struct Need {
     std::string importance, text, numbers;
 };
 
-std::string Trimmed(const std::string& text)
-{
-    const std::size_t first = text.find_first_not_of(' ');
-    return first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
+// Read as make-phrasebook reads it: blank lines and comments left out.
 std::vector<Need> ReadNeeds()
 {
-    std::ifstream file(DataPath("source/traveller-needs.txt"));
+    const Bytes bytes = ReadFile(DataPath("source/traveller-needs.txt"));
+    const std::string text(bytes.begin(), bytes.end());
     std::vector<Need> needs;
-    std::string text;
-    for (int line = 1; std::getline(file, text); ++line) {
-        if (Trimmed(text).empty() || text.front() == '#')
-            continue;
-        const std::size_t first = text.find('|'), last = text.rfind('|');
-        needs.push_back({line, Trimmed(text.substr(0, first)),
-                         first == last ? "" : Trimmed(text.substr(first + 1, last - first - 1)),
-                         first == last ? "" : text.substr(last + 1)});
+    for (const auto& [number, line] : ContentLines(text)) {
+        const std::size_t first = line.find('|'), last = line.rfind('|');
+        const bool split = first != last;
+        needs.push_back({number, std::string(TrimBlanks(line.substr(0, first))),
+                         split ? std::string(TrimBlanks(line.substr(first + 1, last - first - 1))) : "",
+                         split ? std::string(line.substr(last + 1)) : ""});
     }
     return needs;
 }
 
 } // namespace
 
-TEST(ContentNeeds, EveryNamedPhraseExistsEveryEssentialAndImportantNeedIsAnsweredAndCoverageIsAtLeast95Percent)
+TEST(ContentNeeds, EveryEssentialAndImportantNeedIsAnsweredAndCoverageIsAtLeast95Percent)
 {
     const std::map<std::string, int> weights{{"essential", 3}, {"important", 2}, {"useful", 1}};
     const std::vector<Need> needs = ReadNeeds();
@@ -49,15 +45,10 @@ TEST(ContentNeeds, EveryNamedPhraseExistsEveryEssentialAndImportantNeedIsAnswere
     int total = 0, answered = 0;
     for (const Need& need : needs) {
         const std::string where = "line " + std::to_string(need.line) + ": " + need.text;
+        // make-phrasebook refuses an unknown importance or a number that names no phrase (make_phrasebook_test).
         ASSERT_TRUE(weights.contains(need.importance) && !need.text.empty()) << where;
         std::istringstream numbers(need.numbers);
-        int count = 0;
-        for (std::string word; numbers >> word; ++count) {
-            const int number = word.find_first_not_of("0123456789") == std::string::npos && word.size() < 4
-                                   ? std::stoi(word)
-                                   : 0;
-            EXPECT_TRUE(number >= 1 && number <= 831) << where << " names " << word;
-        }
+        const auto count = std::distance(std::istream_iterator<std::string>(numbers), {});
         const int weight = weights.at(need.importance);
         EXPECT_TRUE(count > 0 || weight == 1) << where << " is " << need.importance << " and unanswered";
         total += weight;

@@ -46,14 +46,13 @@ public:
 class FakeSubcategories : public SubcategoryBox {
 public:
     void Clear() override { names.clear(); selected = -1; }
-    void SetEnabled(bool on) override { enabled = on; }
+    void SetEnabled(bool) override {}
     void InsertAt(int at, const std::u16string& name) override { names.insert(names.begin() + at, Utf16ToUtf8(name)); }
     void Select(int index) override { selected = index < int(names.size()) ? index : -1; }
     int SelectedIndex() const override { return selected; }
 
     Texts names;
     int selected = -1;
-    bool enabled = false;
 };
 
 struct ShownMessage {

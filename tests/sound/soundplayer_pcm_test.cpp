@@ -25,23 +25,16 @@ struct Played {
 struct Listener {
     platform::RecordingWaveOut device;
     CSoundPlayer player{device};
-    Played Play(const Bytes& clip);
+    Played Play(const Bytes& clip)
+    {
+        player.Close();
+        const int result = OpenClip(player, clip);
+        player.Prepare(0, 400000);
+        player.Stop();
+        player.Play();
+        return {result, player.FramesInBlock(), device.Format(), device.Written().empty() ? Bytes{} : device.Written().back()};
+    }
 };
-
-Played Play(const Bytes& clip)
-{
-    return Listener().Play(clip);
-}
-
-Played Listener::Play(const Bytes& clip)
-{
-    player.Close();
-    const int result = OpenClip(player, clip);
-    player.Prepare(0, 400000);
-    player.Stop();
-    player.Play();
-    return {result, player.FramesInBlock(), device.Format(), device.Written().empty() ? Bytes{} : device.Written().back()};
-}
 
 class PlayedClip : public ::testing::Test {
 protected:
@@ -70,14 +63,14 @@ TEST_F(PlayedClip, EveryWrapperGivesMpg123sSound)
         ASSERT_TRUE(stream.has_value());
         const std::optional<Bytes> reference = ReferenceDecode(*stream);
         ASSERT_TRUE(reference.has_value());
-        const Played bare = Play(*stream);
+        const Played bare = Listener().Play(*stream);
         ASSERT_EQ(bare.openResult, 0);
         EXPECT_EQ(std::tuple(int(bare.format.samplesPerSecond), int(bare.format.channels), bare.block.size()),
                   std::tuple(recipe.rateHz, recipe.channels, std::size_t(bare.framesInBlock) * frameBytes));
         EXPECT_NEAR(double(bare.framesInBlock), double(reference->size() / frameBytes), 1.0) << "frames counted";
         EXPECT_LE(LargestSampleDifference(bare.block, *reference), 8) << "differs from mpg123";
         for (std::size_t w = 0; w < std::size(wrappers); ++w) {
-            const Played wrapped = Play(wrappers[w](*stream));
+            const Played wrapped = Listener().Play(wrappers[w](*stream));
             EXPECT_EQ(wrapped.openResult, 0) << "wrapper " << w;
             EXPECT_EQ(wrapped.format, bare.format) << "wrapper " << w;
             EXPECT_EQ(wrapped.block, bare.block) << "wrapper " << w;
@@ -92,7 +85,7 @@ TEST_F(PlayedClip, AVariableBitrateHeaderFrameIsSteppedByItsOwnLength)
     ASSERT_EQ(std::string(stream->begin() + 13, stream->begin() + 17), "Xing");
     const std::optional<Bytes> reference = ReferenceDecode(*stream); // leaves the header frame out
     ASSERT_TRUE(reference.has_value());
-    const Played played = Play(*stream);
+    const Played played = Listener().Play(*stream);
     ASSERT_EQ(played.openResult, 0);
     // All of the block after the header frame is the stream's sound.
     const Bytes sound(played.block.begin() + std::min<std::size_t>(1152, played.block.size()), played.block.end());
@@ -136,7 +129,7 @@ TEST_F(PlayedClip, DamagedFramesStaySilentLostBytesAreFoundAgainAndTheRestPlays)
     const Played resumed = listener.Play(shortened);
     for (std::size_t i : {18u, 30u})
         EXPECT_LE(LargestSampleDifference(resumed.Slot(i), intact.Slot(i + 1)), 8) << i;
-    const Played cut = Play(Bytes(stream->begin(), stream->end() - 60));
+    const Played cut = Listener().Play(Bytes(stream->begin(), stream->end() - 60));
     EXPECT_EQ(cut.openResult, 0);
     EXPECT_LE(cut.block.size(), intact.block.size()) << "a cut last frame was decoded";
 }

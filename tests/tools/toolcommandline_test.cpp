@@ -34,16 +34,11 @@ TEST(ToolCommandLine, RefusesABadArgumentBeforeDoingAnything)
         {"clip one a.wav", "the phrase number must be a whole number, not 'one'"},
         {"clip 1 a.wav --tempo 0.2", "the tempo must be a number from 0.25 to 4, not '0.2'"},
         {"clip 1 a.wav --tempo 4.5", "not '4.5'"},
-        {"clip --tempo fast 1 a.wav", "not 'fast'"},
         {"clip --tempo nan 1 a.wav", "not 'nan'"},
         {"decode in.mp3 a.wav --rate double", "tessaly-tool decode: --rate takes full|half|quarter, not 'double'"},
         {"decode --bits 8 --channels sideways in.mp3 a.wav", "--channels takes both|mix|left|right, not 'sideways'"},
-        {"decode --bits 24 in.mp3 a.wav", "--bits takes 16|8, not '24'"},
-        {"decode in.mp3", "tessaly-tool decode: missing arguments"},
         {"make-phrasebook --clips book.txt out", "tessaly-tool make-phrasebook: Unknown option 'clips'"},
-        {"make-phrasebook book.txt", "missing arguments: it takes 2, was given 1"},
         {"build-english English.txt", "tessaly-tool build-english: unexpected argument 'English.txt'"},
-        {"build-french --force", "Unknown option 'force'"},
     };
     for (const auto& [arguments, said] : refused) {
         const CommandRun outcome = RunTool(arguments);
