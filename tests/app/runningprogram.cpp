@@ -23,10 +23,16 @@ fs::path PhraseBookFolder(const fs::path& parent, const std::string& name, const
 RunningProgram::RunningProgram(const fs::path& dataFolder, const fs::path& runtime)
 {
     const std::string home = (runtime.parent_path() / "home").string();
-    pid = Spawn({TESSALY_PROGRAM, "--data", dataFolder.string()},
-                {"PATH=/usr/local/bin:/usr/bin:/bin", "HOME=" + home, "XDG_RUNTIME_DIR=" + runtime.string(),
-                 "XDG_DATA_HOME=" + home + "/data", std::string("DISPLAY=") + std::getenv("DISPLAY"),
-                 "QT_QPA_PLATFORM=xcb", "SDL_AUDIODRIVER=dummy", "LANG=C.UTF-8"});
+    std::vector<std::string> environment{"PATH=/usr/local/bin:/usr/bin:/bin", "HOME=" + home,
+                                         "XDG_RUNTIME_DIR=" + runtime.string(), "XDG_DATA_HOME=" + home + "/data",
+                                         std::string("DISPLAY=") + std::getenv("DISPLAY"), "QT_QPA_PLATFORM=xcb",
+                                         "SDL_AUDIODRIVER=dummy", "LANG=C.UTF-8"};
+    // Under a sanitizer build the program keeps the tests' sanitizer settings
+    // (their suppressions of the system libraries' exit leaks among them).
+    for (const char* name : {"ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS", "TSAN_OPTIONS"})
+        if (const char* value = std::getenv(name))
+            environment.push_back(std::string(name) + "=" + value);
+    pid = Spawn({TESSALY_PROGRAM, "--data", dataFolder.string()}, environment);
 }
 
 RunningProgram::~RunningProgram()
