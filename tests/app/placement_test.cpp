@@ -66,8 +66,7 @@ class Placement : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!Desktop().Running())
-            GTEST_SKIP() << Desktop().Failure();
+        SKIP_WITHOUT_DESKTOP();
         TestApp();
         WriteWindowBook();
     }

@@ -1,9 +1,10 @@
-// The program ends within a second on SIGTERM, SIGINT and the window
-// manager's close, whatever it shows at the time, and leaves the favourites
-// whole; a second signal ends it at once.
+// The program's life on a real desktop: one copy per phrase book (a second
+// start brings the first copy's window to the front and ends; a copy that
+// crashed does not count), and its end within a second on SIGTERM, SIGINT and
+// the window manager's close, whatever it shows at the time, with the
+// favourites left whole; a second signal ends it at once.
 
 #include "desktop.h"
-#include "files.h"
 #include "runningprogram.h"
 #include "tempdir.h"
 
@@ -20,8 +21,6 @@ namespace {
 
 // The centre of the About button in the main window, from its dialog units.
 constexpr int kAboutButton[] = {52, 35};
-
-enum class Way { Term, Interrupt, ManagerClose };
 
 struct State {
     const char* name;
@@ -59,15 +58,37 @@ const State kStates[] = {
     {"the chooser", {}, OpenChooser},
 };
 
-const struct { Way way; const char* name; } kWays[] = {
-    {Way::Term, "SIGTERM"}, {Way::Interrupt, "SIGINT"}, {Way::ManagerClose, "the manager's close"}};
+// The ways to ask for the end: a signal, or none for the manager's close of the main window.
+const struct { int signal; const char* name; } kWays[] = {
+    {SIGTERM, "SIGTERM"}, {SIGINT, "SIGINT"}, {0, "the manager's close"}};
 
-class Ending : public ::testing::Test {
+struct Ended {
+    std::optional<int> status;   // none: still running after 5 s
+    std::chrono::milliseconds took;
+};
+
+// Asks for the end in that way and waits for it.
+Ended AskToEnd(RunningProgram& program, int signal)
+{
+    const auto asked = std::chrono::steady_clock::now();
+    if (signal != 0)
+        kill(program.Pid(), signal);
+    else
+        EXPECT_TRUE(AskManagerToClose(*program.MainWindow()));
+    const std::optional<int> status = program.WaitForEnd(5s);
+    return {status, std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - asked)};
+}
+
+bool ExitedCleanly(int status)
+{
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+class Lifetime : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!Desktop().Running())
-            GTEST_SKIP() << Desktop().Failure();
+        SKIP_WITHOUT_DESKTOP();
         fs::create_directories(runtime);
         fs::permissions(runtime, fs::perms::owner_all);
     }
@@ -87,7 +108,35 @@ protected:
 
 } // namespace
 
-TEST_F(Ending, EachWayEndsTheProgramWithinASecondWhateverIsOpen)
+TEST_F(Lifetime, ASecondStartOnTheSameBookBringsTheRunningWindowToTheFrontAndEnds)
+{
+    const fs::path book = PhraseBookFolder(dir.path(), "book"), other = PhraseBookFolder(dir.path(), "other");
+    auto first = std::make_unique<RunningProgram>(book, runtime);
+    ASSERT_TRUE(first->WaitForWindows(1));
+    const WindowId firstWindow = *first->MainWindow();
+    // Another phrase book is another copy, whose window takes the keyboard.
+    RunningProgram elsewhere(other, runtime);
+    ASSERT_TRUE(elsewhere.WaitForWindows(1));
+    ASSERT_TRUE(WaitUntil([&] { return ActiveWindow() == elsewhere.MainWindow(); }));
+
+    RunningProgram second(book, runtime);
+    const std::optional<int> status = second.WaitForEnd(10s);
+    ASSERT_TRUE(status.has_value()) << "the second copy still runs";
+    EXPECT_TRUE(ExitedCleanly(*status)) << "status " << *status;
+    EXPECT_TRUE(WaitUntil([&] { return ActiveWindow() == firstWindow; }, 3s))
+        << "active: " << ActiveWindow().value_or(0) << ", first: " << firstWindow;
+    EXPECT_EQ(first->Windows().size(), 1u);
+
+    // A copy killed outright leaves its socket behind; the next start runs.
+    kill(first->Pid(), SIGKILL);
+    ASSERT_TRUE(first->WaitForEnd(5s).has_value());
+    first.reset();
+    RunningProgram after(book, runtime);
+    EXPECT_TRUE(after.WaitForWindows(1));
+    EXPECT_FALSE(after.WaitForEnd(0ms).has_value());
+}
+
+TEST_F(Lifetime, EachWayEndsTheProgramWithinASecondWhateverIsOpen)
 {
     int folders = 0;
     for (const State& state : kStates)
@@ -98,51 +147,40 @@ TEST_F(Ending, EachWayEndsTheProgramWithinASecondWhateverIsOpen)
             ASSERT_TRUE(WaitUntil([&] { return program.MainWindow().has_value(); }))
                 << when << ": " << program.Windows().size() << " windows, ended: " << program.WaitForEnd(0ms).has_value();
             ASSERT_TRUE(state.reach(program)) << "could not reach " << state.name;
-            const auto asked = std::chrono::steady_clock::now();
-            if (way.way == Way::ManagerClose)
-                ASSERT_TRUE(AskManagerToClose(*program.MainWindow()));
-            else
-                kill(program.Pid(), way.way == Way::Term ? SIGTERM : SIGINT);
-            const std::optional<int> status = program.WaitForEnd(5s);
-            const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - asked);
-            if (!status) {
+            const Ended ended = AskToEnd(program, way.signal);
+            if (!ended.status) {
                 ADD_FAILURE() << when << ": still running after 5 s";
                 continue;
             }
-            EXPECT_LT(took.count(), 1000) << when;
-            EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0) << when << ": status " << *status;
+            EXPECT_LT(ended.took.count(), 1000) << when;
+            EXPECT_TRUE(ExitedCleanly(*ended.status)) << when << ": status " << *ended.status;
             ExpectFavouritesWhole(folder, when);
         }
 }
 
-TEST_F(Ending, ASignalDuringTheStartEndsTheProgramWithinASecond)
+TEST_F(Lifetime, ASignalDuringTheStartEndsTheProgramWithinASecond)
 {
     // At these moments the program is loading, making its window or about to run it.
     for (const int after : {0, 50, 150, 300, 600}) {
         RunningProgram program(PhraseBookFolder(dir.path(), "book" + std::to_string(after)), runtime);
         std::this_thread::sleep_for(std::chrono::milliseconds(after));
-        const auto asked = std::chrono::steady_clock::now();
-        kill(program.Pid(), SIGTERM);
-        const std::optional<int> status = program.WaitForEnd(5s);
-        const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - asked);
-        ASSERT_TRUE(status.has_value()) << after << " ms: still running after 5 s";
-        EXPECT_LT(took.count(), 1000) << after << " ms";
+        const Ended ended = AskToEnd(program, SIGTERM);
+        ASSERT_TRUE(ended.status.has_value()) << after << " ms: still running after 5 s";
+        EXPECT_LT(ended.took.count(), 1000) << after << " ms";
         // Before its handler is in place the signal's default action ends it.
-        EXPECT_TRUE((WIFEXITED(*status) && WEXITSTATUS(*status) == 0) ||
-                    (WIFSIGNALED(*status) && WTERMSIG(*status) == SIGTERM)) << after << " ms: status " << *status;
+        EXPECT_TRUE(ExitedCleanly(*ended.status) || (WIFSIGNALED(*ended.status) && WTERMSIG(*ended.status) == SIGTERM))
+            << after << " ms: status " << *ended.status;
     }
 }
 
-TEST_F(Ending, ASecondSignalEndsTheProgramAtOnce)
+TEST_F(Lifetime, ASecondSignalEndsTheProgramAtOnce)
 {
     RunningProgram program(PhraseBookFolder(dir.path(), "book"), runtime);
     ASSERT_TRUE(program.WaitForWindows(1));
     // Both signals wait while the program is stopped; the first one handled
     // asks for an orderly end, and the other one then ends it by its default action.
-    kill(program.Pid(), SIGSTOP);
-    kill(program.Pid(), SIGTERM);
-    kill(program.Pid(), SIGINT);
-    kill(program.Pid(), SIGCONT);
+    for (const int signal : {SIGSTOP, SIGTERM, SIGINT, SIGCONT})
+        kill(program.Pid(), signal);
     const std::optional<int> status = program.WaitForEnd(5s);
     ASSERT_TRUE(status.has_value());
     EXPECT_TRUE(WIFSIGNALED(*status)) << "status " << *status;
