@@ -51,7 +51,6 @@ TEST(DialogBuilder, TheMainTemplateMakesItsTextsAndStylesAndADropDownShowsOnlyIt
                            qobject_cast<QLabel*>(FindControl(&window, resources::kVersionText))->text()}),
               QStringList({"Basic", "Exact match only", TESSALY_VERSION}));
     EXPECT_LT(FindControl(&window, resources::kSubcategoryBox)->height(), 60);   // of 78 template units
-    EXPECT_EQ(FindControl(&window, 4242), nullptr);
 }
 
 TEST(MessageTableDeathTest, AMistypedTableOrAMissingControlStopsTheWindowBeingBuilt)

@@ -190,18 +190,11 @@ TEST_F(PhraseListBox, TheDropDownKeysOpenTheChooserAndAPickGivesTheKeyboardBack)
     EXPECT_TRUE(list.viewport()->rect().contains(list.LastHit()->slotRect.topLeft()));
 }
 
-TEST(PhraseListRows, RowsAnswerTheirQuestionsAlsoPastTheLastRow)
+TEST_F(PhraseListBox, RowsReadTheirShownTextAndNothingPastEitherEnd)
 {
-    TestApp();
-    CMyListBox list;
-    list.AddPhraseItem(std::make_unique<CItem>(u"Where is [the station|the bus stop]?"));
-    list.AddPlainRow(u"Thank you.");
-    EXPECT_EQ(list.AddPhraseItem(std::make_unique<CItem>(u"[One|Two] coffee")), 2);
-    EXPECT_EQ(std::vector({list.RowText(0), list.RowText(1), list.RowText(2), list.RowText(7)}),
-              std::vector<std::u16string>({u"Where is [the station]?", u"Thank you.", u"[One] coffee", u""}));
-    EXPECT_EQ(list.ItemAt(1), nullptr);
-    list.ClearRows();
-    EXPECT_EQ(std::pair(list.RowCount(), list.RowText(0)), std::pair(0, std::u16string()));
+    EXPECT_EQ(std::vector({list.RowText(-1), list.RowText(0), list.RowText(1), list.RowText(2)}),
+              std::vector<std::u16string>({u"", u"Hello.", u"I need [one] tickets, [please].", u""}));
+    EXPECT_EQ(list.ItemAt(0), nullptr);   // a plain row holds no phrase
 }
 
 TEST(SlotHitTest, EdgesBracketsAndTextOutsideTheSlotsHitNothing)
