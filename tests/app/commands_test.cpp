@@ -1,14 +1,25 @@
-// Keyword search, the favourites and playing.
+// Keyword search (a family's row shows the member that matched, the keyword
+// box completes the book's own words), the favourites and playing.
 
+#include "phrasefixtures.h"
 #include "soundplayer.h"
 #include "windowfixture.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QTest>
 #include <functional>
 
 using namespace resources;
 
-class Commands : public WindowFixture {};
+class Commands : public WindowFixture {
+protected:
+    void Search(const QString& keyword)
+    {
+        Keyword()->setText(keyword);
+        QTest::keyClick(Keyword(), Qt::Key_Return);
+    }
+};
 
 TEST_F(Commands, SearchRunsOnEnterOnlyAfterAChangeAndAnEmptyViewSpeaksAndRelatesNothing)
 {
@@ -38,6 +49,57 @@ TEST_F(Commands, SearchRunsOnEnterOnlyAfterAChangeAndAnEmptyViewSpeaksAndRelates
         }
     }
     EXPECT_EQ(Boxes(), (Boxed{{"This item can't be found", "Lexavant_French"}}));
+}
+
+TEST_F(Commands, ARowShowsTheMemberThatMatchedAndSelectsItsPhrase)
+{
+    OpenWindow(true);
+    Click(kSearchModeButton);
+    const struct { QString keyword; QStringList rows; QString french; } cases[] = {
+        {"four", {"Phrase [four]"}, "Phrase 4 fr"},
+        {"Phrase three", {"Phrase [three]"}, "Phrase 3 fr"},   // a word every phrase holds brings no row
+        {"phrase [two|three", {"Phrase [two]"}, "Phrase 2 fr"},   // only the list text holds this
+    };
+    for (const auto& c : cases) {
+        Search(c.keyword);
+        EXPECT_EQ(Rows(), c.rows) << c.keyword.toStdString();
+        EXPECT_EQ(Translation(), c.french) << c.keyword.toStdString();
+    }
+}
+
+TEST_F(Commands, TheKeywordBoxCompletesTheBooksWordsWithoutCaseOrAccents)
+{
+    std::vector<std::u16string> french;
+    for (int n = 1; n <= 831; ++n)
+        french.push_back(NumberedText(n) + u" fr\r");
+    french[0] = u"Un caf\u00E9 cr\u00E8me\r";
+    WriteFrench(french);
+    OpenWindow(true);
+    Click(kSearchModeButton);
+    QCompleter* completer = Keyword()->completer();
+    ASSERT_NE(completer, nullptr);
+    const struct { const char* typed; QStringList offered; QString taken; } cases[] = {
+        {"CAFE", {"caf\u00E9"}, "caf\u00E9"},
+        {"un cre", {"cr\u00E8me"}, "un cr\u00E8me"},
+        {"phr", {"phrase"}, "phrase"},
+        {"zz", {}, "zz"},
+    };
+    for (const auto& c : cases) {
+        Keyword()->clear();
+        QTest::keyClicks(Keyword(), c.typed);
+        QStringList offered;
+        for (int row = 0; row < completer->completionModel()->rowCount(); ++row)
+            offered << completer->completionModel()->index(row, 0).data().toString();
+        EXPECT_EQ(offered, c.offered) << c.typed;
+        // The arrow keys choose in the popup and Enter takes the word in place of what was typed.
+        if (completer->popup()->isVisible()) {
+            QTest::keyClick(completer->popup(), Qt::Key_Down);
+            QTest::keyClick(completer->popup(), Qt::Key_Return);
+        }
+        EXPECT_EQ(Keyword()->text(), c.taken) << c.typed;
+        EXPECT_FALSE(completer->popup()->isVisible()) << c.typed;
+    }
+    EXPECT_TRUE(Boxes().empty());
 }
 
 TEST_F(Commands, AddingAndRemovingFavourites)

@@ -37,12 +37,18 @@ TEST_F(Keyboard, TheListTakesTheKeyboardAndEnterPlaysOnlyAfterTheChangedKeywordI
     QTest::mouseClick(window->Button(kPlayButton), Qt::LeftButton);
     QTest::keyClick(Focused(), Qt::Key_Down);
     EXPECT_EQ(window->Book().selectedPhrase, 2);
-    // Ctrl+F opens the search with the cursor in the keyword box; the results take the keyboard.
+    // Ctrl+F opens the search with the cursor in the keyword box. When nothing is found the box keeps the
+    // keyboard with the keyword selected, so that the next words typed replace it; results take the keyboard.
     QTest::keyClick(Focused(), Qt::Key_F, Qt::ControlModifier);
     ASSERT_EQ(Focused(), Keyword());
+    QTest::keyClicks(Focused(), "zebra crossing");
+    QTest::keyClick(Focused(), Qt::Key_Return);
+    EXPECT_EQ(Boxes(), (Boxed{{"This item can't be found", "Lexavant_French"}}));
+    ASSERT_EQ(Focused(), Keyword());
+    EXPECT_EQ(Keyword()->selectedText(), "zebra crossing");
     QTest::keyClicks(Focused(), "phrase 12");
     QTest::keyClick(Focused(), Qt::Key_Return);
-    EXPECT_EQ(std::pair(RowCount(), Focused()), std::pair(11, list));
+    EXPECT_EQ(std::tuple(Keyword()->text(), RowCount(), Focused()), std::tuple(QString("phrase 12"), 11, list));
     Keyword()->setText("phrase 13");
     QTest::keyClick(list, Qt::Key_Return);
     EXPECT_EQ(std::pair(Plays(), Rows(1)), std::pair(std::size_t(1), QStringList{"Phrase 13"}));

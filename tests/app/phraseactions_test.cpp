@@ -91,16 +91,25 @@ TEST_F(PhraseActionsTest, TheGuideFollowsTheSelectedPhraseInEveryViewAndIsRead)
     EXPECT_EQ(std::pair(Translation(), GuideShown()), std::pair(QString("Phrase 1 fr"), QString()));
 }
 
-TEST_F(PhraseActionsTest, TheRowMenuOffersThePhraseCommandsWithTheirKeysAndRunsThem)
+// Ctrl+C, Ctrl+Shift+C, the Menu key (handled as Shift+F10 is) and the menu's
+// Copy French run on a real X server in clipboard_x11_test.sh.
+TEST_F(PhraseActionsTest, TheRightButtonOpensTheRowMenuOnItsRowWithThePhraseCommandsAndTheirKeysAndTheyRun)
 {
     SKIP_WITHOUT_CLIP();
     OpenWindow(true);
-    window->PhraseList()->setCurrentRow(2);
-    std::unique_ptr<QMenu> menu(window->Actions()->MakeRowMenu());
-    EXPECT_EQ(Commands(menu.get()),
+    CMyListBox* list = window->PhraseList();
+    list->setCurrentRow(1);
+    const QPoint at = list->visualItemRect(list->item(2)).center();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(list->viewport(), &click);
+    auto* opened = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(list->currentRow(), 2);
+    EXPECT_EQ(Commands(opened),
               (QStringList{"&Play\tReturn", "Play &slowly\tShift+Return", "&Copy French\tCtrl+C",
                            "Copy &English and French with the guide\tCtrl+Shift+C", "Add to &favourites",
                            "&Related phrases"}));
+    opened->close();
 
     TriggerCommand("&Play\t");
     EXPECT_EQ(Plays(), 1u);
@@ -109,7 +118,7 @@ TEST_F(PhraseActionsTest, TheRowMenuOffersThePhraseCommandsWithTheirKeysAndRunsT
     TriggerCommand("Add to");
     EXPECT_EQ(ReadRecords<PhraseRecord>("favorite.dat").size(), 1u);
     Click(kFavouritesViewButton);
-    menu.reset(window->Actions()->MakeRowMenu());
+    std::unique_ptr<QMenu> menu(window->Actions()->MakeRowMenu());
     EXPECT_EQ(Commands(menu.get())[4], "&Remove from favourites");
     Click(kRelatedButton);   // related phrases of a favourite are added, as the button does
     menu.reset(window->Actions()->MakeRowMenu());
@@ -123,23 +132,6 @@ TEST_F(PhraseActionsTest, TheRowMenuOffersThePhraseCommandsWithTheirKeysAndRunsT
     menu.reset(window->Actions()->MakeRowMenu());
     for (QAction* action : menu->actions())
         EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
-}
-
-// Ctrl+C, Ctrl+Shift+C, the Menu key (handled as Shift+F10 is) and the menu's
-// Copy French run on a real X server in clipboard_x11_test.sh; the right
-// button opens the menu on the row it points at.
-TEST_F(PhraseActionsTest, TheRightButtonOpensTheMenuOnItsRow)
-{
-    OpenWindow(true);
-    CMyListBox* list = window->PhraseList();
-    list->setCurrentRow(1);
-    const QPoint at = list->visualItemRect(list->item(3)).center();
-    QContextMenuEvent click(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
-    QApplication::sendEvent(list->viewport(), &click);
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    ASSERT_TRUE(menu);
-    EXPECT_EQ(std::pair(list->currentRow(), Commands(menu).value(2)), std::pair(3, QString("&Copy French\tCtrl+C")));
-    menu->close();
 }
 
 TEST_F(PhraseActionsTest, CtrlPPrintsTheFavouritesOrElseTheListThroughThePrintDialog)

@@ -10,22 +10,16 @@
 
 namespace {
 
-struct Ran {
-    int status;
-    QString output;
-};
+struct Ran { int status; QString output; };
 
-// `program` run with `arguments` (none empty) under `locale`: its exit status and what it said on both streams.
-Ran RunProgram(const QString& program, const QStringList& arguments, const QString& locale = "C.UTF-8")
+// `tessaly-tool sheet ARGUMENTS` under `locale`: its exit status and what it said on both streams.
+Ran Sheet(const std::string& arguments, const std::string& locale = "C.UTF-8")
 {
-    const CommandRun run = RunShell(("LC_ALL=" + locale + " '" + program + "' '" + arguments.join("' '") + "'").toStdString());
+    const CommandRun run = RunShell("LC_ALL=" + locale + " '" TESSALY_TOOL "' sheet " + arguments);
     return {run.status, QString::fromStdString(run.out + run.errors)};
 }
 
-Ran Sheet(const QStringList& arguments, const QString& locale = "C.UTF-8")
-{
-    return RunProgram(TESSALY_TOOL, QStringList{"sheet"} + arguments, locale);
-}
+QString Output(const std::string& command) { return QString::fromStdString(RunShell(command).out); }
 
 } // namespace
 
@@ -42,9 +36,9 @@ protected:
 
 TEST_F(SheetTool, EveryPhraseKeepsItsEnglishFrenchAndGuideOnOnePage)
 {
-    ASSERT_EQ(Sheet({"--data", ".", "book.pdf"}).status, 0);
-    EXPECT_TRUE(RunProgram("pdfinfo", {"book.pdf"}).output.contains(QRegularExpression("Page size: .*A4")));
-    const QStringList pages = RunProgram("pdftotext", {"book.pdf", "-"}).output.split(u'\f', Qt::SkipEmptyParts);
+    ASSERT_EQ(Sheet("--data . book.pdf").status, 0);
+    EXPECT_TRUE(Output("pdfinfo book.pdf").contains(QRegularExpression("Page size: .*A4")));
+    const QStringList pages = Output("pdftotext book.pdf -").split(u'\f', Qt::SkipEmptyParts);
     ASSERT_GT(pages.size(), 20);
     std::vector<int> pageOf(832, -1);
     for (int page = 0; page < pages.size(); ++page) {
@@ -78,13 +72,13 @@ TEST_F(SheetTool, EveryPhraseKeepsItsEnglishFrenchAndGuideOnOnePage)
 TEST_F(SheetTool, TheFavouritesArePrintedOnThePaperOfTheUsersCountryTheFrenchLargest)
 {
     WriteFavourites("mine.dat", {700, 3, 12});
-    ASSERT_EQ(Sheet({"--favourites", "mine.dat", "mine.pdf"}, "en_US.UTF-8").status, 0);
-    EXPECT_TRUE(RunProgram("pdfinfo", {"mine.pdf"}).output.contains(QRegularExpression("Page size: +612 x 792 .*letter")));
-    EXPECT_EQ(RunProgram("pdftotext", {"mine.pdf", "-"}).output.simplified(),
+    ASSERT_EQ(Sheet("--favourites mine.dat mine.pdf", "en_US.UTF-8").status, 0);
+    EXPECT_TRUE(Output("pdfinfo mine.pdf").contains(QRegularExpression("Page size: +612 x 792 .*letter")));
+    EXPECT_EQ(Output("pdftotext mine.pdf -").simplified(),
               "French phrases Basic Phrase three Phrase 3 fr frahz 3 Phrase 12 Phrase 12 fr frahz 12 Shopping "
               "Phrase 700 Phrase 700 fr frahz 700 Page 1");
     // Word heights in points: the French stands out from the English and the guide.
-    const QString boxes = RunProgram("pdftotext", {"-bbox", "mine.pdf", "-"}).output;
+    const QString boxes = Output("pdftotext -bbox mine.pdf -");
     const QRegularExpression word("yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" yMax=\"([\\d.]+)\">(\\w+)</word>");
     double french = 1e9, other = 0;
     for (auto match = word.globalMatch(boxes); match.hasNext();) {
@@ -101,19 +95,15 @@ TEST_F(SheetTool, TheFavouritesArePrintedOnThePaperOfTheUsersCountryTheFrenchLar
 
 TEST_F(SheetTool, BadArgumentsAndMissingFilesAreRefusedWithAReason)
 {
-    const struct {
-        QStringList arguments;
-        int status;
-        QString says;
-    } cases[] = {   // (the command line's own refusals are those toolcommandline_test checks)
-        {{"a.pdf", "b.pdf"}, 2, "unexpected argument 'b.pdf'"},
-        {{"--favourites", "none.dat", "a.pdf"}, 1, "cannot read \"none.dat\""},
-        {{"--data", "nowhere", "a.pdf"}, 1, "no phrase book in \"nowhere\""},
-        {{"--data", ".", "no/such/folder/a.pdf"}, 1, "cannot write \"no/such/folder/a.pdf\""},
+    // (The command line's own refusals are those toolcommandline_test checks.)
+    const struct { std::string arguments; int status; QString says; } cases[] = {
+        {"--favourites none.dat a.pdf", 1, "cannot read \"none.dat\""},
+        {"--data nowhere a.pdf", 1, "no phrase book in \"nowhere\""},
+        {"--data . no/such/folder/a.pdf", 1, "cannot write \"no/such/folder/a.pdf\""},
     };
     for (const auto& c : cases) {
         const Ran ran = Sheet(c.arguments);
-        EXPECT_EQ(ran.status, c.status) << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(ran.status, c.status) << c.arguments;
         EXPECT_TRUE(ran.output.contains(c.says)) << ran.output.toStdString();
     }
     EXPECT_FALSE(FileExists("a.pdf"));
