@@ -152,7 +152,7 @@ TEST_F(Reading, TheAccessibilityTreeNamesAndDescribesEveryControl)
     OpenWindow(true);
     EXPECT_EQ(Read({kPlayButton, kFavouriteToggleButton, kTranslationText}, {kSubcategoryBox}),
               (QStringList{"Play sound", "Add to Favorite", "Phrase 1 fr", "Sub category:"}));
-    // (The rows, the open word chooser and the buttons named by their words are read from outside the program,
+    // (The rows, the open word chooser and the buttons named by their words are read off the accessibility bus,
     // as a screen reader reads them, by accessibility_bus_test.)
     // The names follow the captions and the tips as the mode changes; the two search buttons stay apart.
     Click(kSearchModeButton);
