@@ -18,14 +18,6 @@ struct Window : QWidget {};
 
 void Handle(Window&) {}
 
-template <class T>
-T* Make(QWidget* parent, int id)
-{
-    auto* control = new T(parent);
-    SetControlId(control, id);
-    return control;
-}
-
 // Two rows that cannot be bound, besides two that can.
 const MessageRow<Window> kTable[] = {
     {1101, Notification::Clicked, Handle},   {1020, Notification::TextChanged, Handle},
@@ -59,15 +51,15 @@ TEST(MessageTableDeathTest, AMistypedTableOrAMissingControlStopsTheWindowBeingBu
     auto bindAll = [] {
         TestApp();
         Window window;
-        Make<QPushButton>(&window, 1101);
-        Make<QLineEdit>(&window, 1020);
+        SetControlId(new QPushButton(&window), 1101);
+        SetControlId(new QLineEdit(&window), 1020);
         BindWholeMessageTable<Window>(window, &window, kTable);
     };
     EXPECT_DEATH(bindAll(), "cannot bind: 9999, 1020");
     auto requireWrongKind = [] {
         TestApp();
         Window window;
-        Make<QPushButton>(&window, 1020);
+        SetControlId(new QPushButton(&window), 1020);
         RequireControl<QLineEdit>(&window, 1020);
     };
     EXPECT_DEATH(requireWrongKind(), "no QLineEdit with control id 1020");

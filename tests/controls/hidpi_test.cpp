@@ -21,16 +21,11 @@ QApplication& ScaledApp()
 
 QImage Rgb(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
 
-// How the fine picture compares with the plain one: the share of its pixels
-// that differ from the plain one doubled, and the mean difference of each
-// channel from the plain one once it is halved (each pixel the mean of the
-// four it covers), over the pixels of `area`.
-struct Comparison {
-    double notDoubled;
-    double meanDifference;
-};
-
-Comparison Compare(const QImage& fine, const QImage& plain, const QRegion& area)
+// How the fine picture compares with the plain one over the pixels of `area`:
+// the share of its pixels that differ from the plain one doubled, and the mean
+// difference of each channel from the plain one once it is halved (each pixel
+// the mean of the four it covers).
+std::pair<double, double> Compare(const QImage& fine, const QImage& plain, const QRegion& area)
 {
     const QImage finePixels = Rgb(fine), plainPixels = Rgb(plain),
                  doubled = plainPixels.scaled(plain.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation),
@@ -89,9 +84,9 @@ TEST(HighDensity, TheSkinsAreDrawnFromTheirFinerBitmapsWithTheSameShape)
 
         // Within the shape, the picture is the plain one drawn finer: not its pixels doubled, yet the same
         // picture once halved again.
-        const Comparison compared = Compare(shown, plain, shape);
-        EXPECT_GT(compared.notDoubled, 0.05);
-        EXPECT_LT(compared.meanDifference, 2.0);
+        const auto [notDoubled, meanDifference] = Compare(shown, plain, shape);
+        EXPECT_GT(notDoubled, 0.05);
+        EXPECT_LT(meanDifference, 2.0);
     }
 }
 
