@@ -2,7 +2,7 @@
 // manager, started before the first test reaches the window system (listing
 // the tests starts none).
 
-#include "desktop.h"
+#include "desktopwindows.h"
 
 #include <QByteArray>
 #include <gtest/gtest.h>

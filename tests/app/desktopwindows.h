@@ -1,7 +1,10 @@
 #pragma once
-// What the window system itself says of windows on the private desktop, as a
-// user's tools see it (xwininfo, xdotool), and what the window manager is
-// asked to do to them, for comparing with what the program believes.
+// The private desktop the tests against a real window manager share; what the
+// window system itself says of windows on it, as a user's tools see it
+// (xwininfo, xdotool), and what the window manager is asked to do to them, for
+// comparing with what the program believes.
+
+#include "privatedesktop.h"
 
 #include <QRect>
 #include <chrono>
@@ -9,6 +12,11 @@
 #include <string>
 #include <sys/types.h>
 #include <vector>
+
+// Started before the first test (desktop.cpp).
+const PrivateDesktop& Desktop();
+#define SKIP_WITHOUT_DESKTOP() \
+    if (!Desktop().Running()) GTEST_SKIP() << Desktop().Failure()
 
 using WindowId = unsigned long;
 

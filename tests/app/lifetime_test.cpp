@@ -4,7 +4,7 @@
 // the window manager's close, whatever it shows at the time, with the
 // favourites left whole; a second signal ends it at once.
 
-#include "desktop.h"
+#include "desktopwindows.h"
 #include "runningprogram.h"
 #include "tempdir.h"
 
@@ -62,21 +62,19 @@ const State kStates[] = {
 const struct { int signal; const char* name; } kWays[] = {
     {SIGTERM, "SIGTERM"}, {SIGINT, "SIGINT"}, {0, "the manager's close"}};
 
-struct Ended {
-    std::optional<int> status;   // none: still running after 5 s
-    std::chrono::milliseconds took;
-};
-
-// Asks for the end in that way and waits for it.
-Ended AskToEnd(RunningProgram& program, int signal)
+// Asks for the end in one of those ways and expects it within a second; the wait status (none after 5 s).
+std::optional<int> EndWithinASecond(RunningProgram& program, int signal, const std::string& when)
 {
     const auto asked = std::chrono::steady_clock::now();
     if (signal != 0)
         kill(program.Pid(), signal);
     else
-        EXPECT_TRUE(AskManagerToClose(*program.MainWindow()));
+        EXPECT_TRUE(AskManagerToClose(*program.MainWindow())) << when;
     const std::optional<int> status = program.WaitForEnd(5s);
-    return {status, std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - asked)};
+    const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - asked);
+    EXPECT_TRUE(status.has_value()) << when << ": still running after 5 s";
+    EXPECT_LT(took.count(), 1000) << when;
+    return status;
 }
 
 bool ExitedCleanly(int status)
@@ -147,13 +145,8 @@ TEST_F(Lifetime, EachWayEndsTheProgramWithinASecondWhateverIsOpen)
             ASSERT_TRUE(WaitUntil([&] { return program.MainWindow().has_value(); }))
                 << when << ": " << program.Windows().size() << " windows, ended: " << program.WaitForEnd(0ms).has_value();
             ASSERT_TRUE(state.reach(program)) << "could not reach " << state.name;
-            const Ended ended = AskToEnd(program, way.signal);
-            if (!ended.status) {
-                ADD_FAILURE() << when << ": still running after 5 s";
-                continue;
-            }
-            EXPECT_LT(ended.took.count(), 1000) << when;
-            EXPECT_TRUE(ExitedCleanly(*ended.status)) << when << ": status " << *ended.status;
+            const std::optional<int> status = EndWithinASecond(program, way.signal, when);
+            EXPECT_TRUE(status && ExitedCleanly(*status)) << when << ": status " << status.value_or(-1);
             ExpectFavouritesWhole(folder, when);
         }
 }
@@ -164,12 +157,11 @@ TEST_F(Lifetime, ASignalDuringTheStartEndsTheProgramWithinASecond)
     for (const int after : {0, 50, 150, 300, 600}) {
         RunningProgram program(PhraseBookFolder(dir.path(), "book" + std::to_string(after)), runtime);
         std::this_thread::sleep_for(std::chrono::milliseconds(after));
-        const Ended ended = AskToEnd(program, SIGTERM);
-        ASSERT_TRUE(ended.status.has_value()) << after << " ms: still running after 5 s";
-        EXPECT_LT(ended.took.count(), 1000) << after << " ms";
+        const std::optional<int> status = EndWithinASecond(program, SIGTERM, std::to_string(after) + " ms");
+        ASSERT_TRUE(status.has_value());
         // Before its handler is in place the signal's default action ends it.
-        EXPECT_TRUE(ExitedCleanly(*ended.status) || (WIFSIGNALED(*ended.status) && WTERMSIG(*ended.status) == SIGTERM))
-            << after << " ms: status " << *ended.status;
+        EXPECT_TRUE(ExitedCleanly(*status) || (WIFSIGNALED(*status) && WTERMSIG(*status) == SIGTERM))
+            << after << " ms: status " << *status;
     }
 }
 

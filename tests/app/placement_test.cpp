@@ -2,7 +2,6 @@
 // manager: what the program believes against what the window system shows,
 // when the window opens and after the manager or a drag has moved it.
 
-#include "desktop.h"
 #include "desktopwindows.h"
 #include "platform/messagebox.h"
 #include "platform/windowposition.h"
