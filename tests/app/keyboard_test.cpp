@@ -3,7 +3,6 @@
 
 #include "controlid.h"
 #include "resources/dialogtemplate.h"
-#include "slotchooser.h"
 #include "windowfixture.h"
 
 #include <QAccessible>
@@ -158,22 +157,4 @@ TEST_F(Reading, TheAccessibilityTreeNamesAndDescribesEveryControl)
     Click(kSearchModeButton);
     EXPECT_EQ(Read({kKeywordBox, kPhraseList, kRunSearchButton, kSearchModeButton}, {kKeywordBox}),
               (QStringList{"Your key word", "Your phrases", "Go", "Search", "Your key word:"}));
-}
-
-// That only the selected row carries its French is heard through the
-// accessibility bus (accessibility_bus_test); here, that a rewritten row keeps
-// it and a new view starts with its first row described. (Read from the row
-// itself: without a screen reader the accessibility layer keeps its old rows.)
-TEST_F(Reading, ARewrittenRowAndANewViewsFirstRowCarryTheirFrench)
-{
-    OpenWindow(true);
-    CMyListBox* list = window->PhraseList();
-    list->setCurrentRow(1);
-    ASSERT_TRUE(list->OpenFirstSlot());
-    list->Chooser()->setCurrentIndex(1);
-    emit list->Chooser()->activated(1);
-    EXPECT_EQ(list->item(1)->text() + " / " + list->item(1)->data(Qt::AccessibleDescriptionRole).toString(),
-              "Phrase [three] / Phrase 3 fr");
-    Click(kTravelButton);
-    EXPECT_EQ(list->item(0)->data(Qt::AccessibleDescriptionRole).toString(), Translation());
 }
