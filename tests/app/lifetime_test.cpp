@@ -19,9 +19,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// The centre of the About button in the main window, from its dialog units.
-constexpr int kAboutButton[] = {52, 35};
-
 struct State {
     const char* name;
     std::vector<std::string> leftOut;   // phrase book files missing
@@ -32,6 +29,13 @@ struct State {
 bool Keys(const std::string& keys)
 {
     return Xdotool("key --delay 50 " + keys);
+}
+
+// Clicks the About button, at its centre in the main window (from its dialog units).
+bool ClickAbout(const RunningProgram& program)
+{
+    const std::optional<WindowId> main = program.MainWindow();
+    return main && Xdotool("mousemove --window " + std::to_string(*main) + " 52 35 click 1");
 }
 
 // Opens the chooser on the first row of the list that has one.
@@ -54,7 +58,7 @@ const State kStates[] = {
     {"\"This item can't be found\"", {},
      [](const RunningProgram& p) { return Keys("ctrl+f") && Xdotool("type zqxjw") && Keys("Return") && p.WaitForWindows(2); }},
     {"the about box", {},
-     [](const RunningProgram& p) { return p.Click(kAboutButton[0], kAboutButton[1]) && p.WaitForWindows(2); }},
+     [](const RunningProgram& p) { return ClickAbout(p) && p.WaitForWindows(2); }},
     {"the chooser", {}, OpenChooser},
 };
 

@@ -54,13 +54,6 @@ std::optional<WindowId> RunningProgram::MainWindow() const
     return std::nullopt;
 }
 
-bool RunningProgram::Click(int x, int y) const
-{
-    const std::optional<WindowId> main = MainWindow();
-    return main && Xdotool("mousemove --window " + std::to_string(*main) + " " + std::to_string(x) + " " +
-                           std::to_string(y) + " click 1");
-}
-
 std::optional<int> RunningProgram::WaitForEnd(std::chrono::milliseconds limit)
 {
     if (status)

@@ -31,8 +31,6 @@ public:
     bool WaitForWindows(std::size_t count) const;
     // The main window (the size of the skin), once shown.
     std::optional<WindowId> MainWindow() const;
-    // Clicks at a point of the main window.
-    bool Click(int x, int y) const;
 
     // Waits up to `limit` for the program to end; its wait status.
     std::optional<int> WaitForEnd(std::chrono::milliseconds limit);
