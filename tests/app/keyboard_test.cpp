@@ -55,28 +55,6 @@ TEST_F(Keyboard, TheListTakesTheKeyboardAndEnterPlaysOnlyAfterTheChangedKeywordI
     EXPECT_EQ(Plays(), 2u);
 }
 
-TEST_F(Keyboard, ArrowsInTheSubcategoryBoxKeepTheKeyboardThereWhileTheListFollows)
-{
-    OpenWindow(true);
-    Subcategory()->setFocus(Qt::TabFocusReason);
-    const auto shown = [this] { return std::pair(Subcategory()->currentIndex(), Rows(RowCount())); };
-    const auto first = shown();
-    // Some neighbouring subcategories share their first phrases; the list
-    // changes within a few steps.
-    bool listFollowed = false;
-    for (int step = 1; step < Subcategory()->count() && !listFollowed; ++step) {
-        QTest::keyClick(Focused(), Qt::Key_Down);
-        ASSERT_EQ(Focused(), Subcategory()) << step;
-        EXPECT_EQ(shown().first, first.first + step);
-        listFollowed = shown().second != first.second;
-    }
-    EXPECT_TRUE(listFollowed);
-    while (Subcategory()->currentIndex() > first.first)
-        QTest::keyClick(Focused(), Qt::Key_Up);
-    EXPECT_EQ(shown(), first);
-    EXPECT_EQ(Focused(), Subcategory());
-}
-
 TEST_F(Keyboard, TabWalksTheControlsInScreenOrderAndKeysPressTheFocusedButton)
 {
     OpenWindow(true);

@@ -11,7 +11,7 @@ using namespace resources;
 
 class Navigation : public WindowFixture {};
 
-TEST_F(Navigation, EveryCategoryButtonListsItsWholeCategoryFromAllAtItsFirstRow)
+TEST_F(Navigation, EveryCategoryButtonListsItsWholeCategoryFromAllAtItsFirstRowAndTheArrowsChooseASubcategory)
 {
     // Basic holds phrases 1 to 171, the family 2-4 in one row.
     const struct { int button, code, first, rows; } categories[] = {
@@ -31,9 +31,15 @@ TEST_F(Navigation, EveryCategoryButtonListsItsWholeCategoryFromAllAtItsFirstRow)
                                 window->Book().selectedPhrase, list->verticalScrollBar()->value(), list->SelectedRow(),
                                 inSight};
     };
+    // The sixth subcategory, five steps down with the arrow keys: the list follows while the keyboard stays there.
+    auto sixthSubcategory = [&] {
+        Subcategory()->setFocus(Qt::TabFocusReason);
+        for (int step = 0; step < 5; ++step)
+            QTest::keyClick(Subcategory(), Qt::Key_Down);
+        EXPECT_EQ(Focused(), Subcategory());
+    };
     for (const auto& c : categories) {
-        Subcategory()->setCurrentIndex(5);
-        emit Subcategory()->activated(5);   // a subcategory of the last category chosen
+        sixthSubcategory();   // a subcategory of the last category chosen
         QTest::keyClick(list, Qt::Key_End);
         Click(c.button);
         EXPECT_EQ(shown(), (std::vector<int>{c.code, 0, c.rows, c.first, 0, 0, 1}));
@@ -41,8 +47,7 @@ TEST_F(Navigation, EveryCategoryButtonListsItsWholeCategoryFromAllAtItsFirstRow)
     Click(kTravelButton);
     QTest::keyClick(list, Qt::Key_End);
     ASSERT_GT(list->verticalScrollBar()->value(), 0);
-    Subcategory()->setCurrentIndex(5);
-    emit Subcategory()->activated(5);
+    sixthSubcategory();
     EXPECT_EQ(Subcategory()->currentText(), "Signs");
     EXPECT_EQ(shown(), (std::vector<int>{200, 5, 26, 268, 0, 0, 1}));
     EXPECT_TRUE(Boxes().empty());
