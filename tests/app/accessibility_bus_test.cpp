@@ -140,13 +140,18 @@ TEST_F(Bus, AScreenReaderOnTheBusHearsTheNamesTheWindowShowsAndTheSelectedRowsFr
     // The open word chooser offers its words as items (on this desktop a combo box is named by its value);
     // a row rewritten by a pick, and a new view's first row, carry their French.
     const std::pair<std::function<void()>, std::vector<const char*>> steps[] = {
-        {[] {}, {"push button\tBasic\tGeneral Category", "push button\tSearch\tSearch", "push button\tGo\tSearch OK",
-                 "label\tPhrase 2 fr\tFrench translation", "list item\tPhrase [two]\tPhrase 2 fr", "list item\tPhrase 1"}},
+        {[] {}, {"push button\tBasic\tGeneral Category", "push button\tPlay sound\tPlay sound",
+                 "push button\tAdd to Favorite\tAdd to Favorite", "label\tPhrase 2 fr\tFrench translation",
+                 "combo box\tAll\tSub category:", "list item\tPhrase [two]\tPhrase 2 fr", "list item\tPhrase 1"}},
         {[&] { ASSERT_TRUE(list->OpenFirstSlot()); },
          {"combo box\ttwo\tAnother word for the one in brackets", "list item\ttwo", "list item\tthree", "list item\tfour"}},
         {[&] { list->Chooser()->setCurrentIndex(1); emit list->Chooser()->activated(1); },
          {"list item\tPhrase [three]\tPhrase 3 fr"}},
         {[&] { Click(kTravelButton); }, {"list item\tPhrase 172\tPhrase 172 fr"}},
+        // The names follow the captions and the tips as the mode changes; the two search buttons stay apart.
+        {[&] { Click(kSearchModeButton); },
+         {"text\tYour key word\tYour key word:", "push button\tGo\tSearch", "push button\tSearch\tSearch",
+          "list\tYour phrases\tEnter or Space plays the selected phrase; F4 offers other words for the word in brackets."}},
     };
     for (const auto& [act, heard] : steps) {
         act();
