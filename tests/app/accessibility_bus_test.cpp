@@ -13,25 +13,22 @@
 #include <QDBusVariant>
 #include <QTest>
 #include <functional>
+#include <tuple>
 
 using namespace resources;
 
 namespace {
 
-// What the accessibility layer was told: the event, its object, and the name
-// and description of what it is about (the object or one of its children).
-struct Told {
-    QAccessible::Event type;
-    QObject* object;
-    QString name, description;
-};
-std::vector<Told> told;
+// What the accessibility layer was told: each event, its object, and the name
+// and description of what it is about (the object or one of its children) as
+// "name / description".
+std::vector<std::tuple<QAccessible::Event, QObject*, QString>> told;
 
 void Record(QAccessibleEvent* event)
 {
     QAccessibleInterface* about = event->accessibleInterface();
-    told.push_back({event->type(), event->object(), about ? about->text(QAccessible::Name) : QString(),
-                    about ? about->text(QAccessible::Description) : QString()});
+    told.emplace_back(event->type(), event->object(),
+                      about ? about->text(QAccessible::Name) + " / " + about->text(QAccessible::Description) : "");
 }
 
 // An object on the accessibility bus.
@@ -120,16 +117,15 @@ TEST_F(Bus, TheFrenchIsToldWithTheRowAsTheSelectionMoves)
     QTest::keyClick(window->PhraseList(), Qt::Key_Down);
     QAccessible::installUpdateHandler(previous);
 
-    QWidget* french = window->Control(kTranslationText);
     QStringList rowsTold, frenchTold;
-    for (const Told& event : told) {
-        if (event.object == window->PhraseList() && event.type == QAccessible::DescriptionChanged)
-            rowsTold << event.name + " / " + event.description;
-        if (event.object == french && event.type == QAccessible::NameChanged)
-            frenchTold << event.name;
+    for (const auto& [type, object, said] : told) {
+        if (object == window->PhraseList() && type == QAccessible::DescriptionChanged)
+            rowsTold << said;
+        if (object == window->Control(kTranslationText) && type == QAccessible::NameChanged)
+            frenchTold << said;
     }
     EXPECT_EQ(rowsTold, (QStringList{"Phrase [two] / Phrase 2 fr", "Phrase 5 / Phrase 5 fr"}));
-    EXPECT_EQ(frenchTold, (QStringList{"Phrase 2 fr", "Phrase 5 fr"}));
+    EXPECT_EQ(frenchTold, (QStringList{"Phrase 2 fr / French translation", "Phrase 5 fr / French translation"}));
 }
 
 TEST_F(Bus, AScreenReaderOnTheBusHearsTheNamesTheWindowShowsAndTheSelectedRowsFrench)
