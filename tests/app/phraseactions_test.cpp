@@ -1,18 +1,13 @@
-// The pronunciation guide under the French, the row menu, copying and the
-// printed phrase sheet.
+// The pronunciation guide under the French, the row menu and copying.
 
 #include "guidepanel.h"
 #include "phraseactions.h"
 #include "phrasefixtures.h"
-#include "platform/printdialog.h"
-#include "processes.h"
-#include "programs.h"
 #include "windowfixture.h"
 
 #include <QAccessible>
 #include <QClipboard>
 #include <QMenu>
-#include <QPrinter>
 #include <QTest>
 #include <functional>
 
@@ -27,12 +22,6 @@ QStringList Commands(QMenu* menu)
     for (QAction* action : menu->actions())
         commands << action->text();
     return commands;
-}
-
-// The text of a PDF, its pages apart by form feeds.
-QString PdfText(const std::string& file)
-{
-    return QString::fromStdString(RunShell("pdftotext -layout '" + file + "' -").out);
 }
 
 } // namespace
@@ -132,36 +121,4 @@ TEST_F(PhraseActionsTest, TheRightButtonOpensTheRowMenuOnItsRowWithThePhraseComm
     menu.reset(window->Actions()->MakeRowMenu());
     for (QAction* action : menu->actions())
         EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
-}
-
-TEST_F(PhraseActionsTest, CtrlPPrintsTheFavouritesOrElseTheListThroughThePrintDialog)
-{
-    if (!HaveProgram("pdftotext"))
-        GTEST_SKIP() << "pdftotext is needed (tools/install-packages installs poppler-utils)";
-    OpenWindow(true);
-    int asked = 0;
-    const platform::PrinterChooserOverride chooser([&](QPrinter& printer) {
-        ++asked;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName("sheet.pdf");
-        return asked != 3;   // the third time the user cancels
-    });
-    Click(kQuestionButton);
-    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
-    const QString list = PdfText("sheet.pdf");
-    // No favourites: the Question list, every phrase with its French and guide.
-    EXPECT_TRUE(list.contains("Question") && list.contains("Phrase 765 fr") && list.contains("frahz 831"));
-    EXPECT_FALSE(list.contains("Phrase 764"));
-
-    window->PhraseList()->setCurrentRow(4);
-    Click(kFavouriteToggleButton);
-    Click(kBasicButton);
-    Click(kFavouriteToggleButton);
-    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
-    const QString favourites = PdfText("sheet.pdf").simplified();
-    EXPECT_EQ(favourites, "French phrases Basic Phrase 1 Phrase 1 fr frahz 1 Question Phrase 769 Phrase 769 fr "
-                          "frahz 769 Page 1");
-    std::filesystem::remove("sheet.pdf");
-    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
-    EXPECT_EQ(std::pair(asked, FileExists("sheet.pdf")), std::pair(3, false));
 }

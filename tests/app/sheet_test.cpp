@@ -1,27 +1,64 @@
-// `tessaly-tool sheet`: the phrase sheet as a PDF file, read back as text:
-// what it holds, where its pages break, its paper and its refusals.
+// The phrase sheet as a PDF file, read back as text: printed from the window,
+// and made by `tessaly-tool sheet`, what it holds, where its pages break, its
+// paper and its refusals.
 
 #include "phrasefixtures.h"
+#include "platform/printdialog.h"
 #include "processes.h"
 #include "programs.h"
 #include "windowfixture.h"
 
+#include <QPrinter>
 #include <QRegularExpression>
+#include <QTest>
+
+using namespace resources;
 
 namespace {
 
-struct Ran { int status; QString output; };
-
-// `tessaly-tool sheet ARGUMENTS` under `locale`: its exit status and what it said on both streams.
-Ran Sheet(const std::string& arguments, const std::string& locale = "C.UTF-8")
+// `tessaly-tool sheet ARGUMENTS` under `locale`: its exit status, and what it said on either stream as its output.
+CommandRun Sheet(const std::string& arguments, const std::string& locale = "C.UTF-8")
 {
-    const CommandRun run = RunShell("LC_ALL=" + locale + " '" TESSALY_TOOL "' sheet " + arguments);
-    return {run.status, QString::fromStdString(run.out + run.errors)};
+    return RunShell("LC_ALL=" + locale + " '" TESSALY_TOOL "' sheet " + arguments + " 2>&1");
 }
 
 QString Output(const std::string& command) { return QString::fromStdString(RunShell(command).out); }
 
 } // namespace
+
+class PrintedFromTheWindow : public WindowFixture {};
+
+TEST_F(PrintedFromTheWindow, CtrlPPrintsTheFavouritesOrElseTheListThroughThePrintDialog)
+{
+    if (!HaveProgram("pdftotext"))
+        GTEST_SKIP() << "pdftotext is needed (tools/install-packages installs poppler-utils)";
+    OpenWindow(true);
+    int asked = 0;
+    const platform::PrinterChooserOverride chooser([&](QPrinter& printer) {
+        ++asked;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName("sheet.pdf");
+        return asked != 3;   // the third time the user cancels
+    });
+    Click(kQuestionButton);
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
+    const QString list = Output("pdftotext -layout sheet.pdf -");
+    // No favourites: the Question list, every phrase with its French and guide.
+    EXPECT_TRUE(list.contains("Question") && list.contains("Phrase 765 fr") && list.contains("frahz 831"));
+    EXPECT_FALSE(list.contains("Phrase 764"));
+
+    window->PhraseList()->setCurrentRow(4);
+    Click(kFavouriteToggleButton);
+    Click(kBasicButton);
+    Click(kFavouriteToggleButton);
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
+    const QString favourites = Output("pdftotext -layout sheet.pdf -").simplified();
+    EXPECT_EQ(favourites, "French phrases Basic Phrase 1 Phrase 1 fr frahz 1 Question Phrase 769 Phrase 769 fr "
+                          "frahz 769 Page 1");
+    std::filesystem::remove("sheet.pdf");
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(std::pair(asked, FileExists("sheet.pdf")), std::pair(3, false));
+}
 
 class SheetTool : public ::testing::Test {
 protected:
@@ -96,15 +133,15 @@ TEST_F(SheetTool, TheFavouritesArePrintedOnThePaperOfTheUsersCountryTheFrenchLar
 TEST_F(SheetTool, BadArgumentsAndMissingFilesAreRefusedWithAReason)
 {
     // (The command line's own refusals are those toolcommandline_test checks.)
-    const struct { std::string arguments; int status; QString says; } cases[] = {
+    const struct { std::string arguments; int status; std::string says; } cases[] = {
         {"--favourites none.dat a.pdf", 1, "cannot read \"none.dat\""},
         {"--data nowhere a.pdf", 1, "no phrase book in \"nowhere\""},
         {"--data . no/such/folder/a.pdf", 1, "cannot write \"no/such/folder/a.pdf\""},
     };
     for (const auto& c : cases) {
-        const Ran ran = Sheet(c.arguments);
+        const CommandRun ran = Sheet(c.arguments);
         EXPECT_EQ(ran.status, c.status) << c.arguments;
-        EXPECT_TRUE(ran.output.contains(c.says)) << ran.output.toStdString();
+        EXPECT_NE(ran.out.find(c.says), std::string::npos) << ran.out;
     }
     EXPECT_FALSE(FileExists("a.pdf"));
 }
