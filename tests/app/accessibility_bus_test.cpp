@@ -3,6 +3,7 @@
 // window sends as the user moves, and its tree read off the bus.
 
 #include "slotchooser.h"
+#include "tessalyversion.h"
 #include "windowfixture.h"
 
 #include <QAccessible>
@@ -138,6 +139,7 @@ TEST_F(Bus, AScreenReaderOnTheBusHearsTheNamesTheWindowShowsAndTheSelectedRowsFr
     const std::pair<std::function<void()>, std::vector<const char*>> steps[] = {
         {[] {}, {"push button\tBasic\tGeneral Category", "push button\tPlay sound\tPlay sound",
                  "push button\tAdd to Favorite\tAdd to Favorite", "label\tPhrase 2 fr\tFrench translation",
+                 "label\tSay it: frahz 2\tPronunciation guide; IPA: fʁɑz 2", "label\t" TESSALY_VERSION "\tVersion",
                  "combo box\tAll\tSub category:", "list item\tPhrase [two]\tPhrase 2 fr", "list item\tPhrase 1"}},
         {[&] { ASSERT_TRUE(list->OpenFirstSlot()); },
          {"combo box\ttwo\tAnother word for the one in brackets", "list item\ttwo", "list item\tthree", "list item\tfour"}},
@@ -146,7 +148,8 @@ TEST_F(Bus, AScreenReaderOnTheBusHearsTheNamesTheWindowShowsAndTheSelectedRowsFr
         {[&] { Click(kTravelButton); }, {"list item\tPhrase 172\tPhrase 172 fr"}},
         // The names follow the captions and the tips as the mode changes; the two search buttons stay apart.
         {[&] { Click(kSearchModeButton); },
-         {"text\tYour key word\tYour key word:", "push button\tGo\tSearch", "push button\tSearch\tSearch",
+         {"text\tYour key word\tYour key word:", "check box\tExact match only\tExact match only",
+          "push button\tGo\tSearch", "push button\tSearch\tSearch",
           "list\tYour phrases\tEnter or Space plays the selected phrase; F4 offers other words for the word in brackets."}},
     };
     for (const auto& [act, heard] : steps) {

@@ -5,7 +5,6 @@
 #include "phrasefixtures.h"
 #include "windowfixture.h"
 
-#include <QAccessible>
 #include <QClipboard>
 #include <QMenu>
 #include <QTest>
@@ -39,7 +38,7 @@ protected:
     }
 };
 
-TEST_F(PhraseActionsTest, TheGuideFollowsTheSelectedPhraseInEveryViewAndIsRead)
+TEST_F(PhraseActionsTest, TheGuideFollowsTheSelectedPhraseInEveryView)
 {
     OpenWindow(true);
     const struct {
@@ -59,15 +58,13 @@ TEST_F(PhraseActionsTest, TheGuideFollowsTheSelectedPhraseInEveryViewAndIsRead)
         EXPECT_EQ(GuideShown(), step.guide);
         if (step.guide.isEmpty())
             continue;
-        // Under the French, inside the translation's place, and read out.
+        // Under the French, inside the translation's place. (What a screen reader hears of it,
+        // accessibility_bus_test checks.)
         const QRect french = window->Control(kTranslationText)->geometry();
         const QRect guide = window->Guide()->geometry();
         EXPECT_TRUE(guide.top() > french.top() + 10 && guide.bottom() <= french.bottom() + 1 &&
                     guide.left() == french.left())
             << guide.top() << " " << guide.bottom();
-        QAccessibleInterface* read = QAccessible::queryAccessibleInterface(window->Guide());
-        EXPECT_EQ(std::pair(read->text(QAccessible::Name), read->text(QAccessible::Description)),
-                  std::pair("Say it: " + step.guide, "Pronunciation guide; IPA: fʁɑz " + step.guide.mid(6)));
     }
     boxes.Clear();
 
