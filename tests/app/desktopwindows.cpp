@@ -24,6 +24,14 @@ std::vector<WindowId> Ids(const std::string& text)
 
 } // namespace
 
+const PrivateDesktop& Desktop()
+{
+    static PrivateDesktop desktop;
+    // The windows of this process go to that display through X11, whatever the caller chose.
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    return desktop;
+}
+
 void WaitBriefly()
 {
     // Tests in this process may own windows: their events keep being handled.

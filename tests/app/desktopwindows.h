@@ -13,7 +13,8 @@
 #include <sys/types.h>
 #include <vector>
 
-// Started before the first test (desktop.cpp).
+// Started by the first test's set-up, before any window is made: every test
+// that shows windows or starts the program first skips without it.
 const PrivateDesktop& Desktop();
 #define SKIP_WITHOUT_DESKTOP() \
     if (!Desktop().Running()) GTEST_SKIP() << Desktop().Failure()
