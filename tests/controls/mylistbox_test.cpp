@@ -73,7 +73,7 @@ const QString kRaw = "I need [one|two|three] tickets.";
 
 } // namespace
 
-TEST_F(PhraseListBox, OneClickOnASlotWordOfAnyRowOpensItsAlternativesOverTheWordDrawnThere)
+TEST_F(PhraseListBox, OneClickOnASlotWordOfAnyRowOpensItsAlternativesOverTheWordDrawnThereAndAPickRewritesIt)
 {
     list.setCurrentRow(0);   // a click on a word of another row selects that row and opens the chooser at once
     EXPECT_EQ(ClickOn("I need [", "one"), QStringList({"one", "two", "three"}));
@@ -90,10 +90,8 @@ TEST_F(PhraseListBox, OneClickOnASlotWordOfAnyRowOpensItsAlternativesOverTheWord
         for (int x = slot.left(); x <= slot.right(); ++x)
             ink += shown.pixelColor(x, y) == list.palette().color(QPalette::HighlightedText);
     EXPECT_GT(ink, 5);
-}
 
-TEST_F(PhraseListBox, PickingAnAlternativeRewritesTheWordAndShowsThePhrase)
-{
+    // Picking an alternative rewrites the word and shows the phrase.
     EXPECT_EQ(ClickOn("I need [one] tickets, [", "please"), QStringList({"please", "now"}));
     Pick(1);
     EXPECT_FALSE(list.Chooser()->isVisible());
