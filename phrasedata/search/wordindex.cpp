@@ -3,6 +3,7 @@
 #include "editdistance.h"
 #include "searchwords.h"
 #include "soundkeys.h"
+#include "text.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -30,14 +31,6 @@ constexpr int kFrenchSoundAlikeNearness = 3;
 constexpr std::size_t kCommonCorrectionShare = 20;
 constexpr std::size_t kFewestCommonPostings = 3;
 
-template <typename Map, typename Value>
-void AddUnique(Map& map, const std::string& key, const Value& value)
-{
-    auto& list = map[key];
-    if (std::find(list.begin(), list.end(), value) == list.end())
-        list.push_back(value);
-}
-
 std::string JoinWords(const std::vector<std::string>& words, std::size_t first, std::size_t count,
                       std::string_view separator)
 {
@@ -47,40 +40,53 @@ std::string JoinWords(const std::vector<std::string>& words, std::size_t first, 
     return joined;
 }
 
+// The book's own words as it writes them, lower case, each once and sorted.
+std::vector<std::u16string> ShownWords(const std::vector<IndexedPhrase>& book)
+{
+    // The words are views into the lowered texts until the distinct ones are
+    // copied out; the room is reserved so that no text moves meanwhile.
+    std::vector<std::u16string> lowered;
+    lowered.reserve(2 * book.size());
+    std::unordered_set<std::u16string_view> distinct;
+    for (const IndexedPhrase& phrase : book)
+        for (const std::u16string* text : {&phrase.english, &phrase.french})
+            for (std::u16string_view word : SplitShownWords(lowered.emplace_back(ToLower(*text))))
+                if (word.size() > 1)
+                    distinct.insert(word);
+    std::vector<std::u16string> words(distinct.begin(), distinct.end());
+    std::sort(words.begin(), words.end());
+    return words;
+}
+
 } // namespace
 
 WordIndex::WordIndex(const std::vector<IndexedPhrase>& book, const std::vector<SynonymLine>& synonymLines)
+    : bookWords(ShownWords(book))
 {
-    std::unordered_set<std::u16string> shown;
     phrases.reserve(book.size());
+    std::vector<std::string> english, french, keywordWords;
     for (const IndexedPhrase& phrase : book) {
         if (familyFirst.empty() || familyFirst.back() != phrase.family)
             familyFirst.push_back(phrase.family);
         const int index = int(phrases.size());
-        const std::vector<std::string> english = SplitWords(phrase.english);
+        SplitWordsInto(phrase.english, english);
+        SplitWordsInto(phrase.french, french);
         phrases.push_back({phrase.number, int(familyFirst.size()) - 1, int(english.size()), phrase.need});
-        const std::vector<std::string> french = SplitWords(phrase.french);
         AddText(index, english, Field::English, french);
         AddText(index, french, Field::French, french);
         for (const std::string& keyword : phrase.keywords) {
-            const std::vector<std::string> keywordWords = SplitWords(std::string_view(keyword));
+            SplitWordsInto(std::string_view(keyword), keywordWords);
             AddText(index, keywordWords, keywordWords.size() > 1 ? Field::KeywordPart : Field::Keyword, french);
-            if (keywordWords.size() > 1) {
-                std::vector<Posting>& postings = wholeKeywords[JoinWords(keywordWords, 0, keywordWords.size(), " ")];
-                if (postings.empty() || postings.back().phrase != index)
-                    postings.push_back({index, Field::WholeKeyword, false});
-            }
+            if (keywordWords.size() > 1)
+                wholeKeywords.Add(JoinWords(keywordWords, 0, keywordWords.size(), " "), {index, Field::WholeKeyword, false});
         }
-        for (const std::u16string* text : {&phrase.english, &phrase.french})
-            for (std::u16string& word : SplitShownWords(*text))
-                if (word.size() > 1)
-                    shown.insert(std::move(word));
     }
-    // The set's words move into the list rather than being copied.
-    bookWords.reserve(shown.size());
-    while (!shown.empty())
-        bookWords.push_back(std::move(shown.extract(shown.begin()).value()));
-    std::sort(bookWords.begin(), bookWords.end());
+    // A word said twice in one text, or in two keywords of a phrase, is one posting.
+    postings.Seal(std::uint32_t(words.size()), [](const Posting& previous, const Posting& posting) {
+        return previous.phrase == posting.phrase && previous.field == posting.field;
+    });
+    std::sort(joinedPairs.begin(), joinedPairs.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    wholeKeywords.Seal();
     AddSynonyms(synonymLines, IndexWordShapes());
 }
 
@@ -88,31 +94,30 @@ int WordIndex::Intern(const std::string& word)
 {
     const auto [it, added] = wordIds.try_emplace(word, int(words.size()));
     if (added)
-        words.push_back({word, {}});
+        words.push_back({word});
     return it->second;
 }
 
 void WordIndex::AddText(int phrase, const std::vector<std::string>& textWords, Field field,
                         const std::vector<std::string>& frenchWords)
 {
-    const auto post = [&](std::vector<Posting>& postings, bool frenchSense) {
-        if (postings.empty() || postings.back().phrase != phrase || postings.back().field != field)
-            postings.push_back({phrase, field, frenchSense});
-    };
     const auto frenchSense = [&](const std::string& word) {
         return field == Field::French ||
                (field != Field::English && std::find(frenchWords.begin(), frenchWords.end(), word) != frenchWords.end());
     };
-    for (std::size_t k = 0; k < textWords.size(); ++k) {
-        Word& word = words[std::size_t(Intern(textWords[k]))];
+    int previous = -1;
+    for (const std::string& text : textWords) {
+        const int id = Intern(text);
+        Word& word = words[std::size_t(id)];
         const bool french = frenchSense(word.text);
-        post(word.postings, french);
+        postings.Add(std::uint32_t(id), {phrase, field, french});
         word.inEnglish |= !french;
         word.inEnglishText |= field == Field::English;
         word.inFrench |= field == Field::French;
         // "wi fi" is found by "wifi", "l addition" by "laddition".
-        if (k + 1 < textWords.size())
-            post(joinedPairs[textWords[k] + textWords[k + 1]], field == Field::French);
+        if (previous >= 0)
+            joinedPairs.push_back({PairKey(previous, id), {phrase, field, field == Field::French}});
+        previous = id;
     }
 }
 
@@ -120,7 +125,7 @@ WordIndex::WordStems WordIndex::IndexWordShapes()
 {
     WordStems stems{std::vector<std::string>(words.size()), std::vector<std::string>(words.size())};
     for (auto* shapes : {&englishStems, &frenchStems, &englishSounds, &frenchSounds})
-        shapes->reserve(words.size());
+        shapes->Reserve(words.size());
     for (int id = 0; id < int(words.size()); ++id) {
         const Word& word = words[std::size_t(id)];
         // Keywords mix both languages, so they get both kinds of stem and sound.
@@ -130,17 +135,19 @@ WordIndex::WordStems WordIndex::IndexWordShapes()
         // Each word comes once, in the order of its id, so no list gets it twice.
         if (english) {
             std::string& stem = stems.english[std::size_t(id)] = englishStemmer.Stem(word.text);
-            englishStems[stem].push_back(id);
+            englishStems.Add(stem, id);
             if (const std::string key = sounded ? EnglishSoundKey(word.text) : ""; key.size() > 1)
-                englishSounds[key].push_back(id);
+                englishSounds.Add(key, id);
         }
         if (french) {
             std::string& stem = stems.french[std::size_t(id)] = frenchStemmer.Stem(word.text);
-            frenchStems[stem].push_back(id);
+            frenchStems.Add(stem, id);
             if (const std::string key = sounded ? FrenchSoundKey(word.text) : ""; key.size() > 1)
-                frenchSounds[key].push_back(id);
+                frenchSounds.Add(key, id);
         }
     }
+    for (auto* shapes : {&englishStems, &frenchStems, &englishSounds, &frenchSounds})
+        shapes->Seal();
     wordsInOrder.resize(words.size());
     for (int id = 0; id < int(words.size()); ++id)
         wordsInOrder[std::size_t(id)] = id;
@@ -174,11 +181,12 @@ void WordIndex::AddSynonyms(const std::vector<SynonymLine>& lines, const WordSte
                     targets.push_back(int(to));
             }
             if (synonymTerms[from].size() == 1) {
-                AddUnique(synonymStems, stem(key, englishStemmer, bookStems.english), key);
-                AddUnique(synonymStems, stem(key, frenchStemmer, bookStems.french), key);
+                synonymStems.Add(stem(key, englishStemmer, bookStems.english), key);
+                synonymStems.Add(stem(key, frenchStemmer, bookStems.french), key);
             }
         }
     }
+    synonymStems.Seal();
 }
 
 // One search: the best kind of match of every phrase for every word of the keyword.
@@ -262,7 +270,7 @@ void WordIndex::Query::Mark(std::size_t slot, const Posting& posting, std::uint8
 
 void WordIndex::Query::MarkWord(std::size_t slot, int id, std::uint8_t kind)
 {
-    for (const Posting& posting : index.words[std::size_t(id)].postings)
+    for (const Posting& posting : index.PostingsOf(id))
         Mark(slot, posting, kind);
 }
 
@@ -280,22 +288,29 @@ bool WordIndex::Query::Expand(std::size_t slot, const std::string& word, std::ui
     const std::string englishStem = index.englishStemmer.Stem(word);
     const std::string frenchStem = index.frenchStemmer.Stem(word);
     for (const auto& [stems, stem] : {std::pair{&index.englishStems, &englishStem}, std::pair{&index.frenchStems, &frenchStem}}) {
-        if (const auto found = stems->find(*stem); found != stems->end()) {
-            for (int id : found->second)
-                MarkWord(slot, id, formKind);
+        for (int id : stems->Find(*stem)) {
+            MarkWord(slot, id, formKind);
             known = true;
         }
     }
-    if (const auto found = index.joinedPairs.find(word); found != index.joinedPairs.end()) {
-        for (const Posting& posting : found->second)
-            Mark(slot, posting, formKind);
-        known = true;
+    for (std::size_t split = 1; split < word.size(); ++split) {
+        const auto first = index.wordIds.find(word.substr(0, split));
+        const auto second = index.wordIds.find(word.substr(split));
+        if (first == index.wordIds.end() || second == index.wordIds.end())
+            continue;
+        const auto [from, to] = std::equal_range(index.joinedPairs.begin(), index.joinedPairs.end(),
+                                                 std::pair{PairKey(first->second, second->second), Posting{}},
+                                                 [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (auto pair = from; pair != to; ++pair) {
+            Mark(slot, pair->second, formKind);
+            known = true;
+        }
     }
     if (reach.synonyms) {
         std::vector<std::string> terms{word};
         for (const std::string* stem : {&englishStem, &frenchStem})
-            if (const auto found = index.synonymStems.find(*stem); found != index.synonymStems.end())
-                terms.insert(terms.end(), found->second.begin(), found->second.end());
+            for (const std::string& term : index.synonymStems.Find(*stem))
+                terms.push_back(term);
         const std::uint8_t synonymKind = corrected ? std::uint8_t(kCorrectedSynonym) : std::max<std::uint8_t>(floor, kSynonym);
         for (const std::string& term : terms) {
             if (const auto found = index.synonyms.find(term); found != index.synonyms.end()) {
@@ -331,15 +346,14 @@ void WordIndex::Query::Correct(std::size_t slot, const std::string& word)
     // Words that sound like it in English, and in French.
     std::set<std::string> soundAlikes[2];
     if (word.size() >= kShortestSoundWord) {
-        const std::pair<const std::unordered_map<std::string, std::vector<int>>*, std::string> keys[2] = {
+        const std::pair<const KeyedGroups<std::string, int>*, std::string> keys[2] = {
             {&index.englishSounds, EnglishSoundKey(word)}, {&index.frenchSounds, FrenchSoundKey(word)}};
         for (int language = 0; language < 2; ++language) {
             const auto& [sounds, key] = keys[language];
             if (key.size() < 2)
                 continue;
-            if (const auto found = sounds->find(key); found != sounds->end())
-                for (int id : found->second)
-                    soundAlikes[language].insert(index.words[std::size_t(id)].text);
+            for (int id : sounds->Find(key))
+                soundAlikes[language].insert(index.words[std::size_t(id)].text);
         }
     }
     std::map<std::string, int> nearness;   // in half edits, smaller is nearer
@@ -354,9 +368,11 @@ void WordIndex::Query::Correct(std::size_t slot, const std::string& word)
     };
     const std::size_t commonPostings = std::max(kFewestCommonPostings, index.phrases.size() / kCommonCorrectionShare);
     if (reach > 0 || !soundAlikes[0].empty() || !soundAlikes[1].empty())
-        for (const Word& candidate : index.words)
-            if (soundAlikes[0].contains(candidate.text) || soundAlikes[1].contains(candidate.text) || std::abs(int(candidate.text.size()) - int(word.size())) <= reach)
-                consider(candidate.text, candidate.postings.size() > commonPostings);
+        for (int id = 0; id < int(index.words.size()); ++id) {
+            const std::string& candidate = index.words[std::size_t(id)].text;
+            if (soundAlikes[0].contains(candidate) || soundAlikes[1].contains(candidate) || std::abs(int(candidate.size()) - int(word.size())) <= reach)
+                consider(candidate, index.PostingsOf(id).size() > commonPostings);
+        }
     for (const auto& [term, targets] : index.synonyms)
         if (term.find(' ') == std::string::npos && !index.wordIds.contains(term))
             consider(term, false);
@@ -379,10 +395,9 @@ void WordIndex::Query::MatchAcrossWords()
         // Synonym terms and keywords of several words: "ticket machine", "car hire".
         for (std::size_t count = 2; count <= 3 && i + count <= query.size(); ++count) {
             const std::string term = JoinWords(query, i, count, " ");
-            if (const auto found = index.wholeKeywords.find(term); found != index.wholeKeywords.end())
-                for (std::size_t slot = i; slot < i + count; ++slot)
-                    for (const Posting& posting : found->second)
-                        Mark(slot, posting, kWordForm);
+            for (std::size_t slot = i; slot < i + count; ++slot)
+                for (const Posting& posting : index.wholeKeywords.Find(term))
+                    Mark(slot, posting, kWordForm);
             const auto found = index.synonyms.find(term);
             if (found == index.synonyms.end())
                 continue;
@@ -401,10 +416,10 @@ std::vector<int> WordIndex::Query::PhrasesHolding(const std::string& word) const
         ids.push_back(found->second);
     for (const auto& [stems, stemmer] : {std::pair{&index.englishStems, &index.englishStemmer},
                                          std::pair{&index.frenchStems, &index.frenchStemmer}})
-        if (const auto found = stems->find(stemmer->Stem(word)); found != stems->end())
-            ids.insert(ids.end(), found->second.begin(), found->second.end());
+        for (int id : stems->Find(stemmer->Stem(word)))
+            ids.push_back(id);
     for (int id : ids)
-        for (const Posting& posting : index.words[std::size_t(id)].postings)
+        for (const Posting& posting : index.PostingsOf(id))
             held.push_back(posting.phrase);
     std::sort(held.begin(), held.end());
     held.erase(std::unique(held.begin(), held.end()), held.end());
