@@ -85,7 +85,7 @@ WordIndex::WordIndex(const std::vector<IndexedPhrase>& book, const std::vector<S
     postings.Seal(std::uint32_t(words.size()), [](const Posting& previous, const Posting& posting) {
         return previous.phrase == posting.phrase && previous.field == posting.field;
     });
-    std::sort(joinedPairs.begin(), joinedPairs.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    joinedPairs.Seal(std::uint32_t(words.size()));
     wholeKeywords.Seal();
     AddSynonyms(synonymLines, IndexWordShapes());
 }
@@ -116,7 +116,7 @@ void WordIndex::AddText(int phrase, const std::vector<std::string>& textWords, F
         word.inFrench |= field == Field::French;
         // "wi fi" is found by "wifi", "l addition" by "laddition".
         if (previous >= 0)
-            joinedPairs.push_back({PairKey(previous, id), {phrase, field, field == Field::French}});
+            joinedPairs.Add(std::uint32_t(previous), {id, {phrase, field, field == Field::French}});
         previous = id;
     }
 }
@@ -163,30 +163,40 @@ void WordIndex::AddSynonyms(const std::vector<SynonymLine>& lines, const WordSte
         const bool isKnown = found != wordIds.end() && !known[std::size_t(found->second)].empty();
         return isKnown ? known[std::size_t(found->second)] : stemmer.Stem(term);
     };
+    std::vector<std::string> termWords;
+    std::vector<int> lineTerms;   // by their place in `synonymTerms`
     for (const SynonymLine& line : lines) {
-        // The line's terms are kept once, from `first` to `end`, and found by their place.
-        const std::size_t first = synonymTerms.size();
-        for (const std::string& term : line.terms)
-            if (std::vector<std::string> termWords = SplitWords(std::string_view(term)); !termWords.empty())
-                synonymTerms.push_back(std::move(termWords));
-        const std::size_t end = synonymTerms.size();
-        for (std::size_t from = first; from < end; ++from) {
-            if (line.oneWay && from > first)
-                break;
-            const std::string key = JoinWords(synonymTerms[from], 0, synonymTerms[from].size(), " ");
-            std::vector<int>& targets = synonyms[key];
-            for (std::size_t to = first; to < end; ++to) {
-                const auto sameTerm = [&](int target) { return synonymTerms[std::size_t(target)] == synonymTerms[to]; };
-                if (to != from && std::none_of(targets.begin(), targets.end(), sameTerm))
-                    targets.push_back(int(to));
+        lineTerms.clear();
+        for (const std::string& term : line.terms) {
+            SplitWordsInto(std::string_view(term), termWords);
+            if (termWords.empty())
+                continue;
+            const std::string key = JoinWords(termWords, 0, termWords.size(), " ");
+            const auto [it, added] = synonymTermIds.try_emplace(key, int(synonymTerms.size()));
+            if (added)
+                synonymTerms.push_back({termWords, {}, false});
+            lineTerms.push_back(it->second);
+        }
+        for (std::size_t from = 0; from < lineTerms.size() && !(line.oneWay && from > 0); ++from) {
+            SynonymTerm& term = synonymTerms[std::size_t(lineTerms[from])];
+            for (int to : lineTerms)
+                if (to != lineTerms[from] && std::find(term.finds.begin(), term.finds.end(), to) == term.finds.end())
+                    term.finds.push_back(to);
+            if (!term.findsOthers && term.words.size() == 1) {
+                synonymStems.Add(stem(term.words[0], englishStemmer, bookStems.english), term.words[0]);
+                synonymStems.Add(stem(term.words[0], frenchStemmer, bookStems.french), term.words[0]);
             }
-            if (synonymTerms[from].size() == 1) {
-                synonymStems.Add(stem(key, englishStemmer, bookStems.english), key);
-                synonymStems.Add(stem(key, frenchStemmer, bookStems.french), key);
-            }
+            term.findsOthers = true;
         }
     }
     synonymStems.Seal();
+}
+
+const WordIndex::SynonymTerm* WordIndex::FindingTerm(const std::string& text) const
+{
+    const auto found = synonymTermIds.find(text);
+    const SynonymTerm* term = found == synonymTermIds.end() ? nullptr : &synonymTerms[std::size_t(found->second)];
+    return term && term->findsOthers ? term : nullptr;
 }
 
 // One search: the best kind of match of every phrase for every word of the keyword.
@@ -298,12 +308,11 @@ bool WordIndex::Query::Expand(std::size_t slot, const std::string& word, std::ui
         const auto second = index.wordIds.find(word.substr(split));
         if (first == index.wordIds.end() || second == index.wordIds.end())
             continue;
-        const auto [from, to] = std::equal_range(index.joinedPairs.begin(), index.joinedPairs.end(),
-                                                 std::pair{PairKey(first->second, second->second), Posting{}},
-                                                 [](const auto& a, const auto& b) { return a.first < b.first; });
-        for (auto pair = from; pair != to; ++pair) {
-            Mark(slot, pair->second, formKind);
-            known = true;
+        for (const auto& [next, posting] : index.joinedPairs.Of(std::uint32_t(first->second))) {
+            if (next == second->second) {
+                Mark(slot, posting, formKind);
+                known = true;
+            }
         }
     }
     if (reach.synonyms) {
@@ -313,9 +322,9 @@ bool WordIndex::Query::Expand(std::size_t slot, const std::string& word, std::ui
                 terms.push_back(term);
         const std::uint8_t synonymKind = corrected ? std::uint8_t(kCorrectedSynonym) : std::max<std::uint8_t>(floor, kSynonym);
         for (const std::string& term : terms) {
-            if (const auto found = index.synonyms.find(term); found != index.synonyms.end()) {
-                for (int target : found->second)
-                    MarkTerm(slot, index.synonymTerms[std::size_t(target)], synonymKind);
+            if (const SynonymTerm* synonym = index.FindingTerm(term)) {
+                for (int target : synonym->finds)
+                    MarkTerm(slot, index.synonymTerms[std::size_t(target)].words, synonymKind);
                 known = true;
             }
         }
@@ -373,9 +382,9 @@ void WordIndex::Query::Correct(std::size_t slot, const std::string& word)
             if (soundAlikes[0].contains(candidate) || soundAlikes[1].contains(candidate) || std::abs(int(candidate.size()) - int(word.size())) <= reach)
                 consider(candidate, index.PostingsOf(id).size() > commonPostings);
         }
-    for (const auto& [term, targets] : index.synonyms)
-        if (term.find(' ') == std::string::npos && !index.wordIds.contains(term))
-            consider(term, false);
+    for (const SynonymTerm& term : index.synonymTerms)
+        if (term.findsOthers && term.words.size() == 1 && !index.wordIds.contains(term.words[0]))
+            consider(term.words[0], false);
     int nearest = std::numeric_limits<int>::max();
     for (const auto& [candidate, score] : nearness)
         nearest = std::min(nearest, score);
@@ -398,12 +407,12 @@ void WordIndex::Query::MatchAcrossWords()
             for (std::size_t slot = i; slot < i + count; ++slot)
                 for (const Posting& posting : index.wholeKeywords.Find(term))
                     Mark(slot, posting, kWordForm);
-            const auto found = index.synonyms.find(term);
-            if (found == index.synonyms.end())
+            const SynonymTerm* synonym = index.FindingTerm(term);
+            if (!synonym)
                 continue;
             for (std::size_t slot = i; slot < i + count; ++slot)
-                for (int target : found->second)
-                    MarkTerm(slot, index.synonymTerms[std::size_t(target)], kSynonym);
+                for (int target : synonym->finds)
+                    MarkTerm(slot, index.synonymTerms[std::size_t(target)].words, kSynonym);
         }
     }
 }

@@ -72,8 +72,6 @@ private:
                  const std::vector<std::string>& frenchWords);
     int Intern(const std::string& word);
     std::span<const Posting> PostingsOf(int id) const { return postings.Of(std::uint32_t(id)); }
-    // Every pair of neighbouring words, by their ids, is looked up as one word.
-    static std::uint64_t PairKey(int first, int second) { return std::uint64_t(first) << 32 | std::uint32_t(second); }
     // Each word's stems by its id, empty where a language does not apply;
     // kept while building, since most one-word synonym terms are the book's words.
     struct WordStems {
@@ -90,13 +88,21 @@ private:
     std::vector<int> wordsInOrder;   // word ids sorted by text, for prefixes
     // A stem or sound key to the ids of the words that have it.
     KeyedGroups<std::string, int> englishStems, frenchStems, englishSounds, frenchSounds;
-    std::vector<std::pair<std::uint64_t, Posting>> joinedPairs;   // sorted by key
+    // Neighbouring words, by the first one's id: the id of the word after it, and where.
+    GroupedValues<std::pair<int, Posting>> joinedPairs;
     // A keyword of several words (joined by single spaces) to the phrases it belongs to.
     KeyedGroups<std::string, Posting> wholeKeywords;
-    // Every term of the synonym lines, as word lists.
-    std::vector<std::vector<std::string>> synonymTerms;
-    // A term (its words joined by single spaces) to the terms it finds, by their place in `synonymTerms`.
-    std::unordered_map<std::string, std::vector<int>> synonyms;
+    // A term of the synonym lines, kept once however many lines hold it.
+    struct SynonymTerm {
+        std::vector<std::string> words;
+        std::vector<int> finds;      // the terms it finds, by their place in `synonymTerms`
+        bool findsOthers = false;    // a term of a two-way line, or the first of a one-way line
+    };
+    std::vector<SynonymTerm> synonymTerms;
+    // A term, its words joined by single spaces, to its place in `synonymTerms`.
+    std::unordered_map<std::string, int> synonymTermIds;
+    // The term `text` when it finds other terms, else none.
+    const SynonymTerm* FindingTerm(const std::string& text) const;
     // The stem of a one-word synonym term to the term.
     KeyedGroups<std::string, std::string> synonymStems;
     std::vector<std::u16string> bookWords;
