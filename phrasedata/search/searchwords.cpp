@@ -20,6 +20,8 @@ template <typename InWord>
 std::vector<std::u16string_view> Runs(std::u16string_view text, InWord inWord)
 {
     std::vector<std::u16string_view> words;
+    // Room for words of four letters and a space, in one allocation.
+    words.reserve(text.size() / 5 + 1);
     std::size_t start = 0;
     for (std::size_t i = 0; i <= text.size(); ++i) {
         if (i < text.size() && inWord(text[i]))
