@@ -10,6 +10,7 @@
 #include <limits>
 #include <map>
 #include <set>
+#include <tuple>
 #include <unordered_set>
 
 namespace {
@@ -19,6 +20,8 @@ constexpr std::size_t kMostWords = 16;
 // Prefixes and sound keys shorter than this would match almost anything.
 constexpr std::size_t kShortestPrefix = 2;
 constexpr std::size_t kShortestSoundWord = 3;
+// The longest word taken for one syllable of a word typed by ear.
+constexpr std::size_t kLongestSyllable = 4;
 // A word this long may be two slips from what was meant ("restrant").
 constexpr std::size_t kLongestSlip = 6;
 // A sound-alike further than this many edits is no longer the word meant.
@@ -209,6 +212,7 @@ public:
         for (std::size_t i = 0; i < query.size(); ++i)
             Expand(i, query[i], kSameWord, Reach{true, true, lastWordGrowing && i + 1 == query.size()});
         MatchAcrossWords();
+        MatchSyllables();
     }
 
     std::vector<int> Ranked() const { return RankPhrases(kinds, query.size(), index.phrases, index.familyFirst.size()); }
@@ -227,6 +231,7 @@ private:
     bool Expand(std::size_t slot, const std::string& word, std::uint8_t floor, Reach reach);
     void Correct(std::size_t slot, const std::string& word);
     void MatchAcrossWords();
+    void MatchSyllables();
     void MarkTerm(std::size_t slot, const std::vector<std::string>& term, std::uint8_t kind);
     void MarkWord(std::size_t slot, int id, std::uint8_t kind);
     void Mark(std::size_t slot, const Posting& posting, std::uint8_t kind);
@@ -352,13 +357,15 @@ void WordIndex::Query::Correct(std::size_t slot, const std::string& word)
 {
     const int allowance = TypoAllowance(word.size());
     const int reach = allowance + (word.size() >= kLongestSlip ? 1 : 0);
-    // Words that sound like it in English, and in French.
+    // Words that sound like it in English, and in French (read as French,
+    // or as French spelt the English way).
     std::set<std::string> soundAlikes[2];
     if (word.size() >= kShortestSoundWord) {
-        const std::pair<const KeyedGroups<std::string, int>*, std::string> keys[2] = {
-            {&index.englishSounds, EnglishSoundKey(word)}, {&index.frenchSounds, FrenchSoundKey(word)}};
-        for (int language = 0; language < 2; ++language) {
-            const auto& [sounds, key] = keys[language];
+        const std::tuple<const KeyedGroups<std::string, int>*, std::string, int> keys[] = {
+            {&index.englishSounds, EnglishSoundKey(word), 0},
+            {&index.frenchSounds, FrenchSoundKey(word), 1},
+            {&index.frenchSounds, FrenchSoundKeyAsHeard(word), 1}};
+        for (const auto& [sounds, key, language] : keys) {
             if (key.size() < 2)
                 continue;
             for (int id : sounds->Find(key))
@@ -370,7 +377,8 @@ void WordIndex::Query::Correct(std::size_t slot, const std::string& word)
         const bool frenchAlike = soundAlikes[1].contains(candidate);
         const bool soundsAlike = frenchAlike || soundAlikes[0].contains(candidate);
         const int edits = EditDistance(word, candidate, soundsAlike ? kFarthestSoundAlike : reach);
-        if (common || (!soundsAlike && edits > reach))
+        // French typed by ear spells its commonest words too ("voo" for "vous").
+        if ((common && !frenchAlike) || (!soundsAlike && edits > reach))
             return;
         const int halfEdits = 2 * edits - (soundsAlike ? 1 : 0);
         nearness[candidate] = frenchAlike ? std::min(halfEdits, kFrenchSoundAlikeNearness) : halfEdits;
@@ -413,6 +421,32 @@ void WordIndex::Query::MatchAcrossWords()
             for (std::size_t slot = i; slot < i + count; ++slot)
                 for (int target : synonym->finds)
                     MarkTerm(slot, index.synonymTerms[std::size_t(target)].words, kSynonym);
+        }
+    }
+}
+
+// French typed by ear often comes a syllable at a time: "kom bee en" for
+// "combien", "ser vees" for "service". Two or three short words side by side,
+// one of them unknown to the book, are read together as one French word by
+// its sound.
+void WordIndex::Query::MatchSyllables()
+{
+    const auto isSyllable = [](const std::string& word) { return word.size() <= kLongestSyllable; };
+    for (std::size_t i = 0; i + 1 < query.size(); ++i) {
+        std::string joined = query[i];
+        bool unknown = !index.wordIds.contains(query[i]);
+        for (std::size_t end = i + 1; end < std::min(query.size(), i + 3) && isSyllable(query[end - 1]) && isSyllable(query[end]); ++end) {
+            joined += query[end];
+            unknown = unknown || !index.wordIds.contains(query[end]);
+            if (!unknown)
+                continue;
+            std::set<int> alike;
+            for (const std::string& key : {FrenchSoundKey(joined), FrenchSoundKeyAsHeard(joined)})
+                for (int id : index.frenchSounds.Find(key))
+                    alike.insert(id);
+            for (int id : alike)
+                for (std::size_t slot = i; slot <= end; ++slot)
+                    MarkWord(slot, id, kSoundOrTypo);
         }
     }
 }
