@@ -2,6 +2,7 @@
 
 #include "cfile.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -33,6 +34,7 @@ std::string_view TrimBlanks(std::string_view text)
 std::vector<std::string> SplitTermList(std::string_view list)
 {
     std::vector<std::string> terms;
+    terms.reserve(std::size_t(std::count(list.begin(), list.end(), ',')) + 1);
     while (true) {
         const std::size_t comma = list.find(',');
         const std::string_view term = TrimBlanks(list.substr(0, comma));

@@ -20,6 +20,8 @@ template <typename InWord>
 std::vector<std::u16string_view> Runs(std::u16string_view text, InWord inWord)
 {
     std::vector<std::u16string_view> words;
+    // Room for words of four letters and a space, in one allocation.
+    words.reserve(text.size() / 5 + 1);
     std::size_t start = 0;
     for (std::size_t i = 0; i <= text.size(); ++i) {
         if (i < text.size() && inWord(text[i]))
@@ -42,11 +44,10 @@ bool IsPlainAscii(std::basic_string_view<Char> text)
 // plain ASCII, and splitting them without the round trip through folded
 // UTF-16 keeps building the index quick.
 template <typename Char>
-std::vector<std::string> SplitAsciiWords(std::basic_string_view<Char> text)
+void SplitAsciiWords(std::basic_string_view<Char> text, std::vector<std::string>& words)
 {
     const auto lowered = [](Char unit) { return unit >= 'A' && unit <= 'Z' ? char(unit + 0x20) : char(unit); };
     const auto inWord = [&lowered](Char unit) { return IsWordUnit(char16_t(lowered(unit))); };
-    std::vector<std::string> words;
     for (auto at = text.begin(); at != text.end();) {
         const auto start = std::find_if(at, text.end(), inWord);
         at = std::find_if_not(start, text.end(), inWord);
@@ -55,40 +56,51 @@ std::vector<std::string> SplitAsciiWords(std::basic_string_view<Char> text)
             std::transform(start, at, word.begin(), lowered);
         }
     }
-    return words;
 }
 
 } // namespace
 
-std::vector<std::string> SplitWords(std::u16string_view text)
+void SplitWordsInto(std::u16string_view text, std::vector<std::string>& words)
 {
+    words.clear();
     if (IsPlainAscii(text))
-        return SplitAsciiWords(text);
+        return SplitAsciiWords(text, words);
     // Folding leaves most French plain ASCII too.
     const std::u16string folded = FoldForSearch(text);
     if (IsPlainAscii(std::u16string_view(folded)))
-        return SplitAsciiWords(std::u16string_view(folded));
-    std::vector<std::string> words;
+        return SplitAsciiWords(std::u16string_view(folded), words);
     for (std::u16string_view word : Runs(folded, IsWordUnit))
         words.push_back(Utf16ToUtf8(word));
+}
+
+void SplitWordsInto(std::string_view utf8Text, std::vector<std::string>& words)
+{
+    if (!IsPlainAscii(utf8Text))
+        return SplitWordsInto(Utf8ToUtf16(utf8Text), words);
+    words.clear();
+    SplitAsciiWords(utf8Text, words);
+}
+
+std::vector<std::string> SplitWords(std::u16string_view text)
+{
+    std::vector<std::string> words;
+    SplitWordsInto(text, words);
     return words;
 }
 
 std::vector<std::string> SplitWords(std::string_view utf8Text)
 {
-    if (IsPlainAscii(utf8Text))
-        return SplitAsciiWords(utf8Text);
-    return SplitWords(Utf8ToUtf16(utf8Text));
+    std::vector<std::string> words;
+    SplitWordsInto(utf8Text, words);
+    return words;
 }
 
-std::vector<std::u16string> SplitShownWords(std::u16string_view text)
+std::vector<std::u16string_view> SplitShownWords(std::u16string_view lowerText)
 {
     // The accented letters of Latin-1 are letters too, before folding.
-    const std::u16string lowered = ToLower(std::u16string(text));
-    const auto words = Runs(lowered, [](char16_t c) {
+    return Runs(lowerText, [](char16_t c) {
         return IsWordUnit(c) || (c >= 0xC0 && c <= 0xFF && c != 0xD7 && c != 0xF7);
     });
-    return {words.begin(), words.end()};
 }
 
 bool EndsInsideWord(std::u16string_view text)

@@ -1,5 +1,6 @@
 #include "soundkeys.h"
 
+#include <algorithm>
 #include <array>
 #include <span>
 #include <vector>
@@ -268,4 +269,20 @@ std::string FrenchSoundKey(std::string_view foldedWord)
     if (key.size() > 1 && key.back() == 'e')
         key.pop_back();
     return WithoutRepeats(key);
+}
+
+std::string FrenchSoundKeyAsHeard(std::string_view foldedWord)
+{
+    // English spellings of French sounds, and the French spelling of each.
+    static constexpr std::pair<std::string_view, std::string_view> kHeard[] = {
+        {"wee", "ui"}, {"ee", "i"}, {"zh", "j"}, {"sh", "ch"}, {"ew", "u"}, {"uh", "e"}, {"ah", "a"}, {"oh", "o"},
+    };
+    std::string respelt;
+    for (std::size_t i = 0; i < foldedWord.size();) {
+        const auto heard = std::find_if(std::begin(kHeard), std::end(kHeard),
+                                        [&](const auto& row) { return foldedWord.substr(i).starts_with(row.first); });
+        respelt += heard == std::end(kHeard) ? foldedWord.substr(i, 1) : heard->second;
+        i += heard == std::end(kHeard) ? 1 : heard->first.size();
+    }
+    return FrenchSoundKey(respelt);
 }

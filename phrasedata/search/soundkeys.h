@@ -14,3 +14,9 @@ std::string EnglishSoundKey(std::string_view foldedWord);
 // "qu", soft c and g, silent final letters): "bocou" and "beaucoup" both
 // give "boku".
 std::string FrenchSoundKey(std::string_view foldedWord);
+
+// The French key of a word an English speaker spelt from French heard by ear,
+// reading English spellings of French sounds first: "mersee" gives the key of
+// "merci", "zhuh" that of "je". Only for what is typed: the book's own "ee"
+// ("entrée") is no "i".
+std::string FrenchSoundKeyAsHeard(std::string_view foldedWord);

@@ -3,12 +3,14 @@
 #include "editdistance.h"
 #include "searchwords.h"
 #include "soundkeys.h"
+#include "text.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
 #include <map>
 #include <set>
+#include <tuple>
 #include <unordered_set>
 
 namespace {
@@ -18,6 +20,8 @@ constexpr std::size_t kMostWords = 16;
 // Prefixes and sound keys shorter than this would match almost anything.
 constexpr std::size_t kShortestPrefix = 2;
 constexpr std::size_t kShortestSoundWord = 3;
+// The longest word taken for one syllable of a word typed by ear.
+constexpr std::size_t kLongestSyllable = 4;
 // A word this long may be two slips from what was meant ("restrant").
 constexpr std::size_t kLongestSlip = 6;
 // A sound-alike further than this many edits is no longer the word meant.
@@ -30,14 +34,6 @@ constexpr int kFrenchSoundAlikeNearness = 3;
 constexpr std::size_t kCommonCorrectionShare = 20;
 constexpr std::size_t kFewestCommonPostings = 3;
 
-template <typename Map, typename Value>
-void AddUnique(Map& map, const std::string& key, const Value& value)
-{
-    auto& list = map[key];
-    if (std::find(list.begin(), list.end(), value) == list.end())
-        list.push_back(value);
-}
-
 std::string JoinWords(const std::vector<std::string>& words, std::size_t first, std::size_t count,
                       std::string_view separator)
 {
@@ -47,40 +43,53 @@ std::string JoinWords(const std::vector<std::string>& words, std::size_t first, 
     return joined;
 }
 
+// The book's own words as it writes them, lower case, each once and sorted.
+std::vector<std::u16string> ShownWords(const std::vector<IndexedPhrase>& book)
+{
+    // The words are views into the lowered texts until the distinct ones are
+    // copied out; the room is reserved so that no text moves meanwhile.
+    std::vector<std::u16string> lowered;
+    lowered.reserve(2 * book.size());
+    std::unordered_set<std::u16string_view> distinct;
+    for (const IndexedPhrase& phrase : book)
+        for (const std::u16string* text : {&phrase.english, &phrase.french})
+            for (std::u16string_view word : SplitShownWords(lowered.emplace_back(ToLower(*text))))
+                if (word.size() > 1)
+                    distinct.insert(word);
+    std::vector<std::u16string> words(distinct.begin(), distinct.end());
+    std::sort(words.begin(), words.end());
+    return words;
+}
+
 } // namespace
 
 WordIndex::WordIndex(const std::vector<IndexedPhrase>& book, const std::vector<SynonymLine>& synonymLines)
+    : bookWords(ShownWords(book))
 {
-    std::unordered_set<std::u16string> shown;
     phrases.reserve(book.size());
+    std::vector<std::string> english, french, keywordWords;
     for (const IndexedPhrase& phrase : book) {
         if (familyFirst.empty() || familyFirst.back() != phrase.family)
             familyFirst.push_back(phrase.family);
         const int index = int(phrases.size());
-        const std::vector<std::string> english = SplitWords(phrase.english);
+        SplitWordsInto(phrase.english, english);
+        SplitWordsInto(phrase.french, french);
         phrases.push_back({phrase.number, int(familyFirst.size()) - 1, int(english.size()), phrase.need});
-        const std::vector<std::string> french = SplitWords(phrase.french);
         AddText(index, english, Field::English, french);
         AddText(index, french, Field::French, french);
         for (const std::string& keyword : phrase.keywords) {
-            const std::vector<std::string> keywordWords = SplitWords(std::string_view(keyword));
+            SplitWordsInto(std::string_view(keyword), keywordWords);
             AddText(index, keywordWords, keywordWords.size() > 1 ? Field::KeywordPart : Field::Keyword, french);
-            if (keywordWords.size() > 1) {
-                std::vector<Posting>& postings = wholeKeywords[JoinWords(keywordWords, 0, keywordWords.size(), " ")];
-                if (postings.empty() || postings.back().phrase != index)
-                    postings.push_back({index, Field::WholeKeyword, false});
-            }
+            if (keywordWords.size() > 1)
+                wholeKeywords.Add(JoinWords(keywordWords, 0, keywordWords.size(), " "), {index, Field::WholeKeyword, false});
         }
-        for (const std::u16string* text : {&phrase.english, &phrase.french})
-            for (std::u16string& word : SplitShownWords(*text))
-                if (word.size() > 1)
-                    shown.insert(std::move(word));
     }
-    // The set's words move into the list rather than being copied.
-    bookWords.reserve(shown.size());
-    while (!shown.empty())
-        bookWords.push_back(std::move(shown.extract(shown.begin()).value()));
-    std::sort(bookWords.begin(), bookWords.end());
+    // A word said twice in one text, or in two keywords of a phrase, is one posting.
+    postings.Seal(std::uint32_t(words.size()), [](const Posting& previous, const Posting& posting) {
+        return previous.phrase == posting.phrase && previous.field == posting.field;
+    });
+    joinedPairs.Seal(std::uint32_t(words.size()));
+    wholeKeywords.Seal();
     AddSynonyms(synonymLines, IndexWordShapes());
 }
 
@@ -88,31 +97,30 @@ int WordIndex::Intern(const std::string& word)
 {
     const auto [it, added] = wordIds.try_emplace(word, int(words.size()));
     if (added)
-        words.push_back({word, {}});
+        words.push_back({word});
     return it->second;
 }
 
 void WordIndex::AddText(int phrase, const std::vector<std::string>& textWords, Field field,
                         const std::vector<std::string>& frenchWords)
 {
-    const auto post = [&](std::vector<Posting>& postings, bool frenchSense) {
-        if (postings.empty() || postings.back().phrase != phrase || postings.back().field != field)
-            postings.push_back({phrase, field, frenchSense});
-    };
     const auto frenchSense = [&](const std::string& word) {
         return field == Field::French ||
                (field != Field::English && std::find(frenchWords.begin(), frenchWords.end(), word) != frenchWords.end());
     };
-    for (std::size_t k = 0; k < textWords.size(); ++k) {
-        Word& word = words[std::size_t(Intern(textWords[k]))];
+    int previous = -1;
+    for (const std::string& text : textWords) {
+        const int id = Intern(text);
+        Word& word = words[std::size_t(id)];
         const bool french = frenchSense(word.text);
-        post(word.postings, french);
+        postings.Add(std::uint32_t(id), {phrase, field, french});
         word.inEnglish |= !french;
         word.inEnglishText |= field == Field::English;
         word.inFrench |= field == Field::French;
         // "wi fi" is found by "wifi", "l addition" by "laddition".
-        if (k + 1 < textWords.size())
-            post(joinedPairs[textWords[k] + textWords[k + 1]], field == Field::French);
+        if (previous >= 0)
+            joinedPairs.Add(std::uint32_t(previous), {id, {phrase, field, field == Field::French}});
+        previous = id;
     }
 }
 
@@ -120,7 +128,7 @@ WordIndex::WordStems WordIndex::IndexWordShapes()
 {
     WordStems stems{std::vector<std::string>(words.size()), std::vector<std::string>(words.size())};
     for (auto* shapes : {&englishStems, &frenchStems, &englishSounds, &frenchSounds})
-        shapes->reserve(words.size());
+        shapes->Reserve(words.size());
     for (int id = 0; id < int(words.size()); ++id) {
         const Word& word = words[std::size_t(id)];
         // Keywords mix both languages, so they get both kinds of stem and sound.
@@ -130,17 +138,19 @@ WordIndex::WordStems WordIndex::IndexWordShapes()
         // Each word comes once, in the order of its id, so no list gets it twice.
         if (english) {
             std::string& stem = stems.english[std::size_t(id)] = englishStemmer.Stem(word.text);
-            englishStems[stem].push_back(id);
+            englishStems.Add(stem, id);
             if (const std::string key = sounded ? EnglishSoundKey(word.text) : ""; key.size() > 1)
-                englishSounds[key].push_back(id);
+                englishSounds.Add(key, id);
         }
         if (french) {
             std::string& stem = stems.french[std::size_t(id)] = frenchStemmer.Stem(word.text);
-            frenchStems[stem].push_back(id);
+            frenchStems.Add(stem, id);
             if (const std::string key = sounded ? FrenchSoundKey(word.text) : ""; key.size() > 1)
-                frenchSounds[key].push_back(id);
+                frenchSounds.Add(key, id);
         }
     }
+    for (auto* shapes : {&englishStems, &frenchStems, &englishSounds, &frenchSounds})
+        shapes->Seal();
     wordsInOrder.resize(words.size());
     for (int id = 0; id < int(words.size()); ++id)
         wordsInOrder[std::size_t(id)] = id;
@@ -156,29 +166,40 @@ void WordIndex::AddSynonyms(const std::vector<SynonymLine>& lines, const WordSte
         const bool isKnown = found != wordIds.end() && !known[std::size_t(found->second)].empty();
         return isKnown ? known[std::size_t(found->second)] : stemmer.Stem(term);
     };
+    std::vector<std::string> termWords;
+    std::vector<int> lineTerms;   // by their place in `synonymTerms`
     for (const SynonymLine& line : lines) {
-        // The line's terms are kept once, from `first` to `end`, and found by their place.
-        const std::size_t first = synonymTerms.size();
-        for (const std::string& term : line.terms)
-            if (std::vector<std::string> termWords = SplitWords(std::string_view(term)); !termWords.empty())
-                synonymTerms.push_back(std::move(termWords));
-        const std::size_t end = synonymTerms.size();
-        for (std::size_t from = first; from < end; ++from) {
-            if (line.oneWay && from > first)
-                break;
-            const std::string key = JoinWords(synonymTerms[from], 0, synonymTerms[from].size(), " ");
-            std::vector<int>& targets = synonyms[key];
-            for (std::size_t to = first; to < end; ++to) {
-                const auto sameTerm = [&](int target) { return synonymTerms[std::size_t(target)] == synonymTerms[to]; };
-                if (to != from && std::none_of(targets.begin(), targets.end(), sameTerm))
-                    targets.push_back(int(to));
+        lineTerms.clear();
+        for (const std::string& term : line.terms) {
+            SplitWordsInto(std::string_view(term), termWords);
+            if (termWords.empty())
+                continue;
+            const std::string key = JoinWords(termWords, 0, termWords.size(), " ");
+            const auto [it, added] = synonymTermIds.try_emplace(key, int(synonymTerms.size()));
+            if (added)
+                synonymTerms.push_back({termWords, {}, false});
+            lineTerms.push_back(it->second);
+        }
+        for (std::size_t from = 0; from < lineTerms.size() && !(line.oneWay && from > 0); ++from) {
+            SynonymTerm& term = synonymTerms[std::size_t(lineTerms[from])];
+            for (int to : lineTerms)
+                if (to != lineTerms[from] && std::find(term.finds.begin(), term.finds.end(), to) == term.finds.end())
+                    term.finds.push_back(to);
+            if (!term.findsOthers && term.words.size() == 1) {
+                synonymStems.Add(stem(term.words[0], englishStemmer, bookStems.english), term.words[0]);
+                synonymStems.Add(stem(term.words[0], frenchStemmer, bookStems.french), term.words[0]);
             }
-            if (synonymTerms[from].size() == 1) {
-                AddUnique(synonymStems, stem(key, englishStemmer, bookStems.english), key);
-                AddUnique(synonymStems, stem(key, frenchStemmer, bookStems.french), key);
-            }
+            term.findsOthers = true;
         }
     }
+    synonymStems.Seal();
+}
+
+const WordIndex::SynonymTerm* WordIndex::FindingTerm(const std::string& text) const
+{
+    const auto found = synonymTermIds.find(text);
+    const SynonymTerm* term = found == synonymTermIds.end() ? nullptr : &synonymTerms[std::size_t(found->second)];
+    return term && term->findsOthers ? term : nullptr;
 }
 
 // One search: the best kind of match of every phrase for every word of the keyword.
@@ -191,6 +212,7 @@ public:
         for (std::size_t i = 0; i < query.size(); ++i)
             Expand(i, query[i], kSameWord, Reach{true, true, lastWordGrowing && i + 1 == query.size()});
         MatchAcrossWords();
+        MatchSyllables();
     }
 
     std::vector<int> Ranked() const { return RankPhrases(kinds, query.size(), index.phrases, index.familyFirst.size()); }
@@ -209,6 +231,7 @@ private:
     bool Expand(std::size_t slot, const std::string& word, std::uint8_t floor, Reach reach);
     void Correct(std::size_t slot, const std::string& word);
     void MatchAcrossWords();
+    void MatchSyllables();
     void MarkTerm(std::size_t slot, const std::vector<std::string>& term, std::uint8_t kind);
     void MarkWord(std::size_t slot, int id, std::uint8_t kind);
     void Mark(std::size_t slot, const Posting& posting, std::uint8_t kind);
@@ -262,7 +285,7 @@ void WordIndex::Query::Mark(std::size_t slot, const Posting& posting, std::uint8
 
 void WordIndex::Query::MarkWord(std::size_t slot, int id, std::uint8_t kind)
 {
-    for (const Posting& posting : index.words[std::size_t(id)].postings)
+    for (const Posting& posting : index.PostingsOf(id))
         Mark(slot, posting, kind);
 }
 
@@ -280,27 +303,33 @@ bool WordIndex::Query::Expand(std::size_t slot, const std::string& word, std::ui
     const std::string englishStem = index.englishStemmer.Stem(word);
     const std::string frenchStem = index.frenchStemmer.Stem(word);
     for (const auto& [stems, stem] : {std::pair{&index.englishStems, &englishStem}, std::pair{&index.frenchStems, &frenchStem}}) {
-        if (const auto found = stems->find(*stem); found != stems->end()) {
-            for (int id : found->second)
-                MarkWord(slot, id, formKind);
+        for (int id : stems->Find(*stem)) {
+            MarkWord(slot, id, formKind);
             known = true;
         }
     }
-    if (const auto found = index.joinedPairs.find(word); found != index.joinedPairs.end()) {
-        for (const Posting& posting : found->second)
-            Mark(slot, posting, formKind);
-        known = true;
+    for (std::size_t split = 1; split < word.size(); ++split) {
+        const auto first = index.wordIds.find(word.substr(0, split));
+        const auto second = index.wordIds.find(word.substr(split));
+        if (first == index.wordIds.end() || second == index.wordIds.end())
+            continue;
+        for (const auto& [next, posting] : index.joinedPairs.Of(std::uint32_t(first->second))) {
+            if (next == second->second) {
+                Mark(slot, posting, formKind);
+                known = true;
+            }
+        }
     }
     if (reach.synonyms) {
         std::vector<std::string> terms{word};
         for (const std::string* stem : {&englishStem, &frenchStem})
-            if (const auto found = index.synonymStems.find(*stem); found != index.synonymStems.end())
-                terms.insert(terms.end(), found->second.begin(), found->second.end());
+            for (const std::string& term : index.synonymStems.Find(*stem))
+                terms.push_back(term);
         const std::uint8_t synonymKind = corrected ? std::uint8_t(kCorrectedSynonym) : std::max<std::uint8_t>(floor, kSynonym);
         for (const std::string& term : terms) {
-            if (const auto found = index.synonyms.find(term); found != index.synonyms.end()) {
-                for (int target : found->second)
-                    MarkTerm(slot, index.synonymTerms[std::size_t(target)], synonymKind);
+            if (const SynonymTerm* synonym = index.FindingTerm(term)) {
+                for (int target : synonym->finds)
+                    MarkTerm(slot, index.synonymTerms[std::size_t(target)].words, synonymKind);
                 known = true;
             }
         }
@@ -328,18 +357,19 @@ void WordIndex::Query::Correct(std::size_t slot, const std::string& word)
 {
     const int allowance = TypoAllowance(word.size());
     const int reach = allowance + (word.size() >= kLongestSlip ? 1 : 0);
-    // Words that sound like it in English, and in French.
+    // Words that sound like it in English, and in French (read as French,
+    // or as French spelt the English way).
     std::set<std::string> soundAlikes[2];
     if (word.size() >= kShortestSoundWord) {
-        const std::pair<const std::unordered_map<std::string, std::vector<int>>*, std::string> keys[2] = {
-            {&index.englishSounds, EnglishSoundKey(word)}, {&index.frenchSounds, FrenchSoundKey(word)}};
-        for (int language = 0; language < 2; ++language) {
-            const auto& [sounds, key] = keys[language];
+        const std::tuple<const KeyedGroups<std::string, int>*, std::string, int> keys[] = {
+            {&index.englishSounds, EnglishSoundKey(word), 0},
+            {&index.frenchSounds, FrenchSoundKey(word), 1},
+            {&index.frenchSounds, FrenchSoundKeyAsHeard(word), 1}};
+        for (const auto& [sounds, key, language] : keys) {
             if (key.size() < 2)
                 continue;
-            if (const auto found = sounds->find(key); found != sounds->end())
-                for (int id : found->second)
-                    soundAlikes[language].insert(index.words[std::size_t(id)].text);
+            for (int id : sounds->Find(key))
+                soundAlikes[language].insert(index.words[std::size_t(id)].text);
         }
     }
     std::map<std::string, int> nearness;   // in half edits, smaller is nearer
@@ -347,19 +377,22 @@ void WordIndex::Query::Correct(std::size_t slot, const std::string& word)
         const bool frenchAlike = soundAlikes[1].contains(candidate);
         const bool soundsAlike = frenchAlike || soundAlikes[0].contains(candidate);
         const int edits = EditDistance(word, candidate, soundsAlike ? kFarthestSoundAlike : reach);
-        if (common || (!soundsAlike && edits > reach))
+        // French typed by ear spells its commonest words too ("voo" for "vous").
+        if ((common && !frenchAlike) || (!soundsAlike && edits > reach))
             return;
         const int halfEdits = 2 * edits - (soundsAlike ? 1 : 0);
         nearness[candidate] = frenchAlike ? std::min(halfEdits, kFrenchSoundAlikeNearness) : halfEdits;
     };
     const std::size_t commonPostings = std::max(kFewestCommonPostings, index.phrases.size() / kCommonCorrectionShare);
     if (reach > 0 || !soundAlikes[0].empty() || !soundAlikes[1].empty())
-        for (const Word& candidate : index.words)
-            if (soundAlikes[0].contains(candidate.text) || soundAlikes[1].contains(candidate.text) || std::abs(int(candidate.text.size()) - int(word.size())) <= reach)
-                consider(candidate.text, candidate.postings.size() > commonPostings);
-    for (const auto& [term, targets] : index.synonyms)
-        if (term.find(' ') == std::string::npos && !index.wordIds.contains(term))
-            consider(term, false);
+        for (int id = 0; id < int(index.words.size()); ++id) {
+            const std::string& candidate = index.words[std::size_t(id)].text;
+            if (soundAlikes[0].contains(candidate) || soundAlikes[1].contains(candidate) || std::abs(int(candidate.size()) - int(word.size())) <= reach)
+                consider(candidate, index.PostingsOf(id).size() > commonPostings);
+        }
+    for (const SynonymTerm& term : index.synonymTerms)
+        if (term.findsOthers && term.words.size() == 1 && !index.wordIds.contains(term.words[0]))
+            consider(term.words[0], false);
     int nearest = std::numeric_limits<int>::max();
     for (const auto& [candidate, score] : nearness)
         nearest = std::min(nearest, score);
@@ -379,16 +412,41 @@ void WordIndex::Query::MatchAcrossWords()
         // Synonym terms and keywords of several words: "ticket machine", "car hire".
         for (std::size_t count = 2; count <= 3 && i + count <= query.size(); ++count) {
             const std::string term = JoinWords(query, i, count, " ");
-            if (const auto found = index.wholeKeywords.find(term); found != index.wholeKeywords.end())
-                for (std::size_t slot = i; slot < i + count; ++slot)
-                    for (const Posting& posting : found->second)
-                        Mark(slot, posting, kWordForm);
-            const auto found = index.synonyms.find(term);
-            if (found == index.synonyms.end())
+            for (std::size_t slot = i; slot < i + count; ++slot)
+                for (const Posting& posting : index.wholeKeywords.Find(term))
+                    Mark(slot, posting, kWordForm);
+            const SynonymTerm* synonym = index.FindingTerm(term);
+            if (!synonym)
                 continue;
             for (std::size_t slot = i; slot < i + count; ++slot)
-                for (int target : found->second)
-                    MarkTerm(slot, index.synonymTerms[std::size_t(target)], kSynonym);
+                for (int target : synonym->finds)
+                    MarkTerm(slot, index.synonymTerms[std::size_t(target)].words, kSynonym);
+        }
+    }
+}
+
+// French typed by ear often comes a syllable at a time: "kom bee en" for
+// "combien", "ser vees" for "service". Two or three short words side by side,
+// one of them unknown to the book, are read together as one French word by
+// its sound.
+void WordIndex::Query::MatchSyllables()
+{
+    const auto isSyllable = [](const std::string& word) { return word.size() <= kLongestSyllable; };
+    for (std::size_t i = 0; i + 1 < query.size(); ++i) {
+        std::string joined = query[i];
+        bool unknown = !index.wordIds.contains(query[i]);
+        for (std::size_t end = i + 1; end < std::min(query.size(), i + 3) && isSyllable(query[end - 1]) && isSyllable(query[end]); ++end) {
+            joined += query[end];
+            unknown = unknown || !index.wordIds.contains(query[end]);
+            if (!unknown)
+                continue;
+            std::set<int> alike;
+            for (const std::string& key : {FrenchSoundKey(joined), FrenchSoundKeyAsHeard(joined)})
+                for (int id : index.frenchSounds.Find(key))
+                    alike.insert(id);
+            for (int id : alike)
+                for (std::size_t slot = i; slot <= end; ++slot)
+                    MarkWord(slot, id, kSoundOrTypo);
         }
     }
 }
@@ -401,10 +459,10 @@ std::vector<int> WordIndex::Query::PhrasesHolding(const std::string& word) const
         ids.push_back(found->second);
     for (const auto& [stems, stemmer] : {std::pair{&index.englishStems, &index.englishStemmer},
                                          std::pair{&index.frenchStems, &index.frenchStemmer}})
-        if (const auto found = stems->find(stemmer->Stem(word)); found != stems->end())
-            ids.insert(ids.end(), found->second.begin(), found->second.end());
+        for (int id : stems->Find(stemmer->Stem(word)))
+            ids.push_back(id);
     for (int id : ids)
-        for (const Posting& posting : index.words[std::size_t(id)].postings)
+        for (const Posting& posting : index.PostingsOf(id))
             held.push_back(posting.phrase);
     std::sort(held.begin(), held.end());
     held.erase(std::unique(held.begin(), held.end()), held.end());

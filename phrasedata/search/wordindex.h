@@ -13,11 +13,13 @@
 // word counting for more the rarer it is in the book; a word that a large
 // part of the book holds ("the", "de") alone never brings a row.
 
+#include "groupedvalues.h"
 #include "ranking.h"
 #include "searchdata.h"
 #include "stemmer.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -60,7 +62,6 @@ private:
     };
     struct Word {
         std::string text;
-        std::vector<Posting> postings;
         bool inEnglish = false;      // in an English text, or a keyword its phrase's French lacks
         bool inFrench = false;       // in a French text
         bool inEnglishText = false;
@@ -70,6 +71,7 @@ private:
     void AddText(int phrase, const std::vector<std::string>& words, Field field,
                  const std::vector<std::string>& frenchWords);
     int Intern(const std::string& word);
+    std::span<const Posting> PostingsOf(int id) const { return postings.Of(std::uint32_t(id)); }
     // Each word's stems by its id, empty where a language does not apply;
     // kept while building, since most one-word synonym terms are the book's words.
     struct WordStems {
@@ -82,17 +84,27 @@ private:
     std::vector<int> familyFirst;   // per family, its first phrase number
     std::vector<Word> words;
     std::unordered_map<std::string, int> wordIds;
+    GroupedValues<Posting> postings;   // by word id
     std::vector<int> wordsInOrder;   // word ids sorted by text, for prefixes
-    std::unordered_map<std::string, std::vector<int>> englishStems, frenchStems, englishSounds, frenchSounds;
-    std::unordered_map<std::string, std::vector<Posting>> joinedPairs;
+    // A stem or sound key to the ids of the words that have it.
+    KeyedGroups<std::string, int> englishStems, frenchStems, englishSounds, frenchSounds;
+    // Neighbouring words, by the first one's id: the id of the word after it, and where.
+    GroupedValues<std::pair<int, Posting>> joinedPairs;
     // A keyword of several words (joined by single spaces) to the phrases it belongs to.
-    std::unordered_map<std::string, std::vector<Posting>> wholeKeywords;
-    // Every term of the synonym lines, as word lists.
-    std::vector<std::vector<std::string>> synonymTerms;
-    // A term (its words joined by single spaces) to the terms it finds, by their place in `synonymTerms`.
-    std::unordered_map<std::string, std::vector<int>> synonyms;
+    KeyedGroups<std::string, Posting> wholeKeywords;
+    // A term of the synonym lines, kept once however many lines hold it.
+    struct SynonymTerm {
+        std::vector<std::string> words;
+        std::vector<int> finds;      // the terms it finds, by their place in `synonymTerms`
+        bool findsOthers = false;    // a term of a two-way line, or the first of a one-way line
+    };
+    std::vector<SynonymTerm> synonymTerms;
+    // A term, its words joined by single spaces, to its place in `synonymTerms`.
+    std::unordered_map<std::string, int> synonymTermIds;
+    // The term `text` when it finds other terms, else none.
+    const SynonymTerm* FindingTerm(const std::string& text) const;
     // The stem of a one-word synonym term to the term.
-    std::unordered_map<std::string, std::vector<std::string>> synonymStems;
+    KeyedGroups<std::string, std::string> synonymStems;
     std::vector<std::u16string> bookWords;
     Stemmer englishStemmer{"english"};
     Stemmer frenchStemmer{"french"};
