@@ -22,9 +22,8 @@ struct Need {
 // Read as make-phrasebook reads it: blank lines and comments left out.
 std::vector<Need> ReadNeeds()
 {
-    const Bytes bytes = ReadFile(DataPath("source/traveller-needs.txt"));
-    const std::string text(bytes.begin(), bytes.end());
     std::vector<Need> needs;
+    const std::string text = ReadText(DataPath("source/traveller-needs.txt"));
     for (const auto& [number, line] : ContentLines(text)) {
         const std::size_t first = line.find('|'), last = line.rfind('|');
         const bool split = first != last;

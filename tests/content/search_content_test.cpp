@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
 
 namespace {
@@ -49,8 +48,7 @@ std::vector<QueryRow> TravellerQueries()
 {
     const std::map<std::string, int> english = SourceEnglish();
     std::vector<QueryRow> rows;
-    std::ifstream in(DataPath("../tests/search/traveller-queries.txt"));
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string text = ReadText(DataPath("../tests/search/traveller-queries.txt"));
     for (const TextLine& line : ContentLines(text)) {
         const std::string row(line.text);
         const std::size_t first = row.find(" | "), last = row.rfind(" | ");

@@ -107,10 +107,6 @@ void WriteSoundArchive(const std::vector<Bytes>& clips, std::vector<ArchiveEntry
 
 void WriteSearchData(const std::vector<std::string>& synonyms, const std::vector<std::string>& keywords)
 {
-    for (const auto& [name, lines] : {std::pair{"Synonyms.dat", &synonyms}, std::pair{"Keywords.dat", &keywords}}) {
-        std::string text;
-        for (const std::string& line : *lines)
-            text += line + "\n";
-        WriteFile(name, Bytes(text.begin(), text.end()));
-    }
+    WriteLines("Synonyms.dat", synonyms);
+    WriteLines("Keywords.dat", keywords);
 }
