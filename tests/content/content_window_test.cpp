@@ -59,11 +59,9 @@ TEST(ContentWindow, EverySearchResultShowsItsOwnPhrase)
     std::vector<bool> reached(832, false);
     for (const auto& [keyword, exact] : searches) {
         SCOPED_TRACE("keyword \"" + Utf16ToUtf8(keyword) + "\"");
-        window.window.keywordControl = keyword;
-        window.window.exactMatchControl = exact;
         window.book.captionMode = kSearchMode;
         window.book.LoadAllPhrases();
-        window.book.SearchPhrases();
+        window.Search(keyword, exact);
         ASSERT_GT(window.list.RowCount(), 0);
         EXPECT_TRUE(!exact || window.list.RowCount() == 1);
         for (int row = 0; row < window.list.RowCount(); ++row) {

@@ -27,10 +27,8 @@ std::map<std::string, int> SourceEnglish()
 // The phrase numbers a click on each row selects, in the window's order.
 std::vector<int> Search(ContentWindow& window, const std::u16string& keyword, bool exact = false)
 {
-    window.window.keywordControl = keyword;
-    window.window.exactMatchControl = exact;
     window.book.LoadAllPhrases();
-    window.book.SearchPhrases();
+    window.Search(keyword, exact);
     std::vector<int> numbers;
     for (const FakeRow& row : window.list.rows)
         numbers.push_back(window.book.PhraseNumberOf(row.text).value_or(0));
