@@ -6,14 +6,12 @@
 #include "records.h"
 
 #include <algorithm>
-#include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <random>
 #include <set>
 #include <regex>
 #include <thread>
-#include <sys/resource.h>
 
 class Favourites : public PhraseBookTest {
 protected:
@@ -148,9 +146,6 @@ TEST_F(Favourites, AStoreThatCannotBeWrittenIsListedAndNeverChanged)
             std::filesystem::permissions("favorite.dat", c.store);
         }
         const std::string seen = RunInChild(c.sizeLimit ? ChildUser::Same : ChildUser::Unprivileged, [&] {
-            const rlimit limit{rlim_t(c.sizeLimit), rlim_t(c.sizeLimit)};
-            if (c.sizeLimit && std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR)
-                setrlimit(RLIMIT_FSIZE, &limit);
             book.ListFavourites();
             const std::size_t listed = w.list.rows.size();
             const bool added = Add(u"Five", 5), removed = listed > 1 && RemoveRow(1);
@@ -160,7 +155,7 @@ TEST_F(Favourites, AStoreThatCannotBeWrittenIsListedAndNeverChanged)
                 text += "\n" + message.text;
             // Work files have names of their own on every run.
             return std::regex_replace(text, std::regex("temp-[A-Za-z0-9]{6}\\.dat"), "temp-XXXXXX.dat");
-        });
+        }, c.sizeLimit);
         EXPECT_EQ(seen, c.seen);
         EXPECT_TRUE(FileExists("favorite.dat") == (c.store != perms::none) && NoWorkFiles()) << c.seen;
         const bool removed = c.seen.find("removed 1") != std::string::npos;

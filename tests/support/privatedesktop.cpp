@@ -54,7 +54,8 @@ PrivateDesktop::PrivateDesktop()
                     {"PATH=/usr/local/bin:/usr/bin:/bin", "DISPLAY=" + display, "HOME=" + home.string(),
                      "XDG_CONFIG_HOME=" + (home / ".config").string(), "XDG_CACHE_HOME=" + (home / ".cache").string()});
     // The manager is ready once it names itself on the root window.
-    if (manager <= 0 || !WaitWhileRunning(manager, [] { return Quietly("xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window"); })) {
+    const auto named = [] { return Quietly("xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window"); };
+    if (manager <= 0 || !WaitWhileRunning(manager, named)) {
         failure = "openbox did not start";
         if (manager > 0)
             EndProcess(manager, SIGKILL);
