@@ -78,6 +78,8 @@ std::string FirstRows(ContentWindow& window, std::size_t rows)
     return shown;
 }
 
+CommandRun RunTool(const std::string& arguments) { return RunShell(std::string(TESSALY_TOOL) + " search " + arguments); }
+
 } // namespace
 
 TEST(SearchContent, TravellerQueriesBringTheirPhraseToTheTop)
@@ -129,12 +131,6 @@ TEST(SearchContent, ExactMatchOnlyFindsWholeListTextsOrWholeFrenchAsBefore)
     EXPECT_EQ(Search(window, u"toilet", true), std::vector<int>{});
     EXPECT_EQ(window.messages.shown, Shown{{"This item can't be found"}});
 }
-
-namespace {
-
-CommandRun RunTool(const std::string& arguments) { return RunShell(std::string(TESSALY_TOOL) + " search " + arguments); }
-
-} // namespace
 
 TEST(SearchContent, TheToolListsTheWindowsRowsAndSaysWhenThereAreNone)
 {
