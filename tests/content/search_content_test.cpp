@@ -1,6 +1,7 @@
 // The keyword search over the bundled phrase book: the traveller queries of
 // tests/search/traveller-queries.txt, the rows of the plain substring rule,
-// exact mode, and `tessaly-tool search`.
+// and `tessaly-tool search`. (Exact mode: the list texts in content_window_test,
+// the French in categorymap_test.)
 
 #include "contentdata.h"
 
@@ -15,20 +16,11 @@
 
 namespace {
 
-// Every phrase's English as the source writes it (the map holds it so, alternatives and all), to its number.
-std::map<std::string, int> SourceEnglish()
-{
-    std::map<std::string, int> numbers;
-    for (int n = 1; n <= 831; ++n)
-        numbers[Utf16ToUtf8(MapText(n))] = n;
-    return numbers;
-}
-
 // The phrase numbers a click on each row selects, in the window's order.
-std::vector<int> Search(ContentWindow& window, const std::u16string& keyword, bool exact = false)
+std::vector<int> Search(ContentWindow& window, const std::u16string& keyword)
 {
     window.book.LoadAllPhrases();
-    window.Search(keyword, exact);
+    window.Search(keyword);
     std::vector<int> numbers;
     for (const FakeRow& row : window.list.rows)
         numbers.push_back(window.book.PhraseNumberOf(row.text).value_or(0));
@@ -44,7 +36,9 @@ struct QueryRow {
 
 std::vector<QueryRow> TravellerQueries()
 {
-    const std::map<std::string, int> english = SourceEnglish();
+    std::map<std::string, int> english;   // each phrase's English as the source writes it, as the map holds it
+    for (int n = 1; n <= 831; ++n)
+        english[Utf16ToUtf8(MapText(n))] = n;
     std::vector<QueryRow> rows;
     const std::string text = ReadText(DataPath("../tests/search/traveller-queries.txt"));
     for (const TextLine& line : ContentLines(text)) {
@@ -120,16 +114,6 @@ TEST(SearchContent, EveryRowOfThePlainSubstringRuleStillAppears)
                 << Utf16ToUtf8(keyword) << " misses phrase " << first;
         }
     }
-}
-
-TEST(SearchContent, ExactMatchOnlyFindsWholeListTextsOrWholeFrenchAsBefore)
-{
-    ContentWindow window;
-    EXPECT_EQ(Search(window, u"TOILETS", true), std::vector<int>{50});
-    EXPECT_EQ(Search(window, u"sortie", true), std::vector<int>{47});   // the French "Sortie"
-    window.messages.shown.clear();
-    EXPECT_EQ(Search(window, u"toilet", true), std::vector<int>{});
-    EXPECT_EQ(window.messages.shown, Shown{{"This item can't be found"}});
 }
 
 TEST(SearchContent, TheToolListsTheWindowsRowsAndSaysWhenThereAreNone)
