@@ -7,52 +7,29 @@
 #include "searchdata.h"
 
 #include <iostream>
-#include <iterator>
 #include <gtest/gtest.h>
 #include <map>
-#include <sstream>
-
-namespace {
-
-struct Need {
-    int line;
-    std::string importance, text, numbers;
-};
-
-// Read as make-phrasebook reads it: blank lines and comments left out.
-std::vector<Need> ReadNeeds()
-{
-    const Bytes bytes = ReadFile(DataPath("source/traveller-needs.txt"));
-    const std::string text(bytes.begin(), bytes.end());
-    std::vector<Need> needs;
-    for (const auto& [number, line] : ContentLines(text)) {
-        const std::size_t first = line.find('|'), last = line.rfind('|');
-        const bool split = first != last;
-        needs.push_back({number, std::string(TrimBlanks(line.substr(0, first))),
-                         split ? std::string(TrimBlanks(line.substr(first + 1, last - first - 1))) : "",
-                         split ? std::string(line.substr(last + 1)) : ""});
-    }
-    return needs;
-}
-
-} // namespace
 
 TEST(ContentNeeds, EveryEssentialAndImportantNeedIsAnsweredAndCoverageIsAtLeast95Percent)
 {
-    const std::map<std::string, int> weights{{"essential", 3}, {"important", 2}, {"useful", 1}};
-    const std::vector<Need> needs = ReadNeeds();
+    const std::map<std::string_view, int> weights{{"essential", 3}, {"important", 2}, {"useful", 1}};
+    // "IMPORTANCE | need | NUMBER NUMBER", read as make-phrasebook reads it: blank lines and comments left out.
+    const std::string text = ReadText(DataPath("source/traveller-needs.txt"));
+    const std::vector<TextLine> needs = ContentLines(text);
     ASSERT_GE(needs.size(), 120u);
     int total = 0, answered = 0;
-    for (const Need& need : needs) {
-        const std::string where = "line " + std::to_string(need.line) + ": " + need.text;
+    for (const auto& [number, line] : needs) {
+        const std::size_t first = line.find('|'), last = line.rfind('|');
+        const std::string_view importance = TrimBlanks(line.substr(0, first));
+        const std::string where = "line " + std::to_string(number) + ": " + std::string(line);
         // make-phrasebook refuses an unknown importance or a number that names no phrase (make_phrasebook_test).
-        ASSERT_TRUE(weights.contains(need.importance) && !need.text.empty()) << where;
-        std::istringstream numbers(need.numbers);
-        const auto count = std::distance(std::istream_iterator<std::string>(numbers), {});
-        const int weight = weights.at(need.importance);
-        EXPECT_TRUE(count > 0 || weight == 1) << where << " is " << need.importance << " and unanswered";
+        ASSERT_TRUE(first != last && weights.contains(importance) &&
+                    !TrimBlanks(line.substr(first + 1, last - first - 1)).empty()) << where;
+        const bool isAnswered = !TrimBlanks(line.substr(last + 1)).empty();
+        const int weight = weights.at(importance);
+        EXPECT_TRUE(isAnswered || weight == 1) << where << ": an unanswered need must be merely useful";
         total += weight;
-        answered += count > 0 ? weight : 0;
+        answered += isAnswered ? weight : 0;
     }
     const double coverage = 100.0 * answered / total;
     RecordProperty("weighted_coverage_percent", std::to_string(coverage));

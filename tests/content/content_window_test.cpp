@@ -1,5 +1,5 @@
 // Every row the window can list leads to its own phrase: the row's text is looked up as the window looks it up, and the
-// phrase found must be the one the row was made from, with its translation and its clip.
+// phrase found must be the one the row was made from, with its translation and its clip. Each phrase has related rows.
 
 #include "contentdata.h"
 
@@ -7,6 +7,8 @@
 #include "text.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -57,11 +59,9 @@ TEST(ContentWindow, EverySearchResultShowsItsOwnPhrase)
     std::vector<bool> reached(832, false);
     for (const auto& [keyword, exact] : searches) {
         SCOPED_TRACE("keyword \"" + Utf16ToUtf8(keyword) + "\"");
-        window.window.keywordControl = keyword;
-        window.window.exactMatchControl = exact;
         window.book.captionMode = kSearchMode;
         window.book.LoadAllPhrases();
-        window.book.SearchPhrases();
+        window.Search(keyword, exact);
         ASSERT_GT(window.list.RowCount(), 0);
         EXPECT_TRUE(!exact || window.list.RowCount() == 1);
         for (int row = 0; row < window.list.RowCount(); ++row) {
@@ -83,15 +83,19 @@ TEST(ContentWindow, EverySearchResultShowsItsOwnPhrase)
         EXPECT_TRUE(reached[std::size_t(n)]) << "phrase " << n << " never found";
 }
 
-TEST(ContentWindow, EveryRelatedRowShowsItsOwnPhrase)
+TEST(ContentWindow, EveryPhraseHasOneToTenOthersRelatedAndEachRelatedRowShowsItsOwnPhrase)
 {
     ContentWindow window;
     window.book.captionMode = kRelatedMode;
+    ASSERT_EQ(Content().related.size(), 831u);
     for (int n = 1; n <= 831; ++n) {
         SCOPED_TRACE("related phrases of " + std::to_string(n));
+        const RelateRow& table = Content().related[std::size_t(n - 1)];
+        EXPECT_EQ(table[kRelateRowBytes - 1] & 0x01, 0);   // bit 832 names no phrase
+        const std::vector<int> related = RelatedPhraseNumbers(table);
+        EXPECT_TRUE(related.size() >= 1 && related.size() <= 10 && std::ranges::count(related, n) == 0);
         window.book.loadedPhrase = n;
         ASSERT_TRUE(window.book.FindRelatedPhrases());
-        const std::vector<int> related = RelatedPhraseNumbers(Content().related[std::size_t(n - 1)]);
         ASSERT_EQ(window.list.RowCount(), int(related.size()));
         for (int row = 0; row < window.list.RowCount(); ++row) {
             // Related rows are plain text: brackets gone, nothing to choose.

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <ranges>
 
 namespace {
 
@@ -45,16 +46,12 @@ std::u16string MapText(int number)
 
 std::optional<GroupedText> GroupOf(const std::u16string& text)
 {
-    const std::size_t open = text.find(u'[');
-    const std::size_t close = text.find(u']', open);
-    if (open == std::u16string::npos || close == std::u16string::npos)
+    const std::size_t open = text.find(u'['), close = text.find(u']', open);
+    if (close == std::u16string::npos)   // also when there is no "[": the search for "]" starts past the end
         return std::nullopt;
     GroupedText group{text.substr(0, open), {}, text.substr(close + 1)};
-    const std::u16string inside = text.substr(open + 1, close - open - 1);
-    for (std::size_t start = 0, bar = 0; bar != std::u16string::npos; start = bar + 1) {
-        bar = inside.find(u'|', start);
-        group.alternatives.push_back(inside.substr(start, bar - start));
-    }
+    for (const auto alternative : std::views::split(text.substr(open + 1, close - open - 1), u'|'))
+        group.alternatives.emplace_back(alternative.begin(), alternative.end());
     return group;
 }
 

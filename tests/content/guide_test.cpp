@@ -14,7 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
+#include <regex>
 
 namespace {
 
@@ -22,21 +22,12 @@ namespace {
     if (!HaveProgram("espeak-ng")) GTEST_SKIP() << "espeak-ng is needed (tools/install-packages installs it)"
 
 // A reading as espeak-ng prints it, with "." for the phoneme separator.
-std::string Reading(std::string text)
-{
-    std::string reading;
-    for (char c : text)
-        reading += c == '.' ? std::string("\u200C") : std::string(1, c);
-    return reading;
-}
+std::string Reading(const char* text) { return std::regex_replace(text, std::regex("\\."), "\u200C"); }
 
 std::vector<BookPhrase> SourceBook()
 {
-    std::ifstream in(DataPath("source/phrasebook.txt"));
-    std::stringstream text;
-    text << in.rdbuf();
     SourceFaults faults;
-    const std::vector<BookPhrase> book = MakeBook(ReadSourceLines(text.str(), faults), faults);
+    const std::vector<BookPhrase> book = MakeBook(ReadSourceLines(ReadText(DataPath("source/phrasebook.txt")), faults), faults);
     EXPECT_TRUE(faults.empty());
     return book;
 }
@@ -133,9 +124,7 @@ TEST(Guide, SchemeHasEverySoundTheBookIsReadWithAndTheReadmeShowsIt)
     EXPECT_TRUE(RespellReading(reading, guide, unknown)) << unknown;
 
     // Each sound is one row of the table in data/README.md.
-    std::ifstream readme(DataPath("README.md"));
-    std::stringstream shown;
-    shown << readme.rdbuf();
+    const std::string shown = ReadText(DataPath("README.md"));
     for (const GuideSound& sound : GuideSounds()) {
         std::string spelling(sound.spelling);
         if (!sound.closedSpelling.empty())
@@ -144,7 +133,7 @@ TEST(Guide, SchemeHasEverySoundTheBookIsReadWithAndTheReadmeShowsIt)
             spelling += ", " + std::string(sound.glideSpelling) + " before a vowel";
         const std::string row = "| " + std::string(sound.language) + " | `" + std::string(sound.phoneme) + "` | " +
                                 std::string(sound.ipa) + " | " + spelling + " | " + std::string(sound.example) + " |";
-        EXPECT_NE(shown.str().find(row), std::string::npos) << row;
+        EXPECT_NE(shown.find(row), std::string::npos) << row;
     }
 }
 

@@ -21,14 +21,6 @@ std::vector<std::string> SourceLines()
     return lines;
 }
 
-void WriteLines(const std::string& name, const std::vector<std::string>& lines)
-{
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\n";
-    WriteFile(name, Bytes(text.begin(), text.end()));
-}
-
 // Runs the tool in the current directory on `lines` as "book.txt", beside the
 // bundled search sources, writing into "out".
 CommandRun MakePhrasebook(const std::vector<std::string>& lines)

@@ -1,6 +1,7 @@
 // The keyword search over the bundled phrase book: the traveller queries of
 // tests/search/traveller-queries.txt, the rows of the plain substring rule,
-// exact mode, and `tessaly-tool search`.
+// and `tessaly-tool search`. (Exact mode: the list texts in content_window_test,
+// the French in categorymap_test.)
 
 #include "contentdata.h"
 
@@ -11,27 +12,15 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
 
 namespace {
 
-// Every phrase's English as the source writes it (the map holds it so, alternatives and all), to its number.
-std::map<std::string, int> SourceEnglish()
-{
-    std::map<std::string, int> numbers;
-    for (int n = 1; n <= 831; ++n)
-        numbers[Utf16ToUtf8(MapText(n))] = n;
-    return numbers;
-}
-
 // The phrase numbers a click on each row selects, in the window's order.
-std::vector<int> Search(ContentWindow& window, const std::u16string& keyword, bool exact = false)
+std::vector<int> Search(ContentWindow& window, const std::u16string& keyword)
 {
-    window.window.keywordControl = keyword;
-    window.window.exactMatchControl = exact;
     window.book.LoadAllPhrases();
-    window.book.SearchPhrases();
+    window.Search(keyword);
     std::vector<int> numbers;
     for (const FakeRow& row : window.list.rows)
         numbers.push_back(window.book.PhraseNumberOf(row.text).value_or(0));
@@ -47,10 +36,11 @@ struct QueryRow {
 
 std::vector<QueryRow> TravellerQueries()
 {
-    const std::map<std::string, int> english = SourceEnglish();
+    std::map<std::string, int> english;   // each phrase's English as the source writes it, as the map holds it
+    for (int n = 1; n <= 831; ++n)
+        english[Utf16ToUtf8(MapText(n))] = n;
     std::vector<QueryRow> rows;
-    std::ifstream in(DataPath("../tests/search/traveller-queries.txt"));
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string text = ReadText(DataPath("../tests/search/traveller-queries.txt"));
     for (const TextLine& line : ContentLines(text)) {
         const std::string row(line.text);
         const std::size_t first = row.find(" | "), last = row.rfind(" | ");
@@ -81,6 +71,8 @@ std::string FirstRows(ContentWindow& window, std::size_t rows)
         shown += "\n    " + Utf16ToUtf8(window.list.rows[row].text);
     return shown;
 }
+
+CommandRun RunTool(const std::string& arguments) { return RunShell(std::string(TESSALY_TOOL) + " search " + arguments); }
 
 } // namespace
 
@@ -123,22 +115,6 @@ TEST(SearchContent, EveryRowOfThePlainSubstringRuleStillAppears)
         }
     }
 }
-
-TEST(SearchContent, ExactMatchOnlyFindsWholeListTextsOrWholeFrenchAsBefore)
-{
-    ContentWindow window;
-    EXPECT_EQ(Search(window, u"TOILETS", true), std::vector<int>{50});
-    EXPECT_EQ(Search(window, u"sortie", true), std::vector<int>{47});   // the French "Sortie"
-    window.messages.shown.clear();
-    EXPECT_EQ(Search(window, u"toilet", true), std::vector<int>{});
-    EXPECT_EQ(window.messages.shown, Shown{{"This item can't be found"}});
-}
-
-namespace {
-
-CommandRun RunTool(const std::string& arguments) { return RunShell(std::string(TESSALY_TOOL) + " search " + arguments); }
-
-} // namespace
 
 TEST(SearchContent, TheToolListsTheWindowsRowsAndSaysWhenThereAreNone)
 {

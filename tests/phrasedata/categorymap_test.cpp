@@ -73,15 +73,7 @@ TEST_F(CategoryMap, MissingMapSaysSoAfterTheRangeIsKeyed)
     EXPECT_EQ(w.messages.shown, Shown{{"Can't read Map file"}});
 }
 
-class Search : public PhraseBookTest {
-protected:
-    void Find(const std::u16string& keyword, bool exact = false)
-    {
-        w.window.keywordControl = keyword;
-        w.window.exactMatchControl = exact;
-        book.SearchPhrases();
-    }
-};
+using Search = PhraseBookTest;
 
 TEST_F(Search, FindsWhatTheMapsFirstRecordsHoldUpToALineFeed)
 {
@@ -98,7 +90,7 @@ TEST_F(Search, FindsWhatTheMapsFirstRecordsHoldUpToALineFeed)
         {std::u16string(170, u'A'), true, {std::string(170, 'a')}},
     };
     for (const auto& c : cases) {
-        Find(c.keyword, c.exact);
+        w.Search(c.keyword, c.exact);
         EXPECT_EQ(w.list.Texts(), c.rows) << Utf16ToUtf8(c.keyword).substr(0, 30) << (c.exact ? " (exact)" : "");
     }
     EXPECT_EQ(w.messages.shown, Shown(3, {"This item can't be found"}));   // only the empty results say so
@@ -117,7 +109,7 @@ TEST_F(Search, FrenchMatchesFollowTheEnglishOnesWithoutCaseOrAccents)
         {u"coffee", false, {"My [coffee] now.", "A coffee, please."}}, {u"ou", false, {"Way out?", "A coffee, please."}},
         {u"quelle sortie ?", true, {"Way out?"}}};
     for (const auto& c : cases) {
-        Find(c.keyword, c.exact);
+        w.Search(c.keyword, c.exact);
         EXPECT_EQ(w.list.Texts(), c.rows) << Utf16ToUtf8(c.keyword);
     }
 }
@@ -125,18 +117,18 @@ TEST_F(Search, FrenchMatchesFollowTheEnglishOnesWithoutCaseOrAccents)
 TEST_F(Search, AnEmptyKeywordOrMissingMapLeavesTheListAKeywordIsHeldToItsBufferAndATornMapEndsTheScan)
 {
     w.list.AddPlainRow(u"kept");
-    Find(u"");
-    Find(u"anything");
+    w.Search(u"");
+    w.Search(u"anything");
     EXPECT_EQ(w.list.Texts(), Texts{"kept"});
     EXPECT_EQ(w.messages.shown, Shown{{"Can't read data file"}});
     WriteMap({{"alpha"}, {"alpha beta"}});
-    Find(std::u16string(2000, u'a'));
+    w.Search(std::u16string(2000, u'a'));
     EXPECT_EQ(book.keywordText.size(), 511u);
     EXPECT_TRUE(w.list.rows.empty());
     Bytes bytes = ReadFile("MapEngSpec.data");
     bytes.pop_back();
     WriteFile("MapEngSpec.data", bytes);
-    Find(u"alpha");
+    w.Search(u"alpha");
     EXPECT_EQ(w.list.Texts(), Texts{"alpha"});
 }
 

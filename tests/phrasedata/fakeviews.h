@@ -114,6 +114,13 @@ public:
 // A phrase book wired to fakes; its clips go to `clips` when one is given, else to `player`.
 struct FakeWindowSet {
     explicit FakeWindowSet(ClipPlayer* clips = nullptr) : clips(clips) { window.book = &book; window.list = &list; }
+    // Types `keyword` in the keyword box and searches; the window's command also loads all phrases first.
+    void Search(const std::u16string& keyword, bool exact = false)
+    {
+        window.keywordControl = keyword;
+        window.exactMatchControl = exact;
+        book.SearchPhrases();
+    }
 
     FakeList list;
     FakeSubcategories subcategories;

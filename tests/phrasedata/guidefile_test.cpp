@@ -31,15 +31,10 @@ std::string GuideProblem()
 
 } // namespace
 
-TEST(GuideFile, RecordsHoldTheirTextsAtFixedPlacesAndRefuseToBeCut)
+TEST(GuideFile, RecordsGiveBackTheirTextsAndRefuseToBeCut)
 {
     const GuideRecord record{u"oo sohn lay twah-LET", u"u sɔ̃ le twaˈlɛt"};
-    const auto bytes = record.Encode();
-    ASSERT_EQ(bytes.size(), 448u);
-    EXPECT_EQ(std::pair(bytes[0], bytes[1]), std::pair(std::uint8_t('o'), std::uint8_t(0)));
-    EXPECT_EQ(ReadLE16(bytes.data() + 256), u'u');       // the IPA field starts after 128 units
-    EXPECT_EQ(ReadLE16(bytes.data() + 256 + 6), 0x0254u); // "ɔ" of "sɔ̃"
-    const GuideRecord back = GuideRecord::Decode(bytes.data());
+    const GuideRecord back = GuideRecord::Decode(record.Encode().data());
     EXPECT_EQ(std::pair(back.respelling, back.ipa), std::pair(record.respelling, record.ipa));
     // A text filling its field would lose its terminator: the builder is told.
     EXPECT_TRUE(record.Fits());

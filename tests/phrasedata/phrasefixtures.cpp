@@ -46,18 +46,13 @@ void WriteFavourites(const std::string& name, const std::vector<int>& numbers)
 void WriteRelated(const std::vector<std::vector<int>>& related, int rows)
 {
     Bytes bytes(std::size_t(rows) * kRelateRowBytes, 0);
-    for (std::size_t phrase = 0; phrase < related.size(); ++phrase) {
+    for (std::size_t phrase = 0; phrase < related.size(); ++phrase)
         for (int bit : related[phrase])
             bytes[phrase * kRelateRowBytes + std::size_t(bit - 1) / 8] |= std::uint8_t(0x80 >> (bit - 1) % 8);
-    }
     WriteFile("Relate.dat", bytes);
 }
 
-std::u16string NumberedText(int number)
-{
-    const std::string text = "Phrase " + std::to_string(number);
-    return std::u16string(text.begin(), text.end());
-}
+std::u16string NumberedText(int number) { return u"Phrase " + DecimalText(number); }
 
 void WriteNumberedBook(int count)
 {
@@ -107,10 +102,6 @@ void WriteSoundArchive(const std::vector<Bytes>& clips, std::vector<ArchiveEntry
 
 void WriteSearchData(const std::vector<std::string>& synonyms, const std::vector<std::string>& keywords)
 {
-    for (const auto& [name, lines] : {std::pair{"Synonyms.dat", &synonyms}, std::pair{"Keywords.dat", &keywords}}) {
-        std::string text;
-        for (const std::string& line : *lines)
-            text += line + "\n";
-        WriteFile(name, Bytes(text.begin(), text.end()));
-    }
+    WriteLines("Synonyms.dat", synonyms);
+    WriteLines("Keywords.dat", keywords);
 }

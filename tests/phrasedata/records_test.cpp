@@ -12,8 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
 
 TEST(Records, TextFieldsWithoutATerminatorAreReadToTheirEndOnly)
 {
@@ -116,14 +114,11 @@ TEST_F(Builders, AFailedBuildLeavesTheOldOutputWhole)
                 WriteFile(name, source);
         }
         const std::string built = RunInChild(ChildUser::Same, [&] {
-            const rlimit limit{rlim_t(sizeLimit), rlim_t(sizeLimit)};
-            if (sizeLimit && std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR)
-                setrlimit(RLIMIT_FSIZE, &limit);
             std::string built;
             built += BuildEnglishData(w.messages) ? "English.dat " : "";
             built += BuildFrenchData() ? "French.dat" : "";
             return built;
-        });
+        }, sizeLimit);
         EXPECT_EQ(built, "") << source.size();
         EXPECT_EQ(ReadFile("English.dat"), (Bytes{1, 2, 3})) << source.size();
         EXPECT_EQ(ReadFile("French.dat"), (Bytes{4, 5})) << source.size();

@@ -5,7 +5,6 @@
 #include "searchdata.h"
 #include "searchwords.h"
 #include "soundkeys.h"
-#include "stemmer.h"
 #include "text.h"
 #include "wordindex.h"
 
@@ -57,19 +56,6 @@ TEST(WordSearchPieces, SoundKeysJoinSpellingsByEarAndKeepOtherWordsApart)
     for (const auto& c : cases)
         EXPECT_EQ(c.key(c.a) == c.key(c.b), c.same) << c.a << " " << c.key(c.a) << " / " << c.b << " " << c.key(c.b);
     EXPECT_EQ(EnglishSoundKey("caf\xC3\xA9"), "");   // only folded words have keys
-}
-
-TEST(WordSearchPieces, SnowballStemsJoinWordForms)
-{
-    const Stemmer english("english"), french("french");
-    const struct { const Stemmer* stemmer; const char* a; const char* b; bool same; } cases[] = {
-        {&english, "tickets", "ticket", true}, {&english, "booking", "book", true},
-        {&english, "allergies", "allergy", true}, {&english, "business", "bus", false},
-        {&english, "careful", "car", false}, {&french, "reservations", "reserver", true},
-        {&french, "toilettes", "toilette", true},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.stemmer->Stem(c.a) == c.stemmer->Stem(c.b), c.same) << c.a << " / " << c.b;
 }
 
 TEST(WordSearchPieces, SearchDataLinesAreReadOrRefusedWithTheirReason)

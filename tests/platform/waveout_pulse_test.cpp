@@ -117,66 +117,46 @@ protected:
     ScopedTempDir dir;
 };
 
-TEST_F(SdlWaveOutOnPulseAudio, TheServerPlaysTheDecodedBlockOfEachClip)
+// One device and one player for clip after clip, as in the program. The clips' formats differ, so each clip reopens
+// the device; a change while the last clip still plays sets aside a device the server has not drained (closing it
+// would wait for seconds). The window's thread waits for none of them, and each clip is heard whole, also the one
+// that follows such a change.
+TEST_F(SdlWaveOutOnPulseAudio, EachClipIsHeardWholeAndChangingTheFormatWhileTheLastStillPlaysWaitsForNothing)
 {
-
     const std::pair<ClipRecipe, MpegVersion> clips[] = {
         {{32000, 2, 96, 1.5}, MpegVersion::Mpeg1}, {{11025, 1, 24, 1.5}, MpegVersion::Mpeg25},
-        {{22050, 2, 48, 1.0}, MpegVersion::Mpeg2},
+        {{22050, 2, 48, 1.0}, MpegVersion::Mpeg2}, {{44100, 2, 128, 1.5}, MpegVersion::Mpeg1},
     };
-    HeadStart headStart;
-    // One device and one player for every clip, as in the program: each
-    // clip's format differs, so each clip reopens the device.
-    SdlWaveOut device;
-    CSoundPlayer player(device);
-    for (const auto& [recipe, version] : clips) {
-        SCOPED_TRACE(recipe.rateHz);
-        const int rate = recipe.rateHz, channels = recipe.channels;
-        const std::optional<Bytes> stream = EncodeClip(recipe);
-        ASSERT_TRUE(stream);
-        const std::string sink = pulse.AddSink(rate, channels);
-        ASSERT_FALSE(sink.empty());
-
-        player.Close();
-        ASSERT_EQ(OpenClip(player, *stream), CSoundPlayer::kOpened);
-        ASSERT_EQ(player.FirstFrameValues().version, version);
-        player.Prepare(0, 400000);
-        ExpectHeardWhole(player, device, sink, rate, channels);
-        EXPECT_LE(device.BufferFrames(), 1024u);
-    }
-}
-
-// Changing the clip's format while the last clip is still playing, back and
-// forth: each change sets aside a device the server has not drained (closing
-// it would wait for seconds). The window's thread waits for none of them, and
-// the clip played last is heard whole.
-TEST_F(SdlWaveOutOnPulseAudio, ChangesTheFormatWhileTheLastDeviceIsStillClosing)
-{
-    const ClipRecipe recipes[] = {{22050, 1, 48, 1.5}, {44100, 2, 128, 1.5}};
     std::vector<Bytes> streams;
-    std::vector<std::string> sinks;
-    for (const ClipRecipe& recipe : recipes) {
+    std::vector<std::string> sinks;   // a sink for each format, so that what is heard is what was decoded
+    for (const auto& [recipe, version] : clips) {
         streams.push_back(EncodeClip(recipe).value_or(Bytes{}));
         sinks.push_back(pulse.AddSink(recipe.rateHz, recipe.channels));
         ASSERT_FALSE(streams.back().empty() || sinks.back().empty());
     }
-
     HeadStart headStart;
     SdlWaveOut device;
     CSoundPlayer player(device);
-    for (int change = 0; change < 4; ++change) {
-        // Each format plays into a sink of its own, so that what is heard
-        // is what was decoded, sample for sample.
-        ASSERT_EQ(std::system(("pactl set-default-sink " + sinks[change % 2]).c_str()), 0);
-        const auto start = std::chrono::steady_clock::now();
+    const auto open = [&](std::size_t clip) {
+        ASSERT_EQ(std::system(("pactl set-default-sink " + sinks[clip]).c_str()), 0);
         player.Close();
-        ASSERT_EQ(OpenClip(player, streams[change % 2]), CSoundPlayer::kOpened);
+        ASSERT_EQ(OpenClip(player, streams[clip]), CSoundPlayer::kOpened);
+        EXPECT_EQ(player.FirstFrameValues().version, clips[clip].second);
         player.Prepare(0, 400000);
+    };
+    for (std::size_t clip = 0; clip < std::size(clips); ++clip) {   // each change 400 ms into the last clip
+        const auto start = std::chrono::steady_clock::now();
+        open(clip);
         player.Play();
-        EXPECT_LT(std::chrono::steady_clock::now() - start, 1s) << "change " << change << " waited for the server";
+        EXPECT_LT(std::chrono::steady_clock::now() - start, 1s) << "clip " << clip << " waited for the server";
         std::this_thread::sleep_for(400ms);
     }
-    ExpectHeardWhole(player, device, sinks[1], recipes[1].rateHz, recipes[1].channels);
+    for (std::size_t clip = 0; clip < std::size(clips); ++clip) {
+        SCOPED_TRACE(clips[clip].first.rateHz);
+        open(clip);
+        ExpectHeardWhole(player, device, sinks[clip], clips[clip].first.rateHz, clips[clip].first.channels);
+        EXPECT_LE(device.BufferFrames(), 1024u);
+    }
 }
 
 } // namespace

@@ -67,17 +67,13 @@ TEST(ClipTool, PlaysTheFramesOfClipsOfEveryLayer)
         const auto& [name, samples] = streams[n];
         ASSERT_EQ(RunTool("clip " + std::to_string(n + 1) + " out.wav").status, 0) << name;
         const Bytes wave = ReadFile("out.wav");
-        const Bytes reference = ReadFile(vectors + name + ".pcm");
+        const std::vector<std::int16_t> reference = AsSamples16(ReadFile(vectors + name + ".pcm"));
         const int channels = wave[22];
-        const auto firstChannelAt = [&](long frame) {
-            const std::size_t at = std::size_t(frame * channels) * 2;
-            return std::int16_t(reference[at] | reference[at + 1] << 8);
-        };
         const long played = long(wave.size() - 44) / (2 * channels);
         // The reference ends in zeros, after up to 481 samples that its
         // decoder's synthesis filter still held when the frames ran out.
-        long sounding = long(reference.size()) / (2 * channels);
-        while (sounding > 0 && firstChannelAt(sounding - 1) == 0)
+        long sounding = long(reference.size()) / channels;
+        while (sounding > 0 && reference[std::size_t((sounding - 1) * channels)] == 0)
             --sounding;
         const long frames = std::min((std::max(sounding - 481, 0L) + samples - 1) / samples, 300L);
         EXPECT_EQ(played % samples, 0) << name;

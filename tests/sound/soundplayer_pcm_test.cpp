@@ -51,14 +51,15 @@ TEST_F(PlayedClip, EveryWrapperGivesMpg123sSound)
     const std::tuple<ClipRecipe, std::uint32_t> recipes[] = {
         {{22050, 1, 48, 2.0}, 1152}, {{24000, 2, 64, 1.5}, 2304}, {{44100, 2, 128, 1.2}, 4608},
         {{32000, 1, 56, 1.0}, 2304}, {{11025, 1, 32, 2.0}, 1152}, {{12000, 2, 48, 1.5}, 2304},
-        {{8000, 1, 24, 3.0}, 1152},
+        {{8000, 1, 24, 3.0}, 1152}, {{22050, 1, 0, 2.0, true}, 1152},
     };
     const std::function<Bytes(const Bytes&)> wrappers[] = {
         WaveFact30, WaveFact32, WaveNoFact30, Rmp3, WithTrailingTag,
         [](const Bytes& a) { return WithTrailingTag(WaveFact30(a)); },
     };
     for (const auto& [recipe, frameBytes] : recipes) {
-        SCOPED_TRACE(std::to_string(recipe.rateHz) + " Hz, " + std::to_string(recipe.channels) + " channels");
+        SCOPED_TRACE(std::to_string(recipe.rateHz) + " Hz, " + std::to_string(recipe.channels) + " channels" +
+                     (recipe.variableBitrate ? ", variable bitrate" : ""));
         const std::optional<Bytes> stream = EncodeClip(recipe);
         ASSERT_TRUE(stream.has_value());
         const std::optional<Bytes> reference = ReferenceDecode(*stream);
@@ -67,8 +68,16 @@ TEST_F(PlayedClip, EveryWrapperGivesMpg123sSound)
         ASSERT_EQ(bare.openResult, 0);
         EXPECT_EQ(std::tuple(int(bare.format.samplesPerSecond), int(bare.format.channels), bare.block.size()),
                   std::tuple(recipe.rateHz, recipe.channels, std::size_t(bare.framesInBlock) * frameBytes));
-        EXPECT_NEAR(double(bare.framesInBlock), double(reference->size() / frameBytes), 1.0) << "frames counted";
-        EXPECT_LE(LargestSampleDifference(bare.block, *reference), 8) << "differs from mpg123";
+        // A variable bitrate clip is timed by its first frame's bitrate, as every clip is, so its block ends early. It
+        // starts with a header frame ("Xing"), which the player steps by its own length and plays as a silent slot,
+        // and which mpg123 leaves out: all of the block after it is the stream's sound.
+        if (!recipe.variableBitrate) {
+            EXPECT_NEAR(double(bare.framesInBlock), double(reference->size() / frameBytes), 1.0) << "frames counted";
+        }
+        ASSERT_EQ(std::string(stream->begin() + 13, stream->begin() + 17) == "Xing", recipe.variableBitrate);
+        const Bytes sound(bare.block.begin() + (recipe.variableBitrate ? frameBytes : 0), bare.block.end());
+        ASSERT_GE(sound.size(), 8 * frameBytes);
+        EXPECT_LE(LargestSampleDifference(sound, *reference), 8) << "differs from mpg123";
         for (std::size_t w = 0; w < std::size(wrappers); ++w) {
             const Played wrapped = Listener().Play(wrappers[w](*stream));
             EXPECT_EQ(wrapped.openResult, 0) << "wrapper " << w;
@@ -76,22 +85,6 @@ TEST_F(PlayedClip, EveryWrapperGivesMpg123sSound)
             EXPECT_EQ(wrapped.block, bare.block) << "wrapper " << w;
         }
     }
-}
-
-TEST_F(PlayedClip, AVariableBitrateHeaderFrameIsSteppedByItsOwnLength)
-{
-    const std::optional<Bytes> stream = EncodeClip({22050, 1, 0, 2.0, true});
-    ASSERT_TRUE(stream.has_value());
-    ASSERT_EQ(std::string(stream->begin() + 13, stream->begin() + 17), "Xing");
-    const std::optional<Bytes> reference = ReferenceDecode(*stream); // leaves the header frame out
-    ASSERT_TRUE(reference.has_value());
-    const Played played = Listener().Play(*stream);
-    ASSERT_EQ(played.openResult, 0);
-    // All of the block after the header frame is the stream's sound.
-    const Bytes sound(played.block.begin() + std::min<std::size_t>(1152, played.block.size()), played.block.end());
-    ASSERT_GE(sound.size(), 8 * 1152u);
-    ASSERT_LE(sound.size(), reference->size());
-    EXPECT_LE(LargestSampleDifference(sound, *reference), 8);
 }
 
 TEST_F(PlayedClip, DamagedFramesStaySilentLostBytesAreFoundAgainAndTheRestPlays)

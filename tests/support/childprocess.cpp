@@ -1,6 +1,8 @@
 #include "childprocess.h"
 
+#include <csignal>
 #include <grp.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -17,7 +19,7 @@ bool DropRights()
 
 } // namespace
 
-std::string RunInChild(ChildUser user, const std::function<std::string()>& body)
+std::string RunInChild(ChildUser user, const std::function<std::string()>& body, long fileSizeLimit)
 {
     int channel[2];
     if (pipe(channel) != 0)
@@ -27,6 +29,9 @@ std::string RunInChild(ChildUser user, const std::function<std::string()>& body)
         return "<no child>";
     if (child == 0) {
         close(channel[0]);
+        const rlimit limit{rlim_t(fileSizeLimit), rlim_t(fileSizeLimit)};
+        if (fileSizeLimit && std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR)
+            setrlimit(RLIMIT_FSIZE, &limit);
         const std::string result =
             user == ChildUser::Unprivileged && !DropRights() ? std::string("<could not drop rights>") : body();
         const bool sent = write(channel[1], result.data(), result.size()) == ssize_t(result.size());

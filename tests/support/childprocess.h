@@ -10,5 +10,7 @@ enum class ChildUser { Same, Unprivileged };
 
 // The text `body` returned in a forked child, which is first user and group
 // "nobody" without supplementary groups when this process is root and `user`
-// is Unprivileged; a child that cannot drop its rights or fails says so.
-std::string RunInChild(ChildUser user, const std::function<std::string()>& body);
+// is Unprivileged; a child that cannot drop its rights or fails says so. With
+// a `fileSizeLimit`, files grow to that many bytes at most, as on a full disk:
+// a write past it fails rather than ending the child.
+std::string RunInChild(ChildUser user, const std::function<std::string()>& body, long fileSizeLimit = 0);

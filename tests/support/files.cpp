@@ -15,6 +15,20 @@ Bytes ReadFile(const std::string& name)
     return ReadWholeFile(name).value_or(Bytes{});
 }
 
+std::string ReadText(const std::string& name)
+{
+    const Bytes bytes = ReadFile(name);
+    return {bytes.begin(), bytes.end()};
+}
+
+void WriteLines(const std::string& name, const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\n";
+    WriteFile(name, Bytes(text.begin(), text.end()));
+}
+
 Bytes Utf16LE(const std::u16string& text)
 {
     Bytes bytes;

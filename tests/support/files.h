@@ -11,6 +11,8 @@ using Bytes = std::vector<std::uint8_t>;
 
 void WriteFile(const std::string& name, const Bytes& bytes);
 Bytes ReadFile(const std::string& name); // empty when the file cannot be read
+std::string ReadText(const std::string& name); // the same, as text
+void WriteLines(const std::string& name, const std::vector<std::string>& lines); // each ended by a line feed
 inline bool FileExists(const std::string& name) { return std::filesystem::exists(name); }
 inline void Append(Bytes& to, const Bytes& more) { to.insert(to.end(), more.begin(), more.end()); }
 Bytes Utf16LE(const std::u16string& text); // without terminator

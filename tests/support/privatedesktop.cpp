@@ -3,34 +3,12 @@
 #include "programs.h"
 #include "processes.h"
 
-#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
-#include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
-using namespace std::chrono_literals;
-
-namespace {
-
-// Waits up to ten seconds for `ready`; false when `process` ends first or time runs out.
-template <typename Ready>
-bool WaitFor(pid_t process, Ready ready)
-{
-    for (const auto giveUp = std::chrono::steady_clock::now() + 10s; std::chrono::steady_clock::now() < giveUp;
-         std::this_thread::sleep_for(50ms)) {
-        if (ready())
-            return true;
-        if (waitpid(process, nullptr, WNOHANG) == process)
-            return false;
-    }
-    return false;
-}
-
-} // namespace
 
 PrivateDesktop::PrivateDesktop()
 {
@@ -49,7 +27,7 @@ PrivateDesktop::PrivateDesktop()
     // number is taken, and the next is tried. (Its -displayfd choice races
     // with servers started at the same moment by other tests.)
     for (int number = 100 + getpid() % 800, tries = 0; tries < 20 && display.empty(); ++number, ++tries) {
-        const std::string candidate = ":" + std::to_string(number);
+        const std::string candidate = std::string(":") + std::to_string(number);
         server = Spawn({"Xvfb", candidate, "-nolisten", "tcp", "-ac", "-screen", "0", "1280x1024x24"});
         // Ours once its lock file names it and it answers.
         const auto ours = [&] {
@@ -57,7 +35,7 @@ PrivateDesktop::PrivateDesktop()
             pid_t owner = -1;
             return lock >> owner && owner == server && Quietly("xprop -display " + candidate + " -root");
         };
-        if (server > 0 && WaitFor(server, ours))
+        if (server > 0 && WaitWhileRunning(server, ours))
             display = candidate;
         else if (server > 0)
             EndProcess(server, SIGKILL);
@@ -76,7 +54,8 @@ PrivateDesktop::PrivateDesktop()
                     {"PATH=/usr/local/bin:/usr/bin:/bin", "DISPLAY=" + display, "HOME=" + home.string(),
                      "XDG_CONFIG_HOME=" + (home / ".config").string(), "XDG_CACHE_HOME=" + (home / ".cache").string()});
     // The manager is ready once it names itself on the root window.
-    if (manager <= 0 || !WaitFor(manager, [] { return Quietly("xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window"); })) {
+    const auto named = [] { return Quietly("xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window"); };
+    if (manager <= 0 || !WaitWhileRunning(manager, named)) {
         failure = "openbox did not start";
         if (manager > 0)
             EndProcess(manager, SIGKILL);

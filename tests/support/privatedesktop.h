@@ -18,7 +18,6 @@ public:
 
     bool Running() const { return manager > 0; }
     const std::string& Failure() const { return failure; } // why it is not running
-    const std::string& Display() const { return display; } // ":N"
 
 private:
     std::filesystem::path folder;

@@ -9,7 +9,6 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <utility>
 
@@ -63,15 +62,10 @@ PrivatePulse::PrivatePulse(std::chrono::seconds idleExit)
         previousServer = server;
     setenv("PULSE_SERVER", ("unix:" + socket.string()).c_str(), 1);
     serverSet = true;
-    const auto giveUp = std::chrono::steady_clock::now() + 10s;
-    while (!Quietly("pactl info")) {
-        if (waitpid(daemon, nullptr, WNOHANG) == daemon || std::chrono::steady_clock::now() > giveUp) {
-            failure = "pulseaudio did not start: " + LastComplaint(log);
-            EndProcess(daemon, SIGKILL);
-            daemon = -1;
-            return;
-        }
-        std::this_thread::sleep_for(50ms);
+    if (!WaitWhileRunning(daemon, [] { return Quietly("pactl info"); })) {
+        failure = "pulseaudio did not start: " + LastComplaint(log);
+        EndProcess(daemon, SIGKILL);
+        daemon = -1;
     }
 }
 

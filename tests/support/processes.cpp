@@ -2,13 +2,14 @@
 
 #include "files.h"
 
-#include <filesystem>
-
+#include <chrono>
 #include <csignal>
+#include <filesystem>
 #include <cstdlib>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 extern char** environ;
@@ -40,6 +41,19 @@ void EndProcess(pid_t pid, int signal)
     waitpid(pid, nullptr, 0);
 }
 
+bool WaitWhileRunning(pid_t process, const std::function<bool()>& ready)
+{
+    using namespace std::chrono_literals;
+    for (const auto giveUp = std::chrono::steady_clock::now() + 10s; std::chrono::steady_clock::now() < giveUp;
+         std::this_thread::sleep_for(50ms)) {
+        if (ready())
+            return true;
+        if (waitpid(process, nullptr, WNOHANG) == process)
+            return false;
+    }
+    return false;
+}
+
 bool Quietly(const std::string& command)
 {
     return std::system((command + " > /dev/null 2>&1").c_str()) == 0;
@@ -54,9 +68,8 @@ CommandRun RunShell(const std::string& command)
     };
     const std::string out = capture(), errors = capture();
     const int status = std::system(("{ " + command + "\n} >'" + out + "' 2>'" + errors + "'").c_str());
-    const Bytes outBytes = ReadFile(out), errorBytes = ReadFile(errors);
+    const CommandRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText(out), ReadText(errors)};
     std::filesystem::remove(out);
     std::filesystem::remove(errors);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, std::string(outBytes.begin(), outBytes.end()),
-            std::string(errorBytes.begin(), errorBytes.end())};
+    return run;
 }

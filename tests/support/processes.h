@@ -2,6 +2,7 @@
 // Starting and ending the outside programs tests run beside themselves:
 // sound servers, display servers, window managers, the program itself.
 
+#include <functional>
 #include <string>
 #include <sys/types.h>
 #include <vector>
@@ -13,6 +14,9 @@ pid_t Spawn(const std::vector<std::string>& argv, const std::vector<std::string>
 
 // Sends `signal` and waits for the process to end.
 void EndProcess(pid_t pid, int signal);
+
+// Waits up to ten seconds for `ready`; false when `process` ends first or time runs out.
+bool WaitWhileRunning(pid_t process, const std::function<bool()>& ready);
 
 // Runs a shell command with its output thrown away; whether it succeeded.
 bool Quietly(const std::string& command);
