@@ -32,7 +32,26 @@ CSoundPlayer::~CSoundPlayer()
 
 std::uint32_t CSoundPlayer::ClipDurationMs() const
 {
+    if (variableFrames > 0)
+        return std::uint32_t(double(variableFrames) * first.frameMs);
     return DurationMs(audioLength, first.kbps);
+}
+
+std::uint32_t CSoundPlayer::CountFramesIfVariable() const
+{
+    FrameWalker counter(audio, audioLength, kReadAhead);
+    std::uint32_t frames = 0;
+    bool variable = false;
+    // Following the first frame's stream leaves the counter standing on that frame.
+    if (!counter.Follow(0))
+        return 0;
+    while (const std::optional<FrameWalker::Frame> frame = counter.Next()) {
+        if (frame->damaged || std::size_t(frame->length) > audioLength - frame->position)
+            continue;
+        ++frames;
+        variable = variable || frame->info.bitrate != info.bitrate;
+    }
+    return variable ? frames : 0;
 }
 
 int CSoundPlayer::Open(std::unique_ptr<std::uint8_t[]>& clipData, std::uint32_t length)
@@ -74,6 +93,7 @@ int CSoundPlayer::Open(std::unique_ptr<std::uint8_t[]>& clipData, std::uint32_t 
     if (!firstFrame || firstFrame->info.outBytesPerFrame <= 0)
         return Refuse(kNoFirstFrame);
     info = firstFrame->info;
+    variableFrames = CountFramesIfVariable();
     // The stream is started on at least its first frame's bytes (the zeros
     // after a very short clip are there to be read), so that a clip shorter
     // than one frame still gets its layer decoder.
@@ -110,20 +130,28 @@ int CSoundPlayer::Prepare(std::uint32_t newStartMs, std::uint32_t newEndMs)
         endMs = duration;
     }
     if (startMs == 0 && endMs == 0)
-        endMs = WholeFramesMs(audioLength, first.frameSize, first.kbps);
+        endMs = variableFrames > 0 ? duration : WholeFramesMs(audioLength, first.frameSize, first.kbps);
     if (duration < startMs)
         startMs = 0;
     if (duration < endMs)
         endMs = duration;
 
     framesSkipped = FramesIn(startMs, first.frameMs);
-    const std::uint32_t wanted = FramesIn(endMs, first.frameMs) - framesSkipped + 1;
+    std::uint32_t endFrame = FramesIn(endMs, first.frameMs) + 1;
+    // A clip timed by its frames gets no slot past its last frame.
+    if (variableFrames > 0)
+        endFrame = std::max(std::min(endFrame, variableFrames), framesSkipped + 1);
+    const std::uint32_t wanted = endFrame - framesSkipped;
     framesInBlock = std::min(wanted, kBlockFrames);
 
     job = MpaFrameJob{};
     // Frames before the start point are stepped over by the first frame's
-    // length, without decoding (the walker stands at 0 after Open).
-    walker.JumpTo(std::size_t(framesSkipped) * FrameLength());
+    // length, without decoding (the walker stands at 0 after Open); frames
+    // of changing lengths one by one.
+    if (variableFrames > 0)
+        for (std::uint32_t skipped = 0; skipped < framesSkipped && walker.Next(); ++skipped) {}
+    else
+        walker.JumpTo(std::size_t(framesSkipped) * FrameLength());
     DecodeFrames(0, framesInBlock / 4);
     restDecoded = false;
     slowBlock.reset();
@@ -292,6 +320,7 @@ void CSoundPlayer::ResetFields()
     }
     pcmSize = 0;
     audioLength = 0;
+    variableFrames = 0;
     startMs = 0;
     endMs = 0;
     first = FirstFrame{};

@@ -68,6 +68,8 @@ public:
     std::uint32_t StartMs() const { return startMs; }
     std::uint32_t EndMs() const { return endMs; }
     std::uint32_t ClipDurationMs() const;
+    // The frames of a clip whose bitrate changes; 0 when every frame has the first one's.
+    std::uint32_t CountFramesIfVariable() const;
     const FirstFrame& FirstFrameValues() const { return first; }
     const platform::WaveFormat& Format() const { return format; }
     // PCM bytes of one frame, and the block (kBlockFrames frames of them).
@@ -116,6 +118,9 @@ private:
     std::unique_ptr<std::uint8_t[]> spareBlock;
     std::size_t spareBlockSize = 0;
     std::uint32_t audioLength = 0;
+    // A clip whose frames change bitrate is timed by the frames it holds, not
+    // by its length at the first frame's bitrate; 0 for a constant bitrate.
+    std::uint32_t variableFrames = 0;
     std::uint32_t startMs = 0;
     std::uint32_t endMs = 0;
     FirstFrame first;

@@ -54,7 +54,7 @@ TEST(ClipTool, PlaysTheFramesOfClipsOfEveryLayer)
     const std::string vectors = std::string(TESSALY_SHARED_DIR) + "/vectors/";
     const std::tuple<const char*, int> streams[] = { // name, samples per frame
         {"l1-fl1", 384},  {"l1-fl4", 384},   {"l1-fl5", 384},     {"l2-fl11", 1152},    {"l2-fl13", 1152},
-        {"l2-fl14", 1152}, {"l2-test32", 1152}, {"l3-compl", 1152}, {"l3-si", 1152}, {"M2L3_noise", 576},
+        {"l2-fl14", 1152}, {"l2-test32", 1152}, {"l3-compl", 1152}, {"l3-si", 1152}, {"M2L3_noise", 576}, {"l3-he_32khz", 1152}, {"l3-he_48khz", 1152}, {"l3-test45", 576},
     };
     std::vector<Bytes> clips;
     for (const auto& [name, samples] : streams)

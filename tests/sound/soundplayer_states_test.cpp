@@ -139,6 +139,16 @@ TEST_F(Player, PrepareDecodesAQuarterOfTheRangeAndTheFirstPlayTheRest)
     player.Play();
     EXPECT_EQ(player.FramesStepped(), 300u) << "a replay decoded again";
     EXPECT_EQ(device.Written().back(), first);
+
+    // 20 frames at 128 kbit/s, then 20 at 64: timed by its 40 frames, not
+    // cut short at the first frame's bitrate (776 ms, 30 frames).
+    Bytes mixed = SilentMpeg1Frames(20);
+    const Bytes slower = SilentFrames({0xFF, 0xFB, 0x50, 0x64}, 208, 20);
+    mixed.insert(mixed.end(), slower.begin(), slower.end());
+    player.Close();
+    ASSERT_EQ(OpenClip(player, mixed), 0);
+    player.Prepare(0, 400000);
+    EXPECT_EQ(std::tuple(player.EndMs(), player.FramesInBlock()), std::tuple(1044u, 40u));
 }
 
 TEST_F(Player, OpensTheDeviceInTheClipsFormatAndTimesItAtItsTrueRate)
