@@ -2,6 +2,7 @@
 // the search data's lines, and the ranking of a small book.
 
 #include "editdistance.h"
+#include "groupedvalues.h"
 #include "searchdata.h"
 #include "searchwords.h"
 #include "soundkeys.h"
@@ -160,9 +161,39 @@ TEST_F(SmallBook, EachWayOfMatchingHasItsKind)
 
 TEST_F(SmallBook, OffersTheBooksOwnWordsButNotItsKeywords)
 {
-    // The window's keyword box offers them with their accents (search_window_test).
+    // The window's keyword box offers them with their accents (the window's command tests).
     const std::vector<std::u16string>& words = index.BookWords();
     EXPECT_TRUE(std::find(words.begin(), words.end(), u"toilets") != words.end());
     EXPECT_TRUE(std::is_sorted(words.begin(), words.end()));
     EXPECT_TRUE(std::find(words.begin(), words.end(), u"shower") == words.end());
+}
+
+// The index's grouped lists: each group keeps its values in the order added,
+// a repeat is dropped only right after its twin in the same group, and
+// values long enough to live on the heap come through sealing whole.
+TEST(WordSearchPieces, GroupedValuesKeepEachGroupInOrder)
+{
+    const std::string longWord(40, 'x');
+    GroupedValues<std::string> groups;
+    for (const auto& [group, value] : std::vector<std::pair<std::uint32_t, std::string>>{
+             {2, "a"}, {0, longWord}, {2, "a"}, {2, "b"}, {0, "c"}, {2, "a"}, {3, "a"}})
+        groups.Add(group, value);
+    groups.Seal(4, [](const std::string& previous, const std::string& value) { return previous == value; });
+    const auto values = [&](std::uint32_t group) {
+        const auto span = groups.Of(group);
+        return std::vector<std::string>(span.begin(), span.end());
+    };
+    EXPECT_EQ(values(0), (std::vector<std::string>{longWord, "c"}));
+    EXPECT_TRUE(values(1).empty());
+    EXPECT_EQ(values(2), (std::vector<std::string>{"a", "b", "a"}));
+    EXPECT_EQ(values(3), (std::vector<std::string>{"a"}));
+    EXPECT_TRUE(values(9).empty());
+
+    KeyedGroups<std::string, int> keyed;
+    keyed.Add("stem", 1);
+    keyed.Add("other", 2);
+    keyed.Add("stem", 3);
+    keyed.Seal();
+    EXPECT_EQ(std::vector<int>(keyed.Find("stem").begin(), keyed.Find("stem").end()), (std::vector<int>{1, 3}));
+    EXPECT_TRUE(keyed.Find("missing").empty());
 }
