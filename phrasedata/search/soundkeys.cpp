@@ -275,7 +275,7 @@ std::string FrenchSoundKeyAsHeard(std::string_view foldedWord)
 {
     // English spellings of French sounds, and the French spelling of each.
     static constexpr std::pair<std::string_view, std::string_view> kHeard[] = {
-        {"wee", "ui"}, {"ee", "i"}, {"zh", "j"}, {"sh", "ch"}, {"ew", "u"}, {"uh", "e"}, {"ah", "a"}, {"oh", "o"},
+        {"wee", "ui"}, {"wa", "oi"}, {"ee", "i"}, {"zh", "j"}, {"sh", "ch"}, {"ew", "u"}, {"uh", "e"}, {"ah", "a"}, {"oh", "o"},
     };
     std::string respelt;
     for (std::size_t i = 0; i < foldedWord.size();) {
@@ -284,5 +284,9 @@ std::string FrenchSoundKeyAsHeard(std::string_view foldedWord)
         respelt += heard == std::end(kHeard) ? foldedWord.substr(i, 1) : heard->second;
         i += heard == std::end(kHeard) ? 1 : heard->first.size();
     }
+    // A final "ay" is as often the "é" of "-ez" and "-er" ("poovay" for
+    // "pouvez") as the "è" of "-ais", which the plain key reads.
+    if (respelt.size() > 3 && respelt.ends_with("ay"))
+        respelt.replace(respelt.size() - 2, 2, "ez");
     return FrenchSoundKey(respelt);
 }
