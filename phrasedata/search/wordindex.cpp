@@ -442,8 +442,9 @@ void WordIndex::Query::MatchSyllables()
                 continue;
             std::set<int> alike;
             for (const std::string& key : {FrenchSoundKey(joined), FrenchSoundKeyAsHeard(joined)})
-                for (int id : index.frenchSounds.Find(key))
-                    alike.insert(id);
+                if (key.size() > 1)
+                    for (int id : index.frenchSounds.Find(key))
+                        alike.insert(id);
             for (int id : alike)
                 for (std::size_t slot = i; slot <= end; ++slot)
                     MarkWord(slot, id, kSoundOrTypo);
