@@ -46,9 +46,11 @@ void EnterPhraseBookCopy()
     std::string pattern = (fs::temp_directory_path() / "tessaly-bench-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr)
         std::abort();
-    for (const char* name : {"English.dat", "French.dat", "MapEngSpec.data", "Relate.dat", "data.idx", "data.dat",
-                             "Synonyms.dat", "Keywords.dat"})
-        fs::copy_file(fs::path(TESSALY_DATA_DIR) / name, fs::path(pattern) / name);
+    // Every data file, so that a file the book gains later (the guide did)
+    // is never missing from the copy and stopping the start at its message.
+    for (const fs::directory_entry& entry : fs::directory_iterator(TESSALY_DATA_DIR))
+        if (entry.is_regular_file())
+            fs::copy_file(entry.path(), fs::path(pattern) / entry.path().filename());
     fs::current_path(pattern);
 }
 
