@@ -46,12 +46,17 @@ std::uint32_t CSoundPlayer::CountFramesIfVariable() const
     if (!counter.Follow(0))
         return 0;
     while (const std::optional<FrameWalker::Frame> frame = counter.Next()) {
-        if (frame->damaged || std::size_t(frame->length) > audioLength - frame->position)
+        if (frame->damaged || !LiesInsideAudio(*frame))
             continue;
         ++frames;
         variable = variable || frame->info.bitrate != info.bitrate;
     }
     return variable ? frames : 0;
+}
+
+bool CSoundPlayer::LiesInsideAudio(const FrameWalker::Frame& frame) const
+{
+    return std::size_t(frame.length) <= audioLength - frame.position;
 }
 
 int CSoundPlayer::Open(std::unique_ptr<std::uint8_t[]>& clipData, std::uint32_t length)
@@ -207,8 +212,7 @@ bool CSoundPlayer::DecodeFrameInto(std::uint8_t* slotBytes)
     // Only a frame that lies wholly inside the audio data is decoded, and only
     // when it decodes to exactly one slot: a later header that claims more
     // channels or samples than the first must not write past its slot.
-    const bool inside = std::size_t(frame->length) <= audioLength - frame->position;
-    return inside && info.outBytesPerFrame == std::int32_t(frameBytes) && MpaDecodeFrame(&job) != 0;
+    return LiesInsideAudio(*frame) && info.outBytesPerFrame == std::int32_t(frameBytes) && MpaDecodeFrame(&job) != 0;
 }
 
 void CSoundPlayer::Play()

@@ -70,6 +70,8 @@ public:
     std::uint32_t ClipDurationMs() const;
     // The frames of a clip whose bitrate changes; 0 when every frame has the first one's.
     std::uint32_t CountFramesIfVariable() const;
+    // The frame's bytes all lie in the audio data, none in the zeros after it.
+    bool LiesInsideAudio(const FrameWalker::Frame& frame) const;
     const FirstFrame& FirstFrameValues() const { return first; }
     const platform::WaveFormat& Format() const { return format; }
     // PCM bytes of one frame, and the block (kBlockFrames frames of them).

@@ -28,16 +28,16 @@ PrivateDesktop::PrivateDesktop()
     // A manager that cannot open a display that just answered has been seen
     // on a loaded machine; a fresh server and manager are tried then.
     for (int attempt = 0; attempt < 3 && !Running(); ++attempt)
-        Start();
+        Start(attempt);
 }
 
-void PrivateDesktop::Start()
+void PrivateDesktop::Start(int attempt)
 {
     display.clear();
     // A display number of this process's own: Xvfb ends at once when the
     // number is taken, and the next is tried. (Its -displayfd choice races
     // with servers started at the same moment by other tests.)
-    for (int number = 100 + (getpid() + 20 * startsTried++) % 800, tries = 0; tries < 20 && display.empty();
+    for (int number = 100 + (getpid() + 20 * attempt) % 800, tries = 0; tries < 20 && display.empty();
          ++number, ++tries) {
         // ":N", put together so that GCC 12 gives no false -Wrestrict warning.
         std::string candidate = std::to_string(number);

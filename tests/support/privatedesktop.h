@@ -20,11 +20,11 @@ public:
     const std::string& Failure() const { return failure; } // why it is not running
 
 private:
-    // Starts a server and its manager; on failure neither runs.
-    void Start();
+    // Starts a server and its manager; on failure neither runs. Each attempt
+    // begins at other display numbers.
+    void Start(int attempt);
 
     std::filesystem::path folder;
-    int startsTried = 0;
     pid_t server = -1;
     pid_t manager = -1;
     std::string display;
